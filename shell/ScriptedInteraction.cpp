@@ -1,0 +1,77 @@
+#include "shell/ScriptedInteraction.h"
+
+namespace sentrel {
+
+namespace {
+template <typename T>
+std::optional<T> takeFront(std::deque<T>& queue) {
+    if (queue.empty()) return std::nullopt;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+}  // namespace
+
+MsgAnswer ScriptedInteraction::message(const MessageRequest& request) {
+    events_.append({Event::Kind::Message, request, {}, {}, {}, {}});
+    return takeFront(messageAnswers_).value_or(defaultAnswer(request));
+}
+
+std::optional<QString> ScriptedInteraction::nextFile() {
+    return takeFront(fileAnswers_).value_or(std::nullopt);
+}
+
+std::optional<QString> ScriptedInteraction::chooseOpenFile(const FileRequest& request) {
+    events_.append({Event::Kind::OpenFile, {}, request, {}, {}, {}});
+    return nextFile();
+}
+
+std::optional<QString> ScriptedInteraction::chooseSaveFile(const FileRequest& request) {
+    events_.append({Event::Kind::SaveFile, {}, request, {}, {}, {}});
+    return nextFile();
+}
+
+std::optional<QString> ScriptedInteraction::inputBox(const InputRequest& request) {
+    events_.append({Event::Kind::Input, {}, {}, request, {}, {}});
+    return takeFront(inputAnswers_).value_or(std::nullopt);
+}
+
+DialogResult ScriptedInteraction::runDialog(const DialogRequest& request) {
+    events_.append({Event::Kind::Dialog, {}, {}, {}, request.dialog, request.fields});
+    while (auto answer = takeFront(dialogAnswers_)) {
+        if (!answer->accepted) return {false, request.fields};
+        QVariantMap fields = request.fields;
+        for (auto it = answer->fields.cbegin(); it != answer->fields.cend(); ++it)
+            fields.insert(it.key(), it.value());
+        if (!request.accept || request.accept(fields)) return {true, fields};
+    }
+    return {false, request.fields};
+}
+
+QList<MessageRequest> ScriptedInteraction::messages() const {
+    QList<MessageRequest> result;
+    for (const Event& event : events_)
+        if (event.kind == Event::Kind::Message) result.append(event.message);
+    return result;
+}
+
+QStringList ScriptedInteraction::messageTexts() const {
+    QStringList result;
+    for (const MessageRequest& m : messages()) result.append(m.text);
+    return result;
+}
+
+void ScriptedInteraction::clear() {
+    messageAnswers_.clear();
+    fileAnswers_.clear();
+    inputAnswers_.clear();
+    dialogAnswers_.clear();
+    events_.clear();
+}
+
+bool ScriptedInteraction::allAnswersUsed() const {
+    return messageAnswers_.empty() && fileAnswers_.empty() && inputAnswers_.empty() &&
+           dialogAnswers_.empty();
+}
+
+}  // namespace sentrel
