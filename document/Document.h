@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "document/FiltersArray.h"
+#include "document/StringArray.h"
+#include "document/TypeObject.h"
+
+class QLockFile;
+
+namespace sentrel::doc {
+
+// Error numbers of the document library besides the system ones of AppError
+// (432 missing file or folder, 70 permission denied).
+inline constexpr int kErrDocumentHeld = 1050;     // bound by this or another process
+inline constexpr int kErrDocumentDamaged = 1051;  // not a definitions document, or damaged
+inline constexpr int kErrNoSuchMember = 438;      // unknown type, parameter or field
+inline constexpr int kErrBadIndex = 9;            // array index out of range
+
+// A definitions document: the browser definition files (.bdf) and the internal data
+// documents (.dtl, .dtx) alike. Every failing call throws sentrel::AppError.
+//
+// A bound document holds an exclusive lock (a lock file beside the document, "name.lock"
+// with QLockFile semantics) until RevokeFromROT or destruction; a second bind of the same
+// path, from this or another process, fails with kErrDocumentHeld.
+class Document {
+public:
+    // Loads the file and takes its lock.
+    static std::unique_ptr<Document> bind(const QString& path);
+    // Loads the file without the lock, for read-only uses (command-line info, check, export).
+    static std::unique_ptr<Document> load(const QString& path);
+    // A new, unbound document holding the data types and an empty root "DefaultBrowser".
+    static std::unique_ptr<Document> create();
+
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
+
+    // Writes the document whole to the file it belongs to (temporary file + rename).
+    void save();
+    // Writes it to `path`, which from then on is its file; a bound document moves its lock.
+    void save(const QString& path);
+    // Releases the lock; the document stays readable but belongs to no file's lock.
+    void RevokeFromROT(bool revoke = true);
+
+    const QString& filePath() const { return path_; }
+    bool isLocked() const;
+
+    // Names of every type, data and internal types included, in stable order: file order,
+    // new types appended.
+    QStringList types() const;
+    bool hasType(const QString& name) const;
+    TypeObject& Path(const QString& typeName);
+    // "type.parameter": that type's value of the parameter.
+    QString PathValue(const QString& typeAndParameter) const;
+    TypeObject& DefaultBrowser();
+
+    TypeObject& AddInheritedType(const QString& name, const QString& baseName);
+    TypeObject& AddType(const QString& name, const QString& className);
+    TypeObject& addArrayType(const QString& name, const QString& elementTypeName);
+    void deleteType(const QString& name);
+
+    // Document-level properties: name -> type name ("FiltersArray" of type "FiltersArray").
+    void AddProperty(const QString& name, const QString& typeName);
+    void deleteProperty(const QString& name);
+    bool hasProperty(const QString& name) const;
+
+    // The "Internals" type object; throws when the document has none (structure 0).
+    TypeObject& Internals();
+    // The filter collection; throws when the document has no "FiltersArray" property.
+    doc::FiltersArray& FiltersArray();
+
+    // The recent-files list of the internal data document (empty elsewhere).
+    LruObject& lru() { return lru_; }
+
+private:
+    Document();
+    // ... implementation state: ordered types, name index, properties, filters, lock.
+    struct State;
+    std::unique_ptr<State> state_;
+    QString path_;
+    LruObject lru_;
+};
+
+// Typed access to the members of `Internals`.
+namespace internals {
+int BDFStructure(Document& document);  // throws when the document has no Internals
+int BDFMajorVer(Document& document);
+int BDFMinorver(Document& document);
+QDateTime BDFLastUpdate(Document& document);
+void setBDFStructure(Document& document, int value);
+void setBDFMajorVer(Document& document, int value);
+void setBDFMinorver(Document& document, int value);
+void setBDFLastUpdate(Document& document, const QDateTime& value);
+}  // namespace internals
+
+}  // namespace sentrel::doc
