@@ -1,0 +1,165 @@
+#include "detect/Pattern.h"
+
+#include <algorithm>
+
+#include "detect/Utf8.h"
+
+namespace sentrel::detect {
+
+namespace {
+
+constexpr char32_t kAsciiEnd = 128;
+
+bool isAsciiLetter(char32_t c) {
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+char32_t otherCase(char32_t c) {
+    return (c >= U'a' && c <= U'z') ? c - 32 : foldAscii(c);
+}
+
+}  // namespace
+
+bool Pattern::CharList::contains(char32_t c) const {
+    bool found = false;
+    if (c < kAsciiEnd) {
+        found = ascii.test(c);
+    } else {
+        found = std::any_of(ranges.begin(), ranges.end(),
+                            [c](const auto& r) { return c >= r.first && c <= r.second; });
+    }
+    return found != negated;
+}
+
+Pattern::Pattern(std::string_view pattern) : text_(pattern) {
+    std::u32string source;
+    decodeUtf8(pattern, source, false);
+    for (size_t i = 0; i < source.size();) {
+        const char32_t c = source[i];
+        if (c == U'[') {
+            i = parseList(source, i);
+            continue;
+        }
+        if (c == U'*') {
+            addToken({Kind::Star});
+        } else if (c == U'?') {
+            addToken({Kind::AnyChar});
+        } else if (c == U'#') {
+            addToken({Kind::Digit});
+        } else {
+            addToken({Kind::Literal, foldAscii(c)});
+        }
+        ++i;
+    }
+    collectRequiredRuns();
+}
+
+// Parses the list that opens at `open` and returns the index after it. An unclosed list is
+// a literal "[".
+size_t Pattern::parseList(const std::u32string& source, size_t open) {
+    size_t first = open + 1;
+    const bool negated = first < source.size() && source[first] == U'!';
+    if (negated) ++first;
+    const size_t close =
+        first < source.size() ? source.find(U']', first + 1) : std::u32string::npos;
+    if (close == std::u32string::npos) {
+        addToken({Kind::Literal, U'['});
+        return open + 1;
+    }
+    if (!negated && close == first + 1) {  // one member: just a literal character
+        addToken({Kind::Literal, foldAscii(source[first])});
+        return close + 1;
+    }
+    CharList list;
+    list.negated = negated;
+    for (size_t j = first; j < close;) {
+        char32_t low = source[j];
+        char32_t high = low;
+        if (j + 2 < close && source[j + 1] == U'-') {
+            high = source[j + 2];
+            if (high < low) std::swap(low, high);
+            j += 3;
+        } else {
+            ++j;
+        }
+        for (char32_t c = low; c <= high && c < kAsciiEnd; ++c) {
+            list.ascii.set(c);
+            if (isAsciiLetter(c)) list.ascii.set(otherCase(c));
+        }
+        if (high >= kAsciiEnd) list.ranges.emplace_back(std::max(low, kAsciiEnd), high);
+    }
+    lists_.push_back(std::move(list));
+    addToken({Kind::List, 0, static_cast<int>(lists_.size() - 1)});
+    return close + 1;
+}
+
+void Pattern::addToken(Token token) {
+    if (token.kind == Kind::Star && !tokens_.empty() && tokens_.back().kind == Kind::Star) return;
+    if (token.kind == Kind::Literal || token.kind == Kind::List) ++literalCount_;
+    if (token.kind != Kind::Star) ++minimumLength_;
+    tokens_.push_back(token);
+}
+
+void Pattern::collectRequiredRuns() {
+    std::string run;
+    for (const Token& token : tokens_) {
+        if (token.kind == Kind::Literal && token.literal < kAsciiEnd) {
+            run.push_back(static_cast<char>(token.literal));
+            continue;
+        }
+        if (!run.empty()) requiredRuns_.push_back(std::move(run));
+        run.clear();
+    }
+    if (!run.empty()) requiredRuns_.push_back(std::move(run));
+}
+
+bool Pattern::tokenMatches(const Token& token, char32_t c) const {
+    switch (token.kind) {
+        case Kind::Literal:
+            return token.literal == c;
+        case Kind::AnyChar:
+            return true;
+        case Kind::Digit:
+            return c >= U'0' && c <= U'9';
+        case Kind::List:
+            return lists_[token.list].contains(c);
+        case Kind::Star:
+            break;
+    }
+    return false;
+}
+
+bool Pattern::matches(std::string_view text) const {
+    if (tokens_.empty()) return false;
+    return matchesFolded(decodeFolded(text));
+}
+
+// Greedy matching with backtracking to the most recent star only. When a later star is
+// reached, earlier stars never need to give up characters again, which bounds the work by
+// text length x token count.
+bool Pattern::matchesFolded(std::u32string_view text) const {
+    if (tokens_.empty() || text.size() < minimumLength_) return false;
+    constexpr size_t kNone = static_cast<size_t>(-1);
+    size_t p = 0;
+    size_t i = 0;
+    size_t starToken = kNone;
+    size_t starText = 0;
+    while (i < text.size()) {
+        if (p < tokens_.size() && tokens_[p].kind == Kind::Star) {
+            starToken = p++;
+            starText = i;
+        } else if (p < tokens_.size() && tokenMatches(tokens_[p], text[i])) {
+            ++p;
+            ++i;
+        } else if (starToken != kNone) {
+            p = starToken + 1;
+            i = ++starText;
+        } else {
+            return false;
+        }
+    }
+    while (p < tokens_.size() && tokens_[p].kind == Kind::Star) ++p;
+    return p == tokens_.size();
+}
+
+}  // namespace sentrel::detect

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <bitset>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace sentrel::detect {
+
+// A match string of the definitions: a pattern over the whole text, compared without regard
+// to ASCII case.
+//   *        any run of characters (also none)
+//   ?        exactly one character
+//   #        one digit 0-9
+//   [abc]    one character of the list; [a-z] ranges; [!abc] one character not in the list
+//   [[]      a literal "["; a "[" with no closing "]" is a literal "["
+// As in shell globs, the first character of a list (after an optional "!") is always a member,
+// so "[]]" is a literal "]" and "[]" alone is the two literal characters "[" and "]". A "-" at
+// either end of a list is a member; a range written high to low covers the same characters as
+// low to high. An empty pattern never matches.
+//
+// Matching walks the compiled tokens with single-star backtracking, so it takes at most
+// (text length x pattern length) steps whatever the pattern: no exponential blow-up on long
+// user agents or on patterns with many stars.
+class Pattern {
+  public:
+    Pattern() = default;
+    explicit Pattern(std::string_view pattern);
+
+    // True when the pattern matches the whole of `text` (UTF-8).
+    bool matches(std::string_view text) const;
+    // The same for text already decoded and folded by decodeFolded(); lets callers decode a
+    // user agent once and test it against many patterns.
+    bool matchesFolded(std::u32string_view folded) const;
+
+    // Non-wildcard characters: literal characters, a bracket list counting as one.
+    int literalCount() const { return literalCount_; }
+    bool empty() const { return tokens_.empty(); }
+    const std::string& text() const { return text_; }
+
+    // Runs of consecutive literal ASCII characters, folded to lower case, that every matching
+    // text must contain. Used to pick candidate patterns quickly.
+    const std::vector<std::string>& requiredRuns() const { return requiredRuns_; }
+
+  private:
+    enum class Kind { Literal, AnyChar, Digit, List, Star };
+
+    struct CharList {
+        std::bitset<128> ascii;                             // both cases already added
+        std::vector<std::pair<char32_t, char32_t>> ranges;  // code points above ASCII
+        bool negated = false;
+        bool contains(char32_t c) const;
+    };
+
+    struct Token {
+        Kind kind;
+        char32_t literal = 0;  // folded
+        int list = -1;         // index into lists_
+    };
+
+    size_t parseList(const std::u32string& source, size_t open);
+    void addToken(Token token);
+    void collectRequiredRuns();
+    bool tokenMatches(const Token& token, char32_t c) const;
+
+    std::string text_;
+    std::vector<Token> tokens_;
+    std::vector<CharList> lists_;
+    std::vector<std::string> requiredRuns_;
+    int literalCount_ = 0;
+    size_t minimumLength_ = 0;  // characters any match needs
+};
+
+}  // namespace sentrel::detect

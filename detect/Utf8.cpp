@@ -1,0 +1,69 @@
+#include "detect/Utf8.h"
+
+namespace sentrel::detect {
+
+namespace {
+
+constexpr char32_t kInvalidByteBase = 0xDC00;
+
+bool isContinuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
+// Decodes the sequence at `text[pos]`; sets `length` to the bytes used. Overlong forms,
+// surrogates and values past U+10FFFF count as invalid.
+char32_t decodeOne(std::string_view text, size_t pos, size_t& length) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    length = 1;
+    if (lead < 0x80) return lead;
+    size_t need = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        need = 1, cp = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        need = 2, cp = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        need = 3, cp = lead & 0x07, minimum = 0x10000;
+    } else {
+        return kInvalidByteBase + lead;
+    }
+    if (pos + need >= text.size()) return kInvalidByteBase + lead;
+    for (size_t i = 1; i <= need; ++i) {
+        const auto b = static_cast<unsigned char>(text[pos + i]);
+        if (!isContinuation(b)) return kInvalidByteBase + lead;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+        return kInvalidByteBase + lead;
+    }
+    length = need + 1;
+    return cp;
+}
+
+}  // namespace
+
+void decodeUtf8(std::string_view text, std::u32string& out, bool foldCase) {
+    out.clear();
+    out.reserve(text.size());
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const auto b = static_cast<unsigned char>(text[pos]);
+        if (b < 0x80) {
+            out.push_back(foldCase ? foldAscii(b) : b);
+            ++pos;
+            continue;
+        }
+        size_t length = 1;
+        out.push_back(decodeOne(text, pos, length));
+        pos += length;
+    }
+}
+
+std::u32string decodeFolded(std::string_view text) {
+    std::u32string out;
+    decodeUtf8(text, out, true);
+    return out;
+}
+
+}  // namespace sentrel::detect

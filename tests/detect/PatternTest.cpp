@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "detect/Pattern.h"
+
+using sentrel::detect::Pattern;
+
+namespace {
+
+bool match(std::string_view pattern, std::string_view text) {
+    return Pattern(pattern).matches(text);
+}
+
+}  // namespace
+
+TEST(Pattern, WildcardsMatchTheWholeText) {
+    EXPECT_TRUE(match("Mozilla/5.0*", "Mozilla/5.0 (X11)"));
+    EXPECT_FALSE(match("Mozilla/5.0", "Mozilla/5.0 (X11)"));  // no implicit trailing star
+    EXPECT_FALSE(match("zilla*", "Mozilla/5.0"));             // no implicit leading star
+    EXPECT_TRUE(match("*", ""));
+    EXPECT_TRUE(match("a*b*c", "abc"));
+    EXPECT_TRUE(match("a*b*c", "a-x-b-y-c"));
+    EXPECT_FALSE(match("a*b*c", "a-x-c-y-b"));
+    EXPECT_TRUE(match("*Chrome/*Safari*", "Mozilla (Win) Chrome/120 Safari/537"));
+    EXPECT_TRUE(match("Opera?9", "Opera/9"));
+    EXPECT_FALSE(match("Opera?9", "Opera9"));
+    EXPECT_TRUE(match("MSIE #.#*", "MSIE 6.0; Windows"));
+    EXPECT_FALSE(match("MSIE #.#*", "MSIE x.0; Windows"));
+}
+
+TEST(Pattern, CaseIsIgnoredForAsciiOnly) {
+    EXPECT_TRUE(match("MOZILLA*", "mozilla/5.0"));
+    EXPECT_TRUE(match("[A-C]x", "bX"));
+    EXPECT_TRUE(match("[!a-c]x", "dx"));
+    EXPECT_FALSE(match("[!a-c]x", "Bx"));  // negation sees both cases too
+    EXPECT_TRUE(match("Ünï?ode", "Ünïcode"));
+    EXPECT_FALSE(match("ü", "Ü"));  // beyond ASCII, case matters
+}
+
+TEST(Pattern, QuestionMarkIsOneCharacterNotOneByte) {
+    EXPECT_TRUE(match("a?b",
+                      "a\xC3\xA9"
+                      "b"));  // é is two bytes
+    EXPECT_TRUE(match("a[\xC3\xA0-\xC3\xBF]b",
+                      "a\xC3\xA9"
+                      "b"));
+    EXPECT_TRUE(match("a?b",
+                      "a\xFF"
+                      "b"));  // a stray byte still counts as one character
+}
+
+TEST(Pattern, BracketLists) {
+    EXPECT_TRUE(match("[abc]", "b"));
+    EXPECT_FALSE(match("[abc]", "d"));
+    EXPECT_TRUE(match("v[0-9][0-9]", "v42"));
+    EXPECT_TRUE(match("[z-a]", "m"));  // written high to low
+    EXPECT_TRUE(match("[a-]", "-"));
+    EXPECT_TRUE(match("[!abc]", "x"));
+    EXPECT_FALSE(match("[!abc]", "a"));
+    EXPECT_FALSE(match("[!abc]", ""));
+    EXPECT_TRUE(match("[[]x]", "[x]"));  // [[] is a literal "["
+    EXPECT_TRUE(match("[]]", "]"));
+    EXPECT_TRUE(match("[]", "[]"));
+    EXPECT_TRUE(match("*[*?#]", "ab#"));  // wildcards are plain inside a list
+    EXPECT_FALSE(match("*[*?#]", "abc"));
+}
+
+TEST(Pattern, UnclosedBracketIsLiteral) {
+    EXPECT_TRUE(match("Mozilla [en*", "Mozilla [en-US"));
+    EXPECT_FALSE(match("Mozilla [en*", "Mozilla en-US"));
+    EXPECT_TRUE(match("[!", "[!"));
+    EXPECT_TRUE(match("a[", "A["));
+}
+
+TEST(Pattern, EmptyPatternNeverMatches) {
+    Pattern empty("");
+    EXPECT_TRUE(empty.empty());
+    EXPECT_FALSE(empty.matches(""));
+    EXPECT_FALSE(empty.matches("x"));
+}
+
+TEST(Pattern, LiteralCountSkipsWildcardsAndCountsAListOnce) {
+    EXPECT_EQ(Pattern("Mozilla/5.0*").literalCount(), 11);
+    EXPECT_EQ(Pattern("*?#*").literalCount(), 0);
+    EXPECT_EQ(Pattern("v[0-9][!a]x").literalCount(), 4);
+    EXPECT_EQ(Pattern("[[]").literalCount(), 1);
+    EXPECT_EQ(Pattern("a[b").literalCount(), 3);
+    EXPECT_EQ(Pattern("").literalCount(), 0);
+}
+
+TEST(Pattern, RequiredRunsAreFoldedLiteralStretches) {
+    const Pattern pattern("Mozilla/*(Windows NT #.#*Chrome?");
+    const auto& runs = pattern.requiredRuns();
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0], "mozilla/");
+    EXPECT_EQ(runs[1], "(windows nt ");
+    EXPECT_EQ(runs[2], ".");
+    EXPECT_EQ(runs[3], "chrome");
+}
+
+TEST(Pattern, HugeInputsFinishQuickly) {
+    const std::string agent(100 * 1024, 'a');
+    std::string manyStars;
+    for (int i = 0; i < 60; ++i) manyStars += "*a";
+    EXPECT_TRUE(Pattern(manyStars).matches(agent));
+    EXPECT_FALSE(Pattern(manyStars + "*b").matches(agent));
+    EXPECT_FALSE(Pattern(manyStars + "b*").matches(agent));
+    EXPECT_FALSE(Pattern("*a*a*a*a*a*a*a*a*a*a*b*a").matches(agent));
+    EXPECT_TRUE(Pattern("*" + std::string(500, '?') + "*").matches(agent));
+}
