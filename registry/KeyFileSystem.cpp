@@ -1,0 +1,125 @@
+#include "registry/KeyFileSystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+
+namespace sentrel::reg {
+
+namespace {
+
+int statusOfErrno(int error) {
+    switch (error) {
+        case 0:
+            return ERROR_SUCCESS;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return ERROR_ACCESS_DENIED;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return ERROR_DISK_FULL;
+        case ENOENT:
+        case ENOTDIR:
+            return ERROR_FILE_NOT_FOUND;
+        case ENAMETOOLONG:
+        case EINVAL:
+            return ERROR_INVALID_PARAMETER;
+        default:
+            return ERROR_WRITE_FAULT;
+    }
+}
+
+// The status of the last failed system call; a failure that left no reason is still one.
+int lastFailure() {
+    const int status = statusOfErrno(errno);
+    return status == ERROR_SUCCESS ? ERROR_WRITE_FAULT : status;
+}
+
+QByteArray nativePath(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+std::optional<mode_t> modeOf(const QString& path) {
+    struct stat info {};
+    if (::stat(nativePath(path).constData(), &info) != 0) return std::nullopt;
+    return info.st_mode & 07777;
+}
+
+// An existing file keeps its mode; a new one takes its folder's read and write bits.
+// Neither is ever writable by every account.
+mode_t modeForFile(const QString& path) {
+    if (const auto existing = modeOf(path)) return *existing & ~mode_t(S_IWOTH);
+    const auto folder = modeOf(QFileInfo(path).absolutePath());
+    return folder ? (*folder & 0664) & ~mode_t(S_IWOTH) : 0644;
+}
+
+int accessStatus(const QString& path, int mode) {
+    if (::faccessat(AT_FDCWD, nativePath(path).constData(), mode, AT_EACCESS) == 0) return 0;
+    return lastFailure();
+}
+
+int ownerStatus(const QString& path) {
+    struct stat info {};
+    if (::stat(nativePath(path).constData(), &info) != 0) return lastFailure();
+    const uid_t me = ::geteuid();
+    return me == 0 || me == info.st_uid ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+}  // namespace
+
+int KeyFileSystem::checkAccess(const QString& folder, RegAccess access) const {
+    const RegAccess readRights =
+        KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | STANDARD_RIGHTS_READ;
+    const RegAccess writeRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK;
+    int status = ERROR_SUCCESS;
+    if (access & readRights) status = accessStatus(folder, R_OK | X_OK);
+    if (status == ERROR_SUCCESS && (access & writeRights)) {
+        status = accessStatus(folder, W_OK | X_OK);
+    }
+    if (status == ERROR_SUCCESS && (access & WRITE_DAC)) status = ownerStatus(folder);
+    return status;
+}
+
+int KeyFileSystem::makeFolder(const QString& path) {
+    if (::mkdir(nativePath(path).constData(), 0755) == 0 || errno == EEXIST) return 0;
+    return lastFailure();
+}
+
+int KeyFileSystem::readFile(const QString& path, QByteArray& content) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return file.exists() ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
+    }
+    content = file.readAll();
+    return file.error() == QFileDevice::NoError ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+int KeyFileSystem::writeFile(const QString& path, const QByteArray& content) {
+    const mode_t mode = modeForFile(path);
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return lastFailure();
+    if (::fchmod(file.handle(), mode) != 0 || file.write(content) != content.size()) {
+        const int status = lastFailure();
+        file.cancelWriting();
+        return status;
+    }
+    errno = 0;
+    return file.commit() ? ERROR_SUCCESS : lastFailure();
+}
+
+int KeyFileSystem::setMode(const QString& path, int mode) {
+    return ::chmod(nativePath(path).constData(), mode_t(mode)) == 0 ? ERROR_SUCCESS : lastFailure();
+}
+
+int KeyFileSystem::removeFolder(const QString& path) {
+    return QDir(path).removeRecursively() ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+}
+
+}  // namespace sentrel::reg
