@@ -1,0 +1,289 @@
+#include "document/Vocabulary.h"
+
+#include <QDateTime>
+#include <QRandomGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "document/Document.h"
+
+namespace sentrel::mainMod {
+
+namespace {
+
+const QString kSystemPrefix = QStringLiteral("i__");
+
+// A name generated for a new type is this many stem characters plus the random suffix.
+constexpr int kStemLength = 20;
+constexpr quint32 kSuffixLow = 1000000;
+constexpr quint32 kSuffixHigh = 10000000;  // exclusive: seven digits
+// A suffix that keeps colliding means the document is pathological; give up rather than loop.
+constexpr int kMaxNameDraws = 1000;
+
+bool containsNoCase(const QStringList& list, const QString& name) {
+    return list.contains(name, Qt::CaseInsensitive);
+}
+
+bool isAsciiLetter(QChar c) {
+    return c >= u'a' && c <= u'z';
+}
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Lower-case letters and digits of the description, in order.
+QString stemOf(const QString& description) {
+    QString stem;
+    for (QChar c : description.toLower()) {
+        if (isAsciiLetter(c) || isAsciiDigit(c)) stem.append(c);
+    }
+    return stem;
+}
+
+// The stem a new type's name starts with, or "" when the description is rejected.
+QString nameStem(const QString& description, NewTypeKind kind) {
+    QString stem = stemOf(description);
+    if (stem.isEmpty()) return {};
+    if (kind == NewTypeKind::Browser) {
+        double ignored = 0;
+        if (isSystemProperty(description) || toNumber(stem, QLocale::c(), &ignored)) return {};
+        if (isAsciiDigit(stem.front())) stem.prepend(u'A');
+    }
+    return stem.left(kStemLength);
+}
+
+QString withRandomSuffix(const QString& stem, NewTypeKind kind) {
+    const quint32 suffix = QRandomGenerator::global()->bounded(kSuffixLow, kSuffixHigh);
+    QString name = stem + QString::number(suffix);
+    if (kind == NewTypeKind::Folder && !isAsciiLetter(name.front())) name.prepend(u'x');
+    return name;
+}
+
+bool readNumber(const QString& text, const QLocale& locale, double* number) {
+    bool ok = false;
+    const double value = locale.toDouble(text, &ok);
+    if (!ok || !std::isfinite(value)) return false;
+    *number = value;
+    return true;
+}
+
+// Date (and date-time) formats of a locale, also with four-digit years where the locale
+// writes two.
+QStringList dateFormatsOf(const QLocale& locale) {
+    QStringList formats;
+    for (auto length : {QLocale::ShortFormat, QLocale::LongFormat}) {
+        formats << locale.dateTimeFormat(length) << locale.dateFormat(length);
+    }
+    QStringList withLongYears;
+    for (const QString& format : formats) {
+        if (format.contains(QLatin1String("yy")) && !format.contains(QLatin1String("yyyy"))) {
+            withLongYears << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        }
+    }
+    return formats + withLongYears;
+}
+
+// A wall-clock date and time without time-zone rules, so daylight-saving gaps do not
+// reject a valid date.
+QDateTime asUtc(const QDateTime& local) {
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
+
+bool readDateTime(const QString& text, const QLocale& locale, QDateTime* dateTime) {
+    for (const QString& format : dateFormatsOf(locale)) {
+        const QDateTime parsed = locale.toDateTime(text, format);
+        if (parsed.isValid()) {
+            *dateTime = asUtc(parsed);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool readIsoDateTime(const QString& text, QDateTime* dateTime) {
+    QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
+    if (!parsed.isValid()) parsed = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!parsed.isValid()) return false;
+    // An explicit offset is honoured; a plain wall-clock time is taken as written.
+    *dateTime = parsed.timeSpec() == Qt::LocalTime ? asUtc(parsed) : parsed.toUTC();
+    return true;
+}
+
+bool isInDateRange(const QDateTime& dateTime) {
+    static const QDateTime first(QDate(1970, 1, 1), QTime(0, 0), Qt::UTC);
+    static const QDateTime last(QDate(3000, 1, 1), QTime(0, 0), Qt::UTC);
+    return dateTime >= first && dateTime <= last;
+}
+
+bool isIntegral(double number) {
+    return std::trunc(number) == number;
+}
+
+}  // namespace
+
+const QStringList& reservedTypeNames() {
+    static const QStringList names = {QStringLiteral("Integer"), QStringLiteral("String"),
+                                      QStringLiteral("Boolean"), QStringLiteral("Single"),
+                                      QStringLiteral("Double"),  QStringLiteral("Datetime"),
+                                      QStringLiteral("Filters"), QStringLiteral("FiltersArray"),
+                                      QStringLiteral("Method"),  QStringLiteral("Internals")};
+    return names;
+}
+
+const QStringList& versionPropertyNames() {
+    static const QStringList names = {QStringLiteral("majorver"),    QStringLiteral("minorver"),
+                                      QStringLiteral("minorverlet"), QStringLiteral("version"),
+                                      QStringLiteral("fullversion"), QStringLiteral("versionpos")};
+    return names;
+}
+
+const QStringList& systemPropertyNames() {
+    static const QStringList names = {kDescriptionParam, kUserAgentParam, kTypeParam,
+                                      kLastUpdateParam, kIconParam};
+    return names;
+}
+
+const QStringList& dataTypeDisplayNames() {
+    static const QStringList names = {QStringLiteral("String"), QStringLiteral("Boolean"),
+                                      QStringLiteral("Integer"), QStringLiteral("Single"),
+                                      QStringLiteral("DateTime")};
+    return names;
+}
+
+const QStringList& filterFieldNames() {
+    static const QStringList names = {QStringLiteral("propToSet"), QStringLiteral("matchStr"),
+                                      QStringLiteral("valToSet"),  QStringLiteral("priority"),
+                                      QStringLiteral("uId"),       QStringLiteral("filterType"),
+                                      QStringLiteral("DataField")};
+    return names;
+}
+
+const std::array<FilterKind, 4>& filterKinds() {
+    static const std::array<FilterKind, 4> kinds = {{
+        {0, QStringLiteral("Browser user agent"), QStringLiteral("UA")},
+        {1, QStringLiteral("Cookie value"), QStringLiteral("Cookie")},
+        {2, QStringLiteral("Server environment variable"), QStringLiteral("ENV")},
+        {3, QStringLiteral("Client certificate"), QStringLiteral("Cert")},
+    }};
+    return kinds;
+}
+
+bool isBrowserType(const QString& name) {
+    return !containsNoCase(reservedTypeNames(), name);
+}
+
+bool isSystemProperty(const QString& name) {
+    return name.startsWith(kSystemPrefix, Qt::CaseInsensitive);
+}
+
+bool isVersionProperty(const QString& name) {
+    return containsNoCase(versionPropertyNames(), name);
+}
+
+bool isProtectedProperty(const QString& name) {
+    return isVersionProperty(name) || isSystemProperty(name);
+}
+
+bool isValidPropertyName(const QString& name) {
+    const QString lower = name.toLower();
+    if (lower.isEmpty() || !isAsciiLetter(lower.front())) return false;
+    return std::all_of(lower.begin(), lower.end(),
+                       [](QChar c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == u'_'; });
+}
+
+bool toNumber(const QString& text, const QLocale& locale, double* number) {
+    return readNumber(text, locale, number) || readNumber(text, QLocale::c(), number);
+}
+
+bool toDateTime(const QString& text, const QLocale& locale, QDateTime* dateTime) {
+    const QString trimmed = text.trimmed();
+    return readIsoDateTime(trimmed, dateTime) || readDateTime(trimmed, locale, dateTime) ||
+           readDateTime(trimmed, QLocale::c(), dateTime);
+}
+
+bool isValidValue(const QString& value, const QString& typeName) {
+    return isValidValue(value, typeName, QLocale::system());
+}
+
+bool isValidValue(const QString& value, const QString& typeName, const QLocale& locale) {
+    if (value.isEmpty()) return true;
+    const QString type = typeName.toLower();
+    double number = 0;
+    QDateTime dateTime;
+    if (type == QLatin1String("string")) return true;
+    if (type == QLatin1String("boolean")) {
+        return value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
+               value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0;
+    }
+    if (type == QLatin1String("integer"))
+        return toNumber(value, locale, &number) && isIntegral(number);
+    // "double" has no rule of its own; it takes the rule of "single".
+    if (type == QLatin1String("single") || type == QLatin1String("double")) {
+        return toNumber(value, locale, &number);
+    }
+    if (type == QLatin1String("datetime")) {
+        return toDateTime(value, locale, &dateTime) && isInDateRange(dateTime);
+    }
+    return false;
+}
+
+int filterKindFromDisplay(const QString& displayName) {
+    for (const FilterKind& kind : filterKinds()) {
+        if (kind.displayName == displayName) return kind.code;
+    }
+    return 0;
+}
+
+QString filterKindNames(int code, QString& displayName) {
+    for (const FilterKind& kind : filterKinds()) {
+        if (kind.code == code) {
+            displayName = kind.displayName;
+            return kind.shortCode;
+        }
+    }
+    return {};
+}
+
+QString filterDisplayFromShortCode(const QString& shortCode) {
+    for (const FilterKind& kind : filterKinds()) {
+        if (kind.shortCode == shortCode) return kind.displayName;
+    }
+    return {};
+}
+
+bool descriptionExists(const QString& description, doc::Document& document) {
+    for (const QString& name : document.types()) {
+        if (!isBrowserType(name)) continue;
+        const doc::TypeObject& type = document.Path(name);
+        if (!type.hasParameter(kDescriptionParam) || !type.hasParameter(kTypeParam)) continue;
+        if (type.Path(kTypeParam).trimmed() == kTypeDeleted) continue;
+        if (type.Path(kDescriptionParam).compare(description, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool isDescendant(const QString& ancestorName, const QString& typeName, doc::Document& document) {
+    if (!document.hasType(typeName)) return false;
+    const doc::TypeObject* type = &document.Path(typeName);
+    if (type->Name().compare(kRootTypeName, Qt::CaseInsensitive) == 0) return false;
+    for (const doc::TypeObject* base = type->getbasetype(); base; base = base->getbasetype()) {
+        if (base->Name().compare(ancestorName, Qt::CaseInsensitive) == 0) return true;
+        if (base->Name().compare(kRootTypeName, Qt::CaseInsensitive) == 0) return false;
+    }
+    return false;
+}
+
+QString generateTypeName(const QString& description, NewTypeKind kind,
+                         const doc::Document& document) {
+    const QString stem = nameStem(description, kind);
+    if (stem.isEmpty()) return {};
+    for (int draw = 0; draw < kMaxNameDraws; ++draw) {
+        QString name = withRandomSuffix(stem, kind);
+        if (!document.hasType(name)) return name;
+    }
+    return {};
+}
+
+}  // namespace sentrel::mainMod
