@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "BddText.h"
+#include "detect/BddReader.h"
+#include "detect/DetectError.h"
+#include "support/TempDir.h"
+
+using namespace sentrel::detect;
+using sentrel::detect::test::BddText;
+
+namespace {
+
+BddText sample() {
+    BddText bdd;
+    bdd.property("Browser").property("Majorver", 1).property("Cookies", 2).property("Ver", 3);
+    bdd.entry("DefaultBrowser", "", "None",
+              {{"Browser", "Default"}, {"Majorver", "0"}, {"Cookies", "False"}, {"Ver", "0"}},
+              "Unknown browser");
+    bdd.entry("Fx120", "Mozilla/5.0*Firefox/120*", "Firefox",
+              {{"Browser", "Firefox & <Co> \"quoted\""},
+               {"Majorver", "120"},
+               {"Cookies", "True"},
+               {"Ver", "120.0"}},
+              "Firefox 120");
+    bdd.filter("Cookie", "lang", "Browser", "de*", "*", 2);
+    bdd.info("2.05", "2026-03-01T10:00:00");
+    return bdd;
+}
+
+int errorNumberOf(const std::string& path) {
+    try {
+        BddReader::readFile(path);
+    } catch (const DetectError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+std::string errorTextOf(std::string_view bytes) {
+    try {
+        BddReader::readBytes(bytes, "x.bdd");
+    } catch (const DetectError& error) {
+        EXPECT_EQ(error.number(), DetectError::kNotADataFile);
+        return error.description();
+    }
+    return "no error";
+}
+
+}  // namespace
+
+TEST(BddReader, ReadsEveryPartOfAScrambledFile) {
+    const BddContent content = BddReader::readBytes(sample().scrambled(), "sample.bdd");
+    ASSERT_EQ(content.properties.size(), 4u);
+    EXPECT_EQ(content.properties[1].name, "Majorver");
+    EXPECT_EQ(content.properties[0].type, PropertyType::Text);
+    EXPECT_EQ(content.properties[1].type, PropertyType::Integer);
+    EXPECT_EQ(content.properties[2].type, PropertyType::Boolean);
+    EXPECT_EQ(content.properties[3].type, PropertyType::Single);
+
+    ASSERT_EQ(content.entries.size(), 2u);
+    const BrowserEntry& fx = content.entries[1];
+    EXPECT_EQ(fx.name, "Fx120");
+    EXPECT_EQ(fx.matchString, "Mozilla/5.0*Firefox/120*");
+    EXPECT_EQ(fx.parent, "Firefox");
+    EXPECT_EQ(fx.description, "Firefox 120");
+    EXPECT_EQ(fx.values[0], "Firefox & <Co> \"quoted\"");  // entities decoded
+    EXPECT_EQ(fx.values[2], "True");
+
+    ASSERT_EQ(content.filters.size(), 1u);
+    const FilterRule& filter = content.filters[0];
+    EXPECT_EQ(filter.id, "K1");
+    EXPECT_EQ(filter.priority, "2");
+    EXPECT_EQ(filter.kind, FilterKind::Cookie);
+    EXPECT_EQ(filter.dataField, "lang");
+    EXPECT_EQ(filter.property, "Browser");
+    EXPECT_EQ(filter.condition, "de*");
+    EXPECT_EQ(filter.valueToSet, "*");
+    EXPECT_EQ(content.info.version, "2.05");
+    EXPECT_EQ(content.info.date, "2026-03-01T10:00:00");
+}
+
+TEST(BddReader, PlainTextAndOldWritersAreAccepted) {
+    EXPECT_EQ(BddReader::readBytes(sample().text(), "plain.bdd").entries.size(), 2u);
+    // A writer that escapes only "&" leaves "<" and quotes alone in values.
+    std::string text = sample().text();
+    const std::string escaped = "Firefox &amp; &lt;Co&gt; &quot;quoted&quot;";
+    text.replace(text.find(escaped), escaped.size(), "A < B & \"C\" &unknown; &#233;");
+    const BddContent content = BddReader::readBytes(text, "old.bdd");
+    EXPECT_EQ(content.entries[1].values[0], "A < B & \"C\" &unknown; \xC3\xA9");
+}
+
+TEST(BddReader, MissingValuesAreInheritedAndUndeclaredPropertiesKept) {
+    BddText bdd;
+    bdd.property("Browser").property("Crawler", 2);
+    bdd.entry("DefaultBrowser", "", "None", {{"Browser", "Default"}, {"Crawler", "False"}});
+    bdd.entry("Bots", "", "DefaultBrowser", {{"Crawler", "True"}});
+    bdd.entry("Googlebot", "*Googlebot*", "Bots", {{"Browser", "Googlebot"}, {"Extra", "x"}});
+    bdd.entry("Loop", "", "Loop", {});
+    const BddContent content = BddReader::readBytes(bdd.scrambled(), "inherit.bdd");
+    ASSERT_EQ(content.properties.size(), 3u);
+    EXPECT_EQ(content.properties[2].name, "Extra");
+    EXPECT_EQ(content.entries[2].values, (std::vector<std::string>{"Googlebot", "True", "x"}));
+    EXPECT_EQ(content.entries[1].values, (std::vector<std::string>{"Default", "True", ""}));
+    EXPECT_EQ(content.entries[3].values, (std::vector<std::string>{"", "", ""}));
+}
+
+TEST(BddReader, BadFilesGiveClearErrors) {
+    sentrel::test::TempDir dir;
+    const std::string missing = dir.file("none.bdd").toStdString();
+    EXPECT_EQ(errorNumberOf(missing), DetectError::kFileNotFound);
+    EXPECT_EQ(errorNumberOf(dir.path().toStdString()), DetectError::kPathFileAccess);
+    try {
+        BddReader::readFile(missing);
+        FAIL();
+    } catch (const DetectError& error) {
+        EXPECT_NE(error.description().find("none.bdd\" does not exist"), std::string::npos);
+    }
+
+    EXPECT_NE(errorTextOf("").find("it is empty"), std::string::npos);
+    EXPECT_NE(errorTextOf("garbage that is no BDD at all").find("not a browser definition"),
+              std::string::npos);
+
+    const std::string text = sample().text();
+    const std::string truncated = errorTextOf(text.substr(0, text.find("<filter")));
+    EXPECT_NE(truncated.find("ends before </BrowserInfo>"), std::string::npos) << truncated;
+    EXPECT_NE(errorTextOf(text.substr(0, text.size() / 2)).find("line "), std::string::npos);
+    EXPECT_NE(errorTextOf("<?xml version=\"1.0\"?>\r\n<Other/>").find("<BrowserInfo>"),
+              std::string::npos);
+    EXPECT_NE(errorTextOf("<?xml?><BrowserInfo><Property><type>1</type></Property>")
+                  .find("property has no name"),
+              std::string::npos);
+    EXPECT_NE(errorTextOf("<?xml?>\n<BrowserInfo>\n<!-- open").find("line 3"), std::string::npos);
+}
