@@ -131,9 +131,9 @@ int KeyStore::createKey(RegRoot root, const QString& path, RegAccess access, Reg
     int status = makeFolderPath(folder);
     for (const QString& level : levelsOf(path)) {
         if (status != ERROR_SUCCESS) return status;
-        const QString existing = childFolder(folder, level);
-        status = existing.isEmpty() ? createLevel(folder, level, folder) : ERROR_SUCCESS;
-        if (!existing.isEmpty()) folder = existing;
+        QString child = childFolder(folder, level);
+        if (child.isEmpty()) status = createLevel(folder, level, child);
+        folder = child;
     }
     return status == ERROR_SUCCESS ? openFolder(folder, path, access, key) : status;
 }

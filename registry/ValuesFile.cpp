@@ -24,9 +24,10 @@ QByteArray withoutContinuation(const QByteArray& line) {
 }  // namespace
 
 ValuesFile ValuesFile::parse(const QByteArray& content) {
+    ValuesFile file;
+    if (content.isEmpty()) return file;
     QList<QByteArray> lines = content.split('\n');
     if (content.endsWith('\n')) lines.removeLast();
-    ValuesFile file;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArray raw = lines[i];
         QByteArray joined = raw;
