@@ -1,0 +1,137 @@
+// Detection speed: real user agents from Debian's uap-core test data against a synthetic BDD
+// of 20,000 entries made from those agents, plus loading, instance creation and worst cases.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <unordered_set>
+
+#include "BddText.h"
+#include "UserAgentSamples.h"
+#include "detect/BddReader.h"
+#include "detect/BrowserObj.h"
+#include "detect/Definitions.h"
+#include "detect/Pattern.h"
+
+using namespace sentrel::detect;
+
+namespace {
+
+constexpr size_t kEntries = 20000;
+
+// Stand-in agents so that loading and instance figures exist without uap-core.
+std::vector<std::string> syntheticAgents(size_t count) {
+    std::vector<std::string> agents;
+    for (size_t i = 0; i < count; ++i) {
+        agents.push_back("Mozilla/5.0 (X11; Linux; Model" + std::to_string(i % 997) + ") Engine/" +
+                         std::to_string(i % 53) + ".0 Product" + std::to_string(i) + "/" +
+                         std::to_string(i % 120) + ".1");
+    }
+    return agents;
+}
+
+struct Fixture {
+    std::vector<std::string> uapAgents = bench::loadUapCoreAgents();
+    std::vector<std::string> agents;  // uap-core agents, or stand-ins
+    std::string bddBytes;
+    std::string bddPath;
+
+    Fixture() {
+        agents = uapAgents.empty() ? syntheticAgents(kEntries) : uapAgents;
+        test::BddText bdd;
+        bdd.property("Browser").property("Version").property("Crawler", 2).property("Width", 1);
+        bdd.entry("DefaultBrowser", "", "None",
+                  {{"Browser", "Default"}, {"Version", "0"}, {"Crawler", "False"}});
+        for (const char* generic : {"Mozilla/5.0*", "*Chrome/*Safari/*", "*bot*", "*Firefox/*"}) {
+            bdd.entry(std::string("Generic ") + generic, generic, "DefaultBrowser",
+                      {{"Browser", generic}});
+        }
+        std::unordered_set<std::string> patterns;
+        for (size_t i = 0; i < agents.size() && patterns.size() < kEntries; ++i) {
+            std::string pattern = bench::patternFor(agents[i], i % 2 == 0);
+            if (!patterns.insert(pattern).second) continue;
+            bdd.entry("B" + std::to_string(i), pattern, "DefaultBrowser",
+                      {{"Browser", "Browser " + std::to_string(i)}, {"Version", "1.0"}});
+        }
+        bdd.filter("UA", "", "Crawler", "*bot*", "True");
+        bdd.filter("Cookie", "width", "Width", "#*", "*", 2);
+        bddBytes = bdd.scrambled();
+        bddPath = (std::filesystem::temp_directory_path() / "sentrel-detect-bench.bdd").string();
+        bdd.writeTo(bddPath);
+        std::cout << "uap-core agents: " << uapAgents.size()
+                  << ", BDD entries: " << patterns.size() + 5 << ", BDD size: " << bddBytes.size()
+                  << " bytes\n";
+    }
+    ~Fixture() { std::remove(bddPath.c_str()); }
+};
+
+Fixture& fixture() {
+    static Fixture instance;
+    return instance;
+}
+
+void BM_DetectUapCoreAgents(benchmark::State& state) {
+    Fixture& f = fixture();
+    if (f.uapAgents.empty()) {
+        state.SkipWithError("uap-core test data not installed (apt-get install uap-core)");
+        return;
+    }
+    BrowserObj browser;
+    browser.DataFile(f.bddPath);
+    size_t next = 0;
+    int64_t matched = 0;
+    for (auto _ : state) {
+        browser.Initialize(f.uapAgents[next]);
+        matched += browser.InternalName() != "DefaultBrowser";
+        if (++next == f.uapAgents.size()) next = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+    const double share = static_cast<double>(matched) /
+                         static_cast<double>(std::max<int64_t>(state.iterations(), 1));
+    state.counters["matched%"] = benchmark::Counter(100.0 * share, benchmark::Counter::kAvgThreads);
+}
+BENCHMARK(BM_DetectUapCoreAgents)->Unit(benchmark::kMicrosecond)->ThreadRange(1, 2);
+
+void BM_DetectHugeAgent(benchmark::State& state) {
+    BrowserObj browser;
+    browser.DataFile(fixture().bddPath);
+    std::string agent = "Mozilla/5.0 (" + std::string(100 * 1024, 'x') + ") Chrome/1 Safari/1";
+    for (auto _ : state) browser.Initialize(agent);
+}
+BENCHMARK(BM_DetectHugeAgent)->Unit(benchmark::kMillisecond);
+
+void BM_PatternManyStarsHugeText(benchmark::State& state) {
+    std::string pattern;
+    for (int i = 0; i < 50; ++i) pattern += "*a";
+    const Pattern compiled(pattern + "*b");
+    const std::string text(100 * 1024, 'a');
+    for (auto _ : state) benchmark::DoNotOptimize(compiled.matches(text));
+}
+BENCHMARK(BM_PatternManyStarsHugeText)->Unit(benchmark::kMillisecond);
+
+void BM_LoadBdd(benchmark::State& state) {
+    const std::string& bytes = fixture().bddBytes;
+    for (auto _ : state) {
+        Definitions definitions(BddReader::readBytes(bytes, "bench.bdd"));
+        benchmark::DoNotOptimize(definitions.properties().size());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
+}
+BENCHMARK(BM_LoadBdd)->Unit(benchmark::kMillisecond);
+
+void BM_NewInstanceOverLoadedFile(benchmark::State& state) {
+    const std::string& path = fixture().bddPath;
+    BrowserObj warm;
+    warm.DataFile(path);
+    for (auto _ : state) {
+        BrowserObj browser;
+        browser.DataFile(path);
+        benchmark::DoNotOptimize(browser.definitions().get());
+    }
+}
+BENCHMARK(BM_NewInstanceOverLoadedFile)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "detect/Request.h"
+
+namespace sentrel::detect {
+
+class BrowserObj;
+
+// The command-line program `sentrel-detect`, kept out of main() so that it can be run
+// in-process:
+//   sentrel-detect [OPTIONS] BDD [USERAGENT...]
+// For every user agent (from the arguments, or with none one per line from standard input)
+// it prints a line "# " + user agent, then the detected entry's system properties and every
+// property as "name: value" lines, then an empty line.
+// Options: --cookie NAME=VALUE, --env NAME=VALUE, --cert FIELD=VALUE (repeatable, also
+// written --cookie=NAME=VALUE), --property NAME (print only these properties, value alone
+// when one is asked for), --help; "--" ends the options.
+// Exit codes: 0 success, 1 the BDD is missing or bad (message on standard error), 2 usage.
+class DetectCommand {
+  public:
+    static constexpr int kSuccess = 0;
+    static constexpr int kDataFileError = 1;
+    static constexpr int kUsageError = 2;
+
+    int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+            std::ostream& err);
+
+    static const char* usage();
+
+  private:
+    bool parse(const std::vector<std::string>& args, std::ostream& err);
+    bool takeOption(const std::string& option, const std::string& value, std::ostream& err);
+    void printResult(const BrowserObj& browser, const std::string& agent, std::ostream& out) const;
+
+    std::string dataFile_;
+    std::vector<std::string> agents_;
+    std::vector<std::string> onlyProperties_;
+    Request request_;
+    bool help_ = false;
+};
+
+}  // namespace sentrel::detect
