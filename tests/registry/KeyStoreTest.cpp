@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QDir>
+#include <QProcess>
+
+#include "RegistryFixture.h"
+#include "registry/KeyPaths.h"
+#include "registry/KeyStore.h"
+
+using namespace sentrel::reg;
+using sentrel::test::FailingFileSystem;
+
+namespace {
+
+const RegData kText{REG_SZ, "old"};
+
+class KeyStoreTest : public sentrel::test::RegistryFixture {
+  protected:
+    RegKey create(const QString& path) {
+        RegKey key;
+        EXPECT_EQ(store.createKey(HKEY_LOCAL_MACHINE, path, kAccessWriteValue, key), 0);
+        return key;
+    }
+    int open(const QString& path, RegAccess access = kAccessReadValue) {
+        RegKey key;
+        return store.openKey(HKEY_LOCAL_MACHINE, path, access, key);
+    }
+    RegData read(const RegKey& key, const QString& name) {
+        RegData value;
+        EXPECT_EQ(store.queryValue(key, name, value), 0) << name.toStdString();
+        return value;
+    }
+    // Runs the worker program and answers its output; fails the test if it did not finish.
+    static QString runWorker(const QStringList& arguments) {
+        QProcess worker;
+        worker.start(QStringLiteral(REGISTRY_WORKER), arguments);
+        EXPECT_TRUE(worker.waitForFinished(60000));
+        return QString::fromUtf8(worker.readAllStandardOutput()).trimmed();
+    }
+
+    KeyStore store;
+};
+
+}  // namespace
+
+TEST_F(KeyStoreTest, KeysAndValueNamesIgnoreCaseAndKeepTheirFirstSpelling) {
+    const RegKey key = create(kOptionsKey);
+    EXPECT_EQ(store.rootFolder(), dir.path());
+    EXPECT_TRUE(QFileInfo(keyFolder("SOFTWARE/Norvane/Browser Editor/1.0/options")).isDir());
+    EXPECT_EQ(open("software\\NORVANE\\browser editor\\1.0\\OPTIONS"), 0);
+    EXPECT_EQ(store.setValue(key, "LoggingEnabled", kText), 0);
+    RegKey upper = create("SOFTWARE\\NORVANE\\BROWSER EDITOR\\1.0\\Options");
+    EXPECT_EQ(store.setValue(upper, "LOGGINGENABLED", {REG_SZ, "new"}), 0);
+    EXPECT_EQ(read(key, "loggingenabled"), (RegData{REG_SZ, "new"}));
+    EXPECT_EQ(QDir(keyFolder("SOFTWARE")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+              QStringList{"Norvane"});
+    EXPECT_EQ(valuesOf("SOFTWARE/Norvane/Browser Editor/1.0/options"),
+              "\"LoggingEnabled\"=\"new\"\n");
+    EXPECT_EQ(open("SOFTWARE\\Norvane\\Browser Editor\\2.0"), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(KeyStoreTest, KeyNamesCannotReachOutsideTheStore) {
+    const RegKey key = create("SOFTWARE\\..\\..\\..\\escape\\a/b\\100%");
+    EXPECT_EQ(store.setValue(key, "v", kText), 0);
+    EXPECT_TRUE(QFileInfo(keyFolder("SOFTWARE/%2E%2E/%2E%2E/%2E%2E/escape/a%2Fb/100%25")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/../escape"));
+    RegKey parent;
+    ASSERT_EQ(store.openKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\..\\..\\..\\escape",
+                            KEY_ENUMERATE_SUB_KEYS, parent),
+              0);
+    QStringList names;
+    EXPECT_EQ(store.subKeyNames(parent, names), 0);
+    EXPECT_EQ(names, QStringList{"a/b"});
+    EXPECT_EQ(open("SOFTWARE", kAccessReadValue), 0);
+    EXPECT_EQ(store.openKey(0x12345, "SOFTWARE", kAccessReadValue, parent), ERROR_INVALID_HANDLE);
+}
+
+TEST_F(KeyStoreTest, OpenKeysAllowOnlyWhatTheyWereOpenedFor) {
+    RegKey key = create("SOFTWARE\\Norvane");
+    RegKey reader;
+    ASSERT_EQ(store.openKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Norvane", kAccessReadValue, reader), 0);
+    EXPECT_EQ(store.setValue(reader, "v", kText), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(store.grantEveryoneFullAccess(key), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(store.setValue(RegKey(), "v", kText), ERROR_INVALID_HANDLE);
+    EXPECT_EQ(store.setValue(key, "two\nlines", kText), ERROR_INVALID_PARAMETER);
+    RegData value;
+    EXPECT_EQ(store.queryValue(reader, "v", value), ERROR_FILE_NOT_FOUND);
+    store.deleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Norvane");
+    EXPECT_EQ(store.setValue(key, "v", kText), ERROR_KEY_DELETED);
+}
+
+TEST_F(KeyStoreTest, DeletesOnlyKeysWithoutSubKeys) {
+    const RegKey key = create(kOptionsKey);
+    EXPECT_EQ(store.setValue(key, "a", kText), 0);
+    EXPECT_EQ(store.deleteKey(HKEY_LOCAL_MACHINE, kProductKey), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(store.deleteKey(HKEY_LOCAL_MACHINE, ""), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(store.deleteKey(HKEY_LOCAL_MACHINE, kOptionsKey.toUpper()), 0);
+    EXPECT_EQ(open(kOptionsKey), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(open(kProductKey), 0);
+    EXPECT_EQ(store.deleteKey(HKEY_LOCAL_MACHINE, kOptionsKey), ERROR_FILE_NOT_FOUND);
+}
+
+TEST_F(KeyStoreTest, FailedWritesLeaveTheOldValuesWhole) {
+    auto files = std::make_shared<FailingFileSystem>();
+    store = KeyStore(dir.path(), files);
+    const RegKey key = create(kOptionsKey);
+    ASSERT_EQ(store.setValue(key, "a", kText), 0);
+    const QByteArray before = valuesOf("SOFTWARE/Norvane/Browser Editor/1.0/options");
+
+    for (const int failure : {ERROR_DISK_FULL, ERROR_ACCESS_DENIED}) {
+        files->writeStatus = failure;
+        EXPECT_EQ(store.setValue(key, "a", {REG_SZ, "new"}), failure);
+        EXPECT_EQ(store.deleteValue(key, "a"), failure);
+    }
+    files->writeStatus = 0;
+    files->onAccess = [](const QString&, RegAccess access) {
+        return access & KEY_SET_VALUE ? ERROR_ACCESS_DENIED : 0;
+    };
+    EXPECT_EQ(open(kOptionsKey, kAccessWriteValue), ERROR_ACCESS_DENIED);
+    EXPECT_EQ(open(kOptionsKey, kAccessReadValue), 0);
+    EXPECT_EQ(valuesOf("SOFTWARE/Norvane/Browser Editor/1.0/options"), before);
+    EXPECT_EQ(read(key, "a"), kText);
+    // No temporary files are left behind.
+    EXPECT_EQ(QDir(key.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"values.reg"});
+}
+
+TEST_F(KeyStoreTest, TwoProcessesWritingOneKeyLoseNoValue) {
+    const RegKey key = create(kOptionsKey);
+    const int count = 60;
+    QProcess first, second;
+    for (auto [worker, prefix] : {std::pair{&first, "first"}, std::pair{&second, "second"}}) {
+        worker->start(QStringLiteral(REGISTRY_WORKER),
+                      {"write", kOptionsKey, prefix, QString::number(count)});
+    }
+    for (QProcess* worker : {&first, &second}) {
+        ASSERT_TRUE(worker->waitForFinished(120000));
+        EXPECT_EQ(worker->exitCode(), 0) << worker->readAllStandardOutput().constData();
+    }
+    QStringList names;
+    ASSERT_EQ(store.valueNames(key, names), 0);
+    EXPECT_EQ(names.size(), 2 * count);
+    for (int i = 0; i < count; ++i) {
+        EXPECT_EQ(read(key, QString("first%1").arg(i)).data, QByteArray::number(i));
+        EXPECT_EQ(read(key, QString("second%1").arg(i)).data, QByteArray::number(i));
+    }
+}
+
+TEST_F(KeyStoreTest, RealPermissionsAndFileSizeLimitsRefuseWritesCleanly) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to act as another account";
+    // Let another account reach the store, then open the key the way set-up does.
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const RegKey key = create(kOptionsKey);
+    ASSERT_EQ(store.setValue(key, "a", kText), 0);
+    RegKey dac;
+    ASSERT_EQ(store.openKey(HKEY_LOCAL_MACHINE, kOptionsKey, kAccessWriteDac, dac), 0);
+    ASSERT_EQ(store.grantEveryoneFullAccess(dac), 0);
+    EXPECT_EQ(modeOf(key.folder()), 0775);
+    EXPECT_EQ(modeOf(key.folder() + "/values.reg"), 0664);
+
+    // Every account may read the key; one outside the owner's group may not change it.
+    EXPECT_EQ(runWorker({"as-nobody", kOptionsKey}), "read=0 write=5 dac=5");
+    EXPECT_EQ(runWorker({"size-limited", kOptionsKey, "4096"}), "write=112");
+    EXPECT_EQ(read(key, "a"), kText);
+    EXPECT_EQ(modeOf(key.folder() + "/values.reg"), 0664);
+    EXPECT_EQ(QDir(key.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"values.reg"});
+}
