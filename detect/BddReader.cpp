@@ -16,11 +16,15 @@ namespace {
 constexpr std::string_view kXmlStart = "<?xml";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool looksLikeXml(std::string_view text) {
+std::string_view withoutByteOrderMark(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    return text.substr(0, kXmlStart.size()) == kXmlStart;
+    return text;
+}
+
+bool looksLikeXml(std::string_view text) {
+    return withoutByteOrderMark(text).substr(0, kXmlStart.size()) == kXmlStart;
 }
 
 std::string quoted(const std::string& path) {
@@ -73,7 +77,7 @@ BddContent BddReader::readBytes(std::string_view bytes, const std::string& origi
                           notBdd + ": it does not hold the scrambled XML text of one.");
     }
     try {
-        return BddParser::parse(text);
+        return BddParser::parse(withoutByteOrderMark(text));
     } catch (const DetectError& error) {
         throw DetectError(error.number(), notBdd + ". " + error.description());
     }

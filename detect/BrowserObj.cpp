@@ -92,7 +92,9 @@ std::vector<std::string> BrowserObj::propertyNames() const {
     requireResult();
     std::vector<std::string> names;
     names.reserve(definitions_->properties().size() + std::size(kSystemProperties));
-    for (const PropertyDef& property : definitions_->properties()) names.push_back(property.name);
+    for (const PropertyDef& property : definitions_->properties()) {
+        if (!systemValue(property.name)) names.push_back(property.name);  // system names win
+    }
     for (const char* name : kSystemProperties) names.emplace_back(name);
     return names;
 }
@@ -112,9 +114,9 @@ bool BrowserObj::hasProperty(std::string_view name) const {
 
 std::string BrowserObj::value(std::string_view name) const {
     requireResult();
+    if (const std::string* system = systemValue(name)) return *system;
     const int index = definitions_->propertyIndex(name);
     if (index >= 0) return values_[index];
-    if (const std::string* system = systemValue(name)) return *system;
     throw DetectError(DetectError::kUnknownProperty,
                       "The property \"" + std::string(name) + "\" does not exist.");
 }

@@ -5,6 +5,7 @@
 #include "BddText.h"
 #include "detect/BddReader.h"
 #include "detect/DetectError.h"
+#include "detect/Scramble.h"
 #include "support/TempDir.h"
 
 using namespace sentrel::detect;
@@ -83,6 +84,9 @@ TEST(BddReader, ReadsEveryPartOfAScrambledFile) {
 
 TEST(BddReader, PlainTextAndOldWritersAreAccepted) {
     EXPECT_EQ(BddReader::readBytes(sample().text(), "plain.bdd").entries.size(), 2u);
+    std::string marked;
+    ScrambleBytes("\xEF\xBB\xBF" + sample().text(), marked, true);
+    EXPECT_EQ(BddReader::readBytes(marked, "bom.bdd").entries.size(), 2u);
     // A writer that escapes only "&" leaves "<" and quotes alone in values.
     std::string text = sample().text();
     const std::string escaped = "Firefox &amp; &lt;Co&gt; &quot;quoted&quot;";
