@@ -21,15 +21,29 @@ inline constexpr int kErrDocumentHeld = 1050;     // bound by this or another pr
 inline constexpr int kErrDocumentDamaged = 1051;  // not a definitions document, or damaged
 inline constexpr int kErrNoSuchMember = 438;      // unknown type, parameter or field
 inline constexpr int kErrBadIndex = 9;            // array index out of range
+inline constexpr int kErrInvalidArgument = 5;     // empty name, unknown class, misplaced call
+inline constexpr int kErrTypeMismatch = 13;       // a number field given text that is no number
+inline constexpr int kErrNameExists = 1052;       // a type, parameter or property of that name
+inline constexpr int kErrTypeInUse = 1053;        // deleting a type that others still use
+
+// The source named by every error the document library raises.
+inline constexpr char kErrorSource[] = "SentrelDocument";
 
 // A definitions document: the browser definition files (.bdf) and the internal data
 // documents (.dtl, .dtx) alike. Every failing call throws sentrel::AppError.
 //
-// A bound document holds an exclusive lock (a lock file beside the document, "name.lock"
-// with QLockFile semantics) until RevokeFromROT or destruction; a second bind of the same
-// path, from this or another process, fails with kErrDocumentHeld.
+// A bound document holds an exclusive lock (a lock file beside the document, "name.bdf.lock"
+// with QLockFile semantics, so the lock of a process that died is recognised as stale) until
+// RevokeFromROT or destruction; a second bind of the same path, from this or another process,
+// fails with kErrDocumentHeld.
+//
+// deleteType of a type that browser types derive from re-parents them: they derive from the
+// deleted type's base from then on and take over the deleted type's own values where they
+// have none, so every value they read stays the same. A type nothing can be re-parented to
+// (one without a base), an element type of an array type and the type of a document-level
+// property are not deleted (kErrTypeInUse).
 class Document {
-public:
+  public:
     // Loads the file and takes its lock.
     static std::unique_ptr<Document> bind(const QString& path);
     // Loads the file without the lock, for read-only uses (command-line info, check, export).
@@ -56,7 +70,7 @@ public:
     QStringList types() const;
     bool hasType(const QString& name) const;
     TypeObject& Path(const QString& typeName);
-    // "type.parameter": that type's value of the parameter.
+    // "type.parameter" (split at the first full stop): that type's value of the parameter.
     QString PathValue(const QString& typeAndParameter) const;
     TypeObject& DefaultBrowser();
 
@@ -78,9 +92,19 @@ public:
     // The recent-files list of the internal data document (empty elsewhere).
     LruObject& lru() { return lru_; }
 
-private:
+  private:
+    friend class TypeObject;
+    friend class DocumentReader;
+    friend class DocumentWriter;
     Document();
-    // ... implementation state: ordered types, name index, properties, filters, lock.
+    TypeObject& addTypeObject(const QString& name, TypeObject::Kind kind, TypeObject* base);
+    TypeObject* findType(const QString& name) const;
+    TypeObject& requireType(const QString& name) const;
+    void requireNewTypeName(const QString& name) const;
+    void checkDeletable(const TypeObject& type) const;
+    void reparentDerivedTypes(TypeObject& type);
+    void eraseValuesOf(const TypeObject& declaringType, int parameterId);
+    void writeTo(const QString& path) const;
     struct State;
     std::unique_ptr<State> state_;
     QString path_;

@@ -14,7 +14,7 @@ class TypeObject;
 // type ("Filters"): `propToSet`, `matchStr`, `valToSet`, `priority`, `uId`, `filterType`,
 // `DataField` from structure 3 on; field names are matched without regard to case.
 class FilterElement {
-public:
+  public:
     // The field's value converted by its declared data type: int for "integer" fields,
     // QString otherwise. Throws AppError for a field the element type does not have.
     QVariant get(const QString& field) const;
@@ -22,9 +22,10 @@ public:
     int number(const QString& field) const { return get(field).toInt(); }
     void set(const QString& field, const QVariant& value);
 
-private:
+  private:
     friend class FiltersArray;
     friend class Document;
+    friend class DocumentWriter;
     explicit FilterElement(const TypeObject* elementType) : elementType_(elementType) {}
 
     const TypeObject* elementType_;
@@ -34,7 +35,7 @@ private:
 // The document's filter collection: an array of FilterElement in stored order.
 // Indices count from 0.
 class FiltersArray {
-public:
+  public:
     // One row per filter, fields in the element type's declaration order.
     QList<QVariantList> valuearray() const;
     // Appends an empty element and returns its index.
@@ -46,8 +47,9 @@ public:
     void Remove(int index);
     void RemoveAll() { elements_.clear(); }
 
-private:
+  private:
     friend class Document;
+    friend class DocumentWriter;
     explicit FiltersArray(const TypeObject* elementType) : elementType_(elementType) {}
 
     const TypeObject* elementType_;

@@ -8,7 +8,7 @@ namespace sentrel::doc {
 // A growable array of strings stored with the document (the recent-files list
 // `lru.bdfName` of the internal data document). Indices count from 1.
 class StringArray {
-public:
+  public:
     int Count() const { return static_cast<int>(items_.size()); }
     // Appends an empty element and returns its index (from 1).
     int Add();
@@ -18,7 +18,7 @@ public:
     void Remove(int index);
     const QStringList& items() const { return items_; }
 
-private:
+  private:
     friend class Document;
     int checkedIndex(int index) const;
     QStringList items_;

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace sentrel::doc {
@@ -15,7 +16,7 @@ class Document;
 // data types ("String", "Integer", ...) and array types have none.
 // Names of types and parameters are matched without regard to case everywhere.
 class TypeObject {
-public:
+  public:
     enum class Kind { Data, Inherited, Standalone, Array };
 
     const QString& Name() const { return name_; }
@@ -31,7 +32,7 @@ public:
     // The type's value for a parameter: its own value, else its base's, up to the root's;
     // "" when nobody set one. Throws AppError for a parameter the type does not carry.
     QString Path(const QString& parameter) const;
-    // The value the type itself holds, without inheritance (nullopt-like: isNull() when unset).
+    // The value the type itself holds, without inheritance; a null QString when unset.
     QString ownValue(const QString& parameter) const;
     // Stores the type's own value. Throws AppError for a parameter the type does not carry.
     void SetParamDefValue(const QString& parameter, const QString& value);
@@ -49,27 +50,42 @@ public:
     // Element type of an array type ("Filters" for "FiltersArray").
     const QString& elementType() const { return elementType_; }
 
-private:
+  private:
     friend class Document;
+    friend class DocumentReader;
+    friend class DocumentWriter;
     struct Parameter {
         QString name;
+        QString key;  // lower-cased name
         QString dataType;
+        int id;  // unique within the declaring type, growing in declaration order
     };
+    using OwnValue = std::pair<int, QString>;  // parameter id, value
 
-    TypeObject(Document* document, QString name, Kind kind);
-    const TypeObject& declaringType() const;  // the root for inherited types, else itself
-    TypeObject& declaringType();
-    int parameterIndex(const QString& name) const;
-    void requireParameter(const QString& name) const;
+    TypeObject(Document* document, QString name, Kind kind, TypeObject* base);
+    // The first type of the base chain: the root for browser types, else the type itself.
+    // It declares the parameters that every type of its chain carries.
+    const TypeObject& declaringType() const { return *top_; }
+    TypeObject& declaringType() { return *top_; }
+    const Parameter* findParameter(const QString& name) const;
+    const Parameter& requireParameter(const QString& name) const;
+    void requireDeclaringType(const char* operation) const;
+    const QString* findOwnValue(int id) const;
+    void setOwnValue(int id, const QString& value);
+    void eraseOwnValue(int id);
+    void rebuildParameterIndex();
 
     Document* document_;
     QString name_;
     Kind kind_;
     TypeObject* base_ = nullptr;
+    TypeObject* top_;
     QString elementType_;
-    std::vector<Parameter> parameters_;       // declared here (root or standalone type)
-    QHash<QString, int> parameterIndex_;      // lower-cased name -> index in parameters_
-    QHash<QString, QString> values_;          // lower-cased parameter name -> own value
+    int derivedCount_ = 0;  // types whose base is this one
+    int nextParameterId_ = 0;
+    std::vector<Parameter> parameters_;   // declared here (root or standalone type)
+    QHash<QString, int> parameterIndex_;  // lower-cased name -> index in parameters_
+    std::vector<OwnValue> values_;        // own values, sorted by parameter id
 };
 
 }  // namespace sentrel::doc

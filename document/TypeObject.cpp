@@ -1,0 +1,156 @@
+#include "document/TypeObject.h"
+
+#include <algorithm>
+
+#include "document/Document.h"
+#include "document/DocumentError.h"
+
+namespace sentrel::doc {
+
+namespace {
+
+bool byId(const std::pair<int, QString>& value, int id) {
+    return value.first < id;
+}
+
+}  // namespace
+
+TypeObject::TypeObject(Document* document, QString name, Kind kind, TypeObject* base)
+    : document_(document),
+      name_(std::move(name)),
+      kind_(kind),
+      base_(base),
+      top_(base ? base->top_ : this) {}
+
+QStringList TypeObject::enumerate() const {
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(declaringType().parameters_.size()));
+    for (const Parameter& p : declaringType().parameters_) names.append(p.name);
+    return names;
+}
+
+bool TypeObject::hasParameter(const QString& name) const {
+    return findParameter(name);
+}
+
+const TypeObject::Parameter* TypeObject::findParameter(const QString& name) const {
+    const TypeObject& top = declaringType();
+    const auto it = top.parameterIndex_.constFind(name.toLower());
+    return it == top.parameterIndex_.cend() ? nullptr : &top.parameters_[*it];
+}
+
+const TypeObject::Parameter& TypeObject::requireParameter(const QString& name) const {
+    const Parameter* parameter = findParameter(name);
+    if (!parameter) {
+        raiseDocumentError(
+            kErrNoSuchMember,
+            QStringLiteral("The type \"%1\" has no parameter \"%2\".").arg(name_, name));
+    }
+    return *parameter;
+}
+
+const QString* TypeObject::findOwnValue(int id) const {
+    const auto it = std::lower_bound(values_.begin(), values_.end(), id, byId);
+    return it != values_.end() && it->first == id ? &it->second : nullptr;
+}
+
+void TypeObject::setOwnValue(int id, const QString& value) {
+    // An empty value is a value of its own: it no longer reads the base's value.
+    const QString stored = value.isNull() ? QStringLiteral("") : value;
+    const auto it = std::lower_bound(values_.begin(), values_.end(), id, byId);
+    if (it != values_.end() && it->first == id) {
+        it->second = stored;
+    } else {
+        values_.insert(it, {id, stored});
+    }
+}
+
+void TypeObject::eraseOwnValue(int id) {
+    const auto it = std::lower_bound(values_.begin(), values_.end(), id, byId);
+    if (it != values_.end() && it->first == id) values_.erase(it);
+}
+
+QString TypeObject::Path(const QString& parameter) const {
+    const int id = requireParameter(parameter).id;
+    for (const TypeObject* type = this; type; type = type->base_) {
+        if (const QString* value = type->findOwnValue(id)) return *value;
+    }
+    return QString();
+}
+
+QString TypeObject::ownValue(const QString& parameter) const {
+    const QString* value = findOwnValue(requireParameter(parameter).id);
+    return value ? *value : QString();
+}
+
+void TypeObject::SetParamDefValue(const QString& parameter, const QString& value) {
+    setOwnValue(requireParameter(parameter).id, value);
+}
+
+void TypeObject::requireDeclaringType(const char* operation) const {
+    if (base_ || kind_ == Kind::Data || kind_ == Kind::Array) {
+        raiseDocumentError(kErrInvalidArgument,
+                           QStringLiteral("%1 is not available on the type \"%2\": parameters are "
+                                          "declared on the root or on a standalone type.")
+                               .arg(QLatin1String(operation), name_));
+    }
+}
+
+void TypeObject::AddProperty(const QString& name, const QString& dataType) {
+    requireDeclaringType("AddProperty");
+    requireName(name, "parameter");
+    if (findParameter(name)) {
+        raiseDocumentError(kErrNameExists, QStringLiteral("The type \"%1\" already has a "
+                                                          "parameter \"%2\".")
+                                               .arg(name_, name));
+    }
+    parameters_.push_back({name, name.toLower(), dataType, nextParameterId_++});
+    parameterIndex_.insert(parameters_.back().key, static_cast<int>(parameters_.size()) - 1);
+}
+
+void TypeObject::AddParameter(const QString& name, const QString& dataTypeDisplayName) {
+    AddProperty(name, dataTypeDisplayName);
+}
+
+QString TypeObject::GetPropertyType(const QString& parameter) const {
+    return requireParameter(parameter).dataType;
+}
+
+void TypeObject::Rename(const QString& oldName, const QString& newName) {
+    requireDeclaringType("Rename");
+    requireName(newName, "parameter");
+    const Parameter& old = requireParameter(oldName);
+    const Parameter* clash = findParameter(newName);
+    if (clash && clash != &old) {
+        raiseDocumentError(kErrNameExists, QStringLiteral("The type \"%1\" already has a "
+                                                          "parameter \"%2\".")
+                                               .arg(name_, newName));
+    }
+    // Values are kept by parameter id, so every type keeps its values under the new name.
+    Parameter& renamed = parameters_[static_cast<size_t>(&old - parameters_.data())];
+    renamed.name = newName;
+    renamed.key = newName.toLower();
+    rebuildParameterIndex();
+}
+
+void TypeObject::deleteProperty(const QString& parameter) {
+    requireDeclaringType("deleteProperty");
+    const Parameter& victim = requireParameter(parameter);
+    const int id = victim.id;
+    parameters_.erase(parameters_.begin() + (&victim - parameters_.data()));
+    rebuildParameterIndex();
+    document_->eraseValuesOf(*this, id);
+}
+
+QStringList TypeObject::Parameters() const {
+    return enumerate();
+}
+
+void TypeObject::rebuildParameterIndex() {
+    parameterIndex_.clear();
+    for (size_t i = 0; i < parameters_.size(); ++i) {
+        parameterIndex_.insert(parameters_[i].key, static_cast<int>(i));
+    }
+}
+
+}  // namespace sentrel::doc
