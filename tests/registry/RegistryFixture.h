@@ -49,7 +49,6 @@ class FailingFileSystem : public reg::KeyFileSystem {
   public:
     std::function<int(const QString& folder, reg::RegAccess access)> onAccess;
     int writeStatus = 0;
-    int makeFolderStatus = 0;
 
     int checkAccess(const QString& folder, reg::RegAccess access) const override {
         const int status = onAccess ? onAccess(folder, access) : 0;
@@ -57,9 +56,6 @@ class FailingFileSystem : public reg::KeyFileSystem {
     }
     int writeFile(const QString& path, const QByteArray& content) override {
         return writeStatus ? writeStatus : KeyFileSystem::writeFile(path, content);
-    }
-    int makeFolder(const QString& path) override {
-        return makeFolderStatus ? makeFolderStatus : KeyFileSystem::makeFolder(path);
     }
 };
 

@@ -144,3 +144,17 @@ TEST_F(mdlRegistryTest, FailedWritesShowARegistryErrorAndKeepTheOldValue) {
               QStringList({"Error #5 trying to open key " + kProductKey +
                            "\\new after creating it. Please notify " + product::kSupportEmail}));
 }
+
+TEST_F(mdlRegistryTest, AHandDamagedValuesFileIsReadAndKeptOnWrite) {
+    ASSERT_TRUE(registry.setString(kOptionsKey, "first", "1"));
+    QByteArray junk(300, '\0');
+    for (int i = 0; i < junk.size(); ++i) junk[i] = char(i * 37);
+    dir.write("HKEY_LOCAL_MACHINE/" + kOptionsFolder + "/values.reg",
+              "\"basedir\"=\"/opt\n" + junk + "\n\"good\"=dword:7\n\"first\"=\"1\"");
+    EXPECT_EQ(registry.getDword(kOptionsKey, "good"), 7);
+    EXPECT_TRUE(registry.GetKeyValue(HKEY_LOCAL_MACHINE, kOptionsKey, "basedir").isEmpty());
+    ASSERT_TRUE(registry.setString(kOptionsKey, "first", "2"));
+    EXPECT_TRUE(valuesOf(kOptionsFolder).startsWith("\"basedir\"=\"/opt\n" + junk + "\n"));
+    EXPECT_EQ(registry.getString(kOptionsKey, "first"), "2");
+    EXPECT_TRUE(ui.messages().isEmpty());
+}
