@@ -1,0 +1,81 @@
+// Builds a synthetic definitions document (20,000 types nested in a tree, 150 user
+// properties, about 10 own values per type, 2,000 filters), then measures saving it,
+// binding it again and enumerating every type's values, and prints the peak memory.
+// Targets on the development machine: bind <= 0.5 s, save <= 0.5 s, peak <= 300 MB.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "document/Document.h"
+#include "document/testing/SyntheticDocument.h"
+
+using namespace sentrel::doc;
+
+namespace {
+
+struct Subject {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("synthetic.bdf"));
+    std::unique_ptr<Document> document = testing::buildSyntheticDocument();
+    Subject() { document->save(path); }
+};
+
+Subject& subject() {
+    static Subject instance;
+    return instance;
+}
+
+void BM_Build(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(testing::buildSyntheticDocument());
+}
+
+void BM_Save(benchmark::State& state) {
+    Subject& s = subject();
+    for (auto _ : state) s.document->save(s.path);
+    state.counters["bytes"] = static_cast<double>(QFileInfo(s.path).size());
+}
+
+void BM_Bind(benchmark::State& state) {
+    Subject& s = subject();
+    for (auto _ : state) {
+        auto bound = Document::bind(s.path);
+        benchmark::DoNotOptimize(bound.get());
+    }
+}
+
+void BM_EnumerateValues(benchmark::State& state) {
+    auto document = Document::load(subject().path);
+    qsizetype values = 0;
+    for (auto _ : state) {
+        values = 0;
+        for (const QString& name : document->types()) {
+            const TypeObject& type = document->Path(name);
+            for (const QString& parameter : type.enumerate()) {
+                values += type.Path(parameter).isEmpty() ? 0 : 1;
+            }
+        }
+    }
+    state.counters["non-empty values"] = static_cast<double>(values);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Build)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Bind)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_EnumerateValues)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak memory (ru_maxrss): %.1f MB (target <= 300 MB)\n",
+                static_cast<double>(usage.ru_maxrss) / 1024.0);
+    return 0;
+}
