@@ -37,39 +37,40 @@ constexpr Group kReporting = Group::Reporting;
 
 // Every option: its value name, member (whose type gives the stored type: text options are
 // strings, all others 32-bit numbers), group and default. Saved in this order.
+// clang-format off
 const OptionRow kOptions[] = {
-    {"loggingEnabled", &S::loggingEnabled, kEditor},
-    {"logFile", &S::logFile, kEditor, 0, {TextDefault::InBaseDirectory, "/browsers.out"}},
-    {"loggingType", &S::loggingType, kEditor, qint32(LoggingType::None)},
-    {"loggingHitTester", &S::loggingHitTester, kEditor},
-    {"propShowVer", &S::propShowVer, kEditor, 1},
-    {"propShowSys", &S::propShowSys, kEditor},
-    {"verIncrement", &S::verIncrement, kEditor},
-    {"autoload", &S::autoload, kEditor},
-    {"autoloadBDF", &S::autoloadBDF, kEditor, 0, {TextDefault::BrowserDefs}},
-    {"perfMode", &S::perfMode, kReporting},
-    {"perfCacheMaximum", &S::perfCacheMaximum, kReporting, 330000},
-    {"perfCacheTimeout", &S::perfCacheTimeout, kReporting, 43200},
+    {"loggingEnabled",         &S::loggingEnabled,         kEditor},
+    {"logFile",                &S::logFile,                kEditor, 0,
+                               {TextDefault::InBaseDirectory, "/browsers.out"}},
+    {"loggingType",            &S::loggingType,            kEditor, qint32(LoggingType::None)},
+    {"loggingHitTester",       &S::loggingHitTester,       kEditor},
+    {"propShowVer",            &S::propShowVer,            kEditor, 1},
+    {"propShowSys",            &S::propShowSys,            kEditor},
+    {"verIncrement",           &S::verIncrement,           kEditor},
+    {"autoload",               &S::autoload,               kEditor},
+    {"autoloadBDF",            &S::autoloadBDF,            kEditor, 0, {TextDefault::BrowserDefs}},
+    {"perfMode",               &S::perfMode,               kReporting},
+    {"perfCacheMaximum",       &S::perfCacheMaximum,       kReporting, 330000},
+    {"perfCacheTimeout",       &S::perfCacheTimeout,       kReporting, 43200},
     {"perfCacheCleanInterval", &S::perfCacheCleanInterval, kReporting, 1800},
-    {"rptProperties", &S::rptProperties, kReporting},
-    {"srwsRemote", &S::srwsRemote, kReporting},
-    {"srwsLocalWebAddress", &S::srwsLocalWebAddress, kReporting},
-    {"srwsInstallPath", &S::srwsInstallPath, kReporting},
-    {"srwsLogFilePath",
-     &S::srwsLogFilePath,
-     kReporting,
-     0,
-     {TextDefault::InBaseDirectory, "/reports/logs"}},
-    {"srwsURL", &S::srwsURL, kReporting},
-    {"srwsProviderType", &S::srwsProviderType, kReporting, qint32(SrwsProvider::SqlServer)},
-    {"srwsMDBPath", &S::srwsMDBPath, kReporting},
-    {"srwsServer", &S::srwsServer, kReporting},
+    {"rptProperties",          &S::rptProperties,          kReporting},
+    {"srwsRemote",             &S::srwsRemote,             kReporting},
+    {"srwsLocalWebAddress",    &S::srwsLocalWebAddress,    kReporting},
+    {"srwsInstallPath",        &S::srwsInstallPath,        kReporting},
+    {"srwsLogFilePath",        &S::srwsLogFilePath,        kReporting, 0,
+                               {TextDefault::InBaseDirectory, "/reports/logs"}},
+    {"srwsURL",                &S::srwsURL,                kReporting},
+    {"srwsProviderType",       &S::srwsProviderType,       kReporting,
+                               qint32(SrwsProvider::SqlServer)},
+    {"srwsMDBPath",            &S::srwsMDBPath,            kReporting},
+    {"srwsServer",             &S::srwsServer,             kReporting},
     {"srwsIntegratedSecurity", &S::srwsIntegratedSecurity, kReporting, 1},
-    {"srwsUsername", &S::srwsUsername, kReporting},
-    {"srwsPassword", &S::srwsPassword, kReporting},
-    {"srwsDatabase", &S::srwsDatabase, kReporting},
-    {"srwsTableOwner", &S::srwsTableOwner, kReporting},
+    {"srwsUsername",           &S::srwsUsername,           kReporting},
+    {"srwsPassword",           &S::srwsPassword,           kReporting},
+    {"srwsDatabase",           &S::srwsDatabase,           kReporting},
+    {"srwsTableOwner",         &S::srwsTableOwner,         kReporting},
 };
+// clang-format on
 constexpr int kOptionCount = int(std::size(kOptions));
 
 template <class... Fs>
@@ -138,13 +139,7 @@ void OptionStore::loadOption(int row) {
     std::visit(Overloaded{
                    [&](bool S::*m) { this->*m = flagFrom(stored(), option.number != 0); },
                    [&](qint32 S::*m) { this->*m = stored().value_or(option.number); },
-                   [&](QString S::*m) {
-                       QString text = GetRegValStr(name);
-                       const bool tooShort = option.text.kind == TextDefault::BrowserDefs
-                                                 ? text.size() < 2
-                                                 : text.isEmpty();
-                       this->*m = tooShort ? textDefault(row) : text;
-                   },
+                   [&](QString S::*m) { this->*m = loadedText(row); },
                    [&]<class Choice>(Choice S::*m) {
                        const qint32 number = stored().value_or(option.number);
                        this->*m = Choice(isChoice(Choice{}, number) ? number : option.number);
@@ -153,11 +148,17 @@ void OptionStore::loadOption(int row) {
                option.member);
 }
 
+QString OptionStore::loadedText(int row) const {
+    const QString text = GetRegValStr(QString::fromLatin1(kOptions[row].name));
+    // No definition file path is one character long.
+    const qsizetype shortest = kOptions[row].text.kind == TextDefault::BrowserDefs ? 2 : 1;
+    return text.size() < shortest ? textDefault(row) : text;
+}
+
 bool OptionStore::save(const std::function<void()>& betweenGroups) {
     for (int row = 0; row < kOptionCount; ++row) {
-        const bool firstOfReporting =
-            kOptions[row].group == kReporting && (row == 0 || kOptions[row - 1].group == kEditor);
-        if (firstOfReporting && betweenGroups) betweenGroups();
+        const bool groupStarts = row > 0 && kOptions[row].group != kOptions[row - 1].group;
+        if (groupStarts && betweenGroups) betweenGroups();
         if (!saveOption(row, row == 0)) return false;
     }
     return true;

@@ -94,6 +94,7 @@ class OptionStore {
 
   private:
     void loadOption(int row);
+    QString loadedText(int row) const;
     bool saveOption(int row, bool createKey);
     QString textDefault(int row) const;
     QString browserDefsDefault() const;
