@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "registry/KeyFolderName.h"
 #include "registry/KeyLock.h"
@@ -63,7 +62,7 @@ bool isWritableName(const QString& name) {
 KeyStore::KeyStore() : KeyStore(defaultRootFolder()) {}
 
 KeyStore::KeyStore(QString rootFolder, std::shared_ptr<KeyFileSystem> files)
-    : root_(std::move(rootFolder)),
+    : root_(QDir::cleanPath(QDir(rootFolder).absolutePath())),
       files_(files ? std::move(files) : std::make_shared<KeyFileSystem>()) {}
 
 QString KeyStore::defaultRootFolder() {

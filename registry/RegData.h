@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include "registry/RegistryConstants.h"
 
@@ -14,5 +15,10 @@ struct RegData {
 
     bool operator==(const RegData&) const = default;
 };
+
+// The REG_SZ bytes of a text.
+inline QByteArray stringBytes(const QString& text) {
+    return text.isEmpty() ? QByteArray(1, '\0') : text.toUtf8();
+}
 
 }  // namespace sentrel::reg

@@ -1,15 +1,20 @@
 #include "registry/RegLine.h"
 
+#include <QStringDecoder>
 #include <QStringList>
 
 namespace sentrel::reg {
 
 namespace {
 
-// The bytes of a REG_SZ value for a text: UTF-8 without terminator, the empty text as
-// one NUL byte.
-QByteArray stringBytes(const QString& text) {
-    return text.isEmpty() ? QByteArray(1, '\0') : text.toUtf8();
+// The text of UTF-8 bytes; nullopt when they are not UTF-8, so that such a line is kept
+// byte for byte instead of being read with replacement characters.
+std::optional<QString> utf8Text(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = decoder(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
 }
 
 // The text a REG_SZ value can be written as in quotes, when its bytes are exactly those of
@@ -19,9 +24,7 @@ std::optional<QString> quotableText(const QByteArray& data) {
     if (data.isEmpty() || data.contains('\0') || data.contains('\n') || data.contains('\r')) {
         return std::nullopt;
     }
-    const QString text = QString::fromUtf8(data);
-    if (text.toUtf8() != data) return std::nullopt;
-    return text;
+    return utf8Text(data);
 }
 
 QByteArray quoted(const QString& text) {
@@ -62,7 +65,7 @@ std::optional<QString> readQuoted(const QByteArray& line, qsizetype& pos) {
         const char c = line[pos];
         if (c == '"') {
             ++pos;
-            return QString::fromUtf8(out);
+            return utf8Text(out);
         }
         if (c == '\\' && pos + 1 < line.size()) {
             const char next = line[pos + 1];

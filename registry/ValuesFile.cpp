@@ -25,9 +25,11 @@ QByteArray withoutContinuation(const QByteArray& line) {
 
 ValuesFile ValuesFile::parse(const QByteArray& content) {
     ValuesFile file;
-    if (content.isEmpty()) return file;
-    QList<QByteArray> lines = content.split('\n');
-    if (content.endsWith('\n')) lines.removeLast();
+    // A byte-order mark that a text editor put in front would hide the first value.
+    const QByteArray text = content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
+    if (text.isEmpty()) return file;
+    QList<QByteArray> lines = text.split('\n');
+    if (text.endsWith('\n')) lines.removeLast();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArray raw = lines[i];
         QByteArray joined = raw;

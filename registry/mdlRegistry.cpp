@@ -10,10 +10,6 @@ namespace {
 
 const QString kErrorTitle = QStringLiteral("Registry error");
 
-QByteArray stringData(const QString& text) {
-    return text.isEmpty() ? QByteArray(1, '\0') : text.toUtf8();
-}
-
 RegValue stringValue(QByteArray data) {
     if (data.endsWith('\0')) data.chop(1);
     return RegValue(QString::fromUtf8(data));
@@ -69,7 +65,7 @@ int mdlRegistry::SetValueEx(const RegKey& key, const QString& valueName, RegType
         data.data.resize(4);
         qToLittleEndian<qint32>(*number, data.data.data());
     } else {
-        data.data = stringData(value.toString());
+        data.data = stringBytes(value.toString());
     }
     return store_.setValue(key, valueName, data);
 }

@@ -63,14 +63,14 @@ TEST(RegLine, ReadsHandWrittenLinesLeniently) {
     for (const char* damaged :
          {R"("a"="unterminated)", R"("a"=dword:123456789)", R"("a"=dword:xyz)", R"("a"=hex:1,2,zz)",
           R"("a"=hex(:01)", R"("a"="x" junk)", R"("a")", "REGEDIT4", "; comment", R"(""="x")",
-          "\"a\"=-", ""}) {
+          "\"a\"=-", "\"a\"=\"Latin-1 \xe9\"", ""}) {
         EXPECT_FALSE(RegLine::decode(damaged)) << damaged;
     }
 }
 
 TEST(ValuesFile, KeepsDamagedLinesAndFindsNamesWithoutRegardToCase) {
     const QByteArray content = bytes(
-        "REGEDIT4\n\"Good\"=\"1\"\n\"broken\"=\"no end\n\xff\xfe\x00junk\n"
+        "\xEF\xBB\xBF\"Good\"=\"1\"\nREGEDIT4\n\"broken\"=\"no end\n\xff\xfe\x00junk\n"
         "\"wrapped\"=hex:01,\\\n  02\n\"good\"=\"shadowed\"\n");
     ValuesFile file = ValuesFile::parse(content);
     EXPECT_EQ(file.names(), QStringList({"Good", "wrapped"}));
@@ -81,7 +81,7 @@ TEST(ValuesFile, KeepsDamagedLinesAndFindsNamesWithoutRegardToCase) {
     file.set("gOOD", sz("2"));
     file.set("new", sz("3"));
     // The damaged lines stand as they were; the first spelling of "Good" stays.
-    EXPECT_EQ(file.serialize(), bytes("REGEDIT4\n\"Good\"=\"2\"\n\"broken\"=\"no end\n"
+    EXPECT_EQ(file.serialize(), bytes("\"Good\"=\"2\"\nREGEDIT4\n\"broken\"=\"no end\n"
                                       "\xff\xfe\x00junk\n\"wrapped\"=hex:01,02\n"
                                       "\"new\"=\"3\"\n"));
     EXPECT_TRUE(file.remove("NEW"));
