@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 
 #include "BddText.h"
 #include "detect/BddReader.h"
@@ -136,4 +137,32 @@ TEST(BddReader, BadFilesGiveClearErrors) {
                   .find("property has no name"),
               std::string::npos);
     EXPECT_NE(errorTextOf("<?xml?>\n<BrowserInfo>\n<!-- open").find("line 3"), std::string::npos);
+}
+
+TEST(BddReader, DamagedTextNeverCrashesOrEscapesAsAnotherError) {
+    const std::string text = sample().text();
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = text;
+        const int edits = 1 + static_cast<int>(random() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const size_t at = random() % damaged.size();
+            switch (random() % 3) {
+                case 0:
+                    damaged[at] = static_cast<char>(random() % 256);
+                    break;
+                case 1:
+                    damaged.erase(at, random() % 20);
+                    break;
+                default:
+                    damaged.insert(at, 1, "<>&\"/="[random() % 6]);
+                    break;
+            }
+        }
+        try {
+            BddReader::readBytes(damaged, "damaged.bdd");
+        } catch (const DetectError& error) {
+            EXPECT_EQ(error.number(), DetectError::kNotADataFile);
+        }
+    }
 }
