@@ -38,7 +38,9 @@ class mdlRegistry {
     // Reads a value of an open key: 0 with the value, -1 for a type other than REG_SZ and
     // REG_DWORD, else the system status (2 for a missing value).
     int QueryValueEx(const RegKey& key, const QString& valueName, RegValue& value) const;
-    // Writes a value of an open key; the status.
+    // Writes a value of an open key: REG_SZ as its text's bytes (the empty text as one NUL
+    // byte), REG_DWORD as 4 bytes (a string must hold a decimal integer, else
+    // ERROR_INVALID_PARAMETER), any other type as the bytes of the value's text. The status.
     int SetValueEx(const RegKey& key, const QString& valueName, RegType type,
                    const RegValue& value);
     // Opens the key (opened with WRITE_DAC) to every account; true when applied.
@@ -53,7 +55,8 @@ class mdlRegistry {
     std::optional<QString> getString(const QString& keyPath, const QString& valueName) const;
     // A REG_DWORD, or a REG_SZ holding a decimal integer.
     std::optional<qint32> getDword(const QString& keyPath, const QString& valueName) const;
-    // Writes, creating the key when missing; failures are shown as messages.
+    // Writes, creating the key (opened to every account) when missing; failures are shown
+    // as messages.
     bool setString(const QString& keyPath, const QString& valueName, const QString& value);
     bool setDword(const QString& keyPath, const QString& valueName, qint32 value);
     bool keyExists(const QString& keyPath) const;
