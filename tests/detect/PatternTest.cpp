@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "detect/Pattern.h"
@@ -108,4 +109,33 @@ TEST(Pattern, HugeInputsFinishQuickly) {
     EXPECT_FALSE(Pattern(manyStars + "b*").matches(agent));
     EXPECT_FALSE(Pattern("*a*a*a*a*a*a*a*a*a*a*b*a").matches(agent));
     EXPECT_TRUE(Pattern("*" + std::string(500, '?') + "*").matches(agent));
+}
+
+namespace {
+
+// A plain recursive matcher over single-byte ASCII text, for patterns without lists.
+bool reference(std::string_view p, std::string_view t) {
+    if (p.empty()) return t.empty();
+    const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; };
+    if (p[0] == '*') return reference(p.substr(1), t) || (!t.empty() && reference(p, t.substr(1)));
+    if (t.empty()) return false;
+    const bool one = p[0] == '?' || (p[0] == '#' && t[0] >= '0' && t[0] <= '9') ||
+                     (p[0] != '#' && lower(p[0]) == lower(t[0]));
+    return one && reference(p.substr(1), t.substr(1));
+}
+
+}  // namespace
+
+TEST(Pattern, AgreesWithAPlainRecursiveMatcher) {
+    std::mt19937 random(5);
+    const std::string patternChars = "aAb*?#1";
+    const std::string textChars = "aAb1";
+    for (int i = 0; i < 20000; ++i) {
+        std::string pattern;
+        std::string text;
+        for (size_t n = 1 + random() % 7; n > 0; --n) pattern += patternChars[random() % 7];
+        for (size_t n = random() % 9; n > 0; --n) text += textChars[random() % 4];
+        ASSERT_EQ(Pattern(pattern).matches(text), reference(pattern, text))
+            << pattern << " vs " << text;
+    }
 }

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "detect/Definitions.h"
+#include "detect/EntryIndex.h"
+#include "detect/Utf8.h"
+
+using namespace sentrel::detect;
+
+namespace {
+
+// Straightforward reference: every pattern tested, most literals wins, earliest on ties.
+int bruteForceBest(const std::vector<Pattern>& patterns, const std::string& text) {
+    int best = -1;
+    for (size_t i = 0; i < patterns.size(); ++i) {
+        if (!patterns[i].matches(text)) continue;
+        if (best < 0 || patterns[i].literalCount() > patterns[best].literalCount()) {
+            best = static_cast<int>(i);
+        }
+    }
+    return best;
+}
+
+std::string randomText(std::mt19937& random, const std::string& alphabet, size_t maxLength) {
+    std::string text;
+    const size_t length = random() % (maxLength + 1);
+    for (size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+    return text;
+}
+
+}  // namespace
+
+TEST(EntryIndex, FindsTheSameWinnerAsTestingEveryPattern) {
+    std::mt19937 random(11);
+    std::vector<Pattern> patterns;
+    for (int i = 0; i < 400; ++i) {
+        // Long literal runs get filed under pieces, short ones stay unfiled.
+        patterns.emplace_back(randomText(random, "abAB*?#[]!-c1", 14));
+    }
+    const EntryIndex index(patterns);
+    EXPECT_GT(index.unfiledCount(), 0u);
+    EXPECT_LT(index.unfiledCount(), patterns.size());
+    EntryIndex::Scratch scratch;
+    int matched = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const std::string text = randomText(random, "abAB1c-[", 16);
+        std::string lower;
+        Definitions::lowerBytes(text, lower);
+        const int expected = bruteForceBest(patterns, text);
+        ASSERT_EQ(index.findBest(patterns, lower, decodeFolded(text), scratch), expected) << text;
+        matched += expected >= 0;
+    }
+    EXPECT_GT(matched, 100);  // the comparison exercised real matches
+}
