@@ -150,9 +150,7 @@ void OptionStore::loadOption(int row) {
 
 QString OptionStore::loadedText(int row) const {
     const QString text = GetRegValStr(QString::fromLatin1(kOptions[row].name));
-    // No definition file path is one character long.
-    const qsizetype shortest = kOptions[row].text.kind == TextDefault::BrowserDefs ? 2 : 1;
-    return text.size() < shortest ? textDefault(row) : text;
+    return text.isEmpty() ? textDefault(row) : text;
 }
 
 bool OptionStore::save(const std::function<void()>& betweenGroups) {
@@ -185,7 +183,11 @@ bool OptionStore::saveOption(int row, bool createKey) {
 QString OptionStore::GetRegValStr(const QString& valueName) const {
     const reg::RegValue value =
         registry_->GetKeyValue(reg::HKEY_LOCAL_MACHINE, reg::kOptionsKey, valueName);
-    return isMissing(value) ? QString() : value.toString();
+    if (isMissing(value)) return QString();
+    // Stored texts shorter than two characters read back empty: that is how the options
+    // have always been read, and the other programs reading this key do the same.
+    const QString text = value.toString();
+    return text.size() < 2 ? QString() : text;
 }
 
 QString OptionStore::textDefault(int row) const {

