@@ -222,9 +222,26 @@ void Document::deleteType(const QString& name) {
                              [&](const auto& candidate) { return candidate.get() == &type; }));
 }
 
-void Document::eraseValuesOf(const TypeObject& declaringType, int parameterId) {
+void Document::eraseValuesOf(const TypeObject& declaringType, int parameterId, const QString& key) {
     for (const auto& type : state_->types) {
         if (type->top_ == &declaringType) type->eraseOwnValue(parameterId);
+    }
+    for (const DocumentProperty& property : state_->properties) {
+        if (!property.array || property.array->elementType_ != &declaringType) continue;
+        for (FilterElement& element : property.array->elements_) element.values_.remove(key);
+    }
+}
+
+void Document::renameFieldsOf(const TypeObject& elementType, const QString& oldKey,
+                              const QString& newKey) {
+    if (oldKey == newKey) return;
+    for (const DocumentProperty& property : state_->properties) {
+        if (!property.array || property.array->elementType_ != &elementType) continue;
+        for (FilterElement& element : property.array->elements_) {
+            if (element.values_.contains(oldKey)) {
+                element.values_.insert(newKey, element.values_.take(oldKey));
+            }
+        }
     }
 }
 

@@ -103,7 +103,11 @@ class Document {
     void requireNewTypeName(const QString& name) const;
     void checkDeletable(const TypeObject& type) const;
     void reparentDerivedTypes(TypeObject& type);
-    void eraseValuesOf(const TypeObject& declaringType, int parameterId);
+    // Keeps stored values in step when a declaring type drops or renames a parameter: the
+    // own values of its types, and the fields of the elements of arrays of it.
+    void eraseValuesOf(const TypeObject& declaringType, int parameterId, const QString& key);
+    void renameFieldsOf(const TypeObject& elementType, const QString& oldKey,
+                        const QString& newKey);
     void writeTo(const QString& path) const;
     struct State;
     std::unique_ptr<State> state_;

@@ -128,18 +128,21 @@ void TypeObject::Rename(const QString& oldName, const QString& newName) {
     }
     // Values are kept by parameter id, so every type keeps its values under the new name.
     Parameter& renamed = parameters_[static_cast<size_t>(&old - parameters_.data())];
+    const QString oldKey = renamed.key;
     renamed.name = newName;
     renamed.key = newName.toLower();
     rebuildParameterIndex();
+    document_->renameFieldsOf(*this, oldKey, renamed.key);
 }
 
 void TypeObject::deleteProperty(const QString& parameter) {
     requireDeclaringType("deleteProperty");
     const Parameter& victim = requireParameter(parameter);
     const int id = victim.id;
+    const QString key = victim.key;
     parameters_.erase(parameters_.begin() + (&victim - parameters_.data()));
     rebuildParameterIndex();
-    document_->eraseValuesOf(*this, id);
+    document_->eraseValuesOf(*this, id, key);
 }
 
 QStringList TypeObject::Parameters() const {

@@ -151,8 +151,14 @@ TEST(DocumentModel, FiltersConvertFieldsByTheirDeclaredType) {
     EXPECT_EQ(errorOf([&] { array[0].get("filterType"); }), kErrNoSuchMember);
     EXPECT_EQ(errorOf([&] { array[2]; }), kErrBadIndex);
     EXPECT_EQ(errorOf([&] { array.Remove(-1); }), kErrBadIndex);
+    // Renaming or dropping a field of the element type carries over to stored elements.
+    filters.Rename("PropToSet", "Property");
+    EXPECT_EQ(array[1].text("property"), "ismobile");
+    filters.deleteProperty("priority");
+    filters.AddProperty("Priority", "integer");
+    EXPECT_EQ(array[1].get("priority"), QVariant(0));
     array.Remove(0);
-    EXPECT_EQ(array[0].text("proptoset"), "ismobile");
+    EXPECT_EQ(array[0].text("PROPERTY"), "ismobile");
     array.RemoveAll();
     EXPECT_EQ(array.Count(), 0);
 }
