@@ -1,0 +1,106 @@
+#include "app/AppHost.h"
+
+#include <QApplication>
+
+#include "app/InternalData.h"
+#include "registry/KeyPaths.h"
+#include "shell/AppError.h"
+
+namespace sentrel::app {
+
+AppHost::AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData)
+    : interaction_(interaction),
+      registry_(registry),
+      internalData_(internalData),
+      firstRun_(registry) {}
+
+AppHost::~AppHost() = default;
+
+QString AppHost::readBaseDirectory() {
+    return registry_.GetKeyValue(reg::HKEY_LOCAL_MACHINE, reg::kProductKey, reg::kBaseDirValue)
+        .toString();
+}
+
+void AppHost::setApplicationTitle(const QString& title) {
+    QApplication::setApplicationName(title);
+    QApplication::setOrganizationName(title);
+}
+
+void AppHost::showSplash() {
+    splash_ = std::make_unique<frmSplash>(frmSplash::Mode::Startup);
+    splash_->show();
+    splash_->repaint();
+    QApplication::processEvents();
+}
+
+void AppHost::createMainWindow() {
+    main_ = std::make_unique<editor::frmMain>(interaction_);
+    editor::frmMain::Hooks& hooks = main_->hooks();
+    hooks.readNextCheck = [this] {
+        return registry_.getString(reg::kOptionsKey, QStringLiteral("nextCheck"))
+            .value_or(QString());
+    };
+    hooks.showAbout = [this] { frmSplash::showAbout(main_.get()); };
+    hooks.releaseInternalData = [this] { releaseInternalData(); };
+}
+
+// The recent-files list is lost when the internal data cannot be saved at exit; the user
+// is told, and the document is released all the same so the next start is not refused.
+void AppHost::releaseInternalData() {
+    try {
+        internalData_.release();
+    } catch (const AppError& error) {
+        interaction_.message(QStringLiteral("The internal data file could not be saved (Error #") +
+                                 QString::number(error.number()) + QStringLiteral(": ") +
+                                 error.description() +
+                                 QStringLiteral("). The recent-files list of this session is "
+                                                "lost."),
+                             QApplication::applicationName(), MsgIcon::Exclamation);
+    }
+}
+
+void AppHost::releaseInternalDataAtExit() {
+    if (internalData_.isBound()) releaseInternalData();
+}
+
+void AppHost::loadMainWindow(const QString& baseDirectory) {
+    main_->setBaseDirectory(baseDirectory);
+    main_->loadWindow();
+    main_->ResetMenuLRU();
+    main_->statusPanels().setText(QStringLiteral("Status"), QString());
+}
+
+void AppHost::showMainWindow() {
+    main_->show();
+    main_->repaint();
+    QApplication::processEvents();
+}
+
+void AppHost::unloadSplash() {
+    splash_.reset();
+}
+
+StartupOptions AppHost::loadOptions(const QString& baseDirectory) {
+    options_ = std::make_unique<OptionStore>(registry_, baseDirectory);
+    options_->load();
+    return {options_->autoload, options_->autoloadBDF};
+}
+
+bool AppHost::isFirstRun() {
+    return firstRun_.isFirstRun();
+}
+
+std::optional<bool> AppHost::runSetupWizard() {
+    if (!wizard_) return std::nullopt;
+    const bool openDefinitions = wizard_();
+    firstRun_.markDone();
+    return openDefinitions;
+}
+
+void AppHost::openFile(const QString& path, bool busy) {
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    main_->OpenFile(path);
+    if (busy) QApplication::restoreOverrideCursor();
+}
+
+}  // namespace sentrel::app

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "app/FirstRunMarker.h"
+#include "app/StartupHost.h"
+#include "editor/frmMain.h"
+#include "registry/mdlRegistry.h"
+#include "reporting/OptionStore.h"
+#include "shell/frmSplash.h"
+
+namespace sentrel::app {
+
+class InternalData;
+
+// The start-up host of the real program: the key store, the splash window, the main window
+// and the option store.
+class AppHost : public StartupHost {
+  public:
+    AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData);
+    ~AppHost() override;
+
+    // The Setup Wizard, once there is one: answers whether to open the main definitions.
+    void setSetupWizard(std::function<bool()> wizard) { wizard_ = std::move(wizard); }
+
+    editor::frmMain* mainWindow() const { return main_.get(); }
+    OptionStore* options() const { return options_.get(); }
+    const QString& helpFile() const { return helpFile_; }
+    // Releases the internal data document if the main window's unload has not (the program
+    // was ended another way); failures are reported.
+    void releaseInternalDataAtExit();
+
+    QString readBaseDirectory() override;
+    void setApplicationTitle(const QString& title) override;
+    void showSplash() override;
+    void createMainWindow() override;
+    void setHelpFile(const QString& path) override { helpFile_ = path; }
+    void loadMainWindow(const QString& baseDirectory) override;
+    void showMainWindow() override;
+    void unloadSplash() override;
+    StartupOptions loadOptions(const QString& baseDirectory) override;
+    bool isFirstRun() override;
+    std::optional<bool> runSetupWizard() override;
+    void openFile(const QString& path, bool busy) override;
+
+  private:
+    void releaseInternalData();
+
+    Interaction& interaction_;
+    reg::mdlRegistry& registry_;
+    InternalData& internalData_;
+    FirstRunMarker firstRun_;
+    std::function<bool()> wizard_;
+    QString helpFile_;
+    std::unique_ptr<frmSplash> splash_;
+    std::unique_ptr<editor::frmMain> main_;
+    std::unique_ptr<OptionStore> options_;
+};
+
+}  // namespace sentrel::app

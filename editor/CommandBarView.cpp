@@ -1,0 +1,124 @@
+#include "editor/CommandBarView.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalBlocker>
+#include <QToolBar>
+
+#include "editor/CommandTable.h"
+
+namespace sentrel::editor {
+
+CommandBarView::CommandBarView(CommandBar& model, QMainWindow& window)
+    : QObject(&window), model_(model), window_(window) {
+    buildMenuBar();
+    for (const CommandBand& band : model_.bands())
+        if (band.kind == CommandBand::Kind::Toolbar) rebuildBand(band.name);
+    connect(&model_, &CommandBar::toolChanged, this, &CommandBarView::updateAction);
+    connect(&model_, &CommandBar::bandChanged, this, &CommandBarView::rebuildBand);
+    connect(&model_, &CommandBar::quickFindChanged, this, &CommandBarView::updateQuickFind);
+}
+
+QAction* CommandBarView::actionFor(const QString& tool) {
+    if (QAction* existing = actions_.value(tool)) return existing;
+    auto* action = new QAction(&window_);
+    action->setObjectName(tool);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [this, tool] { emit triggered(tool); });
+    window_.addAction(action);  // shortcuts work while the menus are closed
+    actions_.insert(tool, action);
+    updateAction(tool);
+    return action;
+}
+
+void CommandBarView::updateAction(const QString& tool) {
+    QAction* action = actions_.value(tool);
+    const CommandTool* model = model_.tool(tool);
+    if (!action || !model) return;
+    action->setText(model->caption);
+    action->setEnabled(model->enabled);
+    action->setVisible(model->visible);
+    action->setShortcut(QKeySequence(model->shortcut, QKeySequence::PortableText));
+}
+
+void CommandBarView::buildMenuBar() {
+    QMenuBar* bar = window_.menuBar();
+    for (const CommandBand* band : model_.menuBands()) {
+        QMenu* menu = bar->addMenu(band->caption);
+        menu->setObjectName(band->name);
+        menus_.insert(band->name, menu);
+        fillMenu(*menu, *band);
+    }
+}
+
+void CommandBarView::rebuildBand(const QString& name) {
+    const CommandBand* band = model_.band(name);
+    if (!band) return;
+    if (QMenu* menu = menus_.value(name)) {
+        menu->clear();
+        fillMenu(*menu, *band);
+    } else if (band->kind == CommandBand::Kind::Toolbar) {
+        QToolBar* bar = toolBars_.value(name);
+        if (!bar) {
+            bar = window_.addToolBar(band->caption);
+            bar->setObjectName(name);
+            toolBars_.insert(name, bar);
+        }
+        bar->clear();
+        fillToolBar(*bar, *band);
+    }
+    // A removed tool's action goes with it.
+    for (const QString& tool : actions_.keys()) {
+        if (model_.hasTool(tool)) continue;
+        delete actions_.take(tool);
+    }
+}
+
+void CommandBarView::fillMenu(QMenu& menu, const CommandBand& band) {
+    for (const CommandBand::Entry& entry : band.entries) {
+        if (entry.beginGroup && !menu.isEmpty()) menu.addSeparator();
+        menu.addAction(actionFor(entry.tool));
+    }
+}
+
+void CommandBarView::fillToolBar(QToolBar& bar, const CommandBand& band) {
+    for (const CommandBand::Entry& entry : band.entries) {
+        if (entry.beginGroup && !bar.actions().isEmpty()) bar.addSeparator();
+        if (entry.tool == commands::kQuickFind)
+            buildQuickFind(bar);
+        else
+            bar.addAction(actionFor(entry.tool));
+    }
+}
+
+void CommandBarView::buildQuickFind(QToolBar& bar) {
+    const CommandTool* tool = model_.tool(commands::kQuickFind);
+    auto* label = new QLabel(tool ? tool->caption : QString(), &bar);
+    label->setContentsMargins(4, 0, 4, 0);
+    bar.addWidget(label);
+    quickFind_ = new QComboBox(&bar);
+    quickFind_->setObjectName(commands::kQuickFind);
+    quickFind_->setEditable(true);
+    quickFind_->setMinimumContentsLength(24);
+    quickFind_->setInsertPolicy(QComboBox::NoInsert);
+    label->setBuddy(quickFind_);
+    bar.addWidget(quickFind_);
+    connect(quickFind_, &QComboBox::textActivated, this, &CommandBarView::quickFindSelected);
+    updateQuickFind();
+}
+
+void CommandBarView::updateQuickFind() {
+    if (!quickFind_) return;
+    const QuickFindState& state = model_.quickFind();
+    const QSignalBlocker block(quickFind_);
+    quickFind_->clear();
+    quickFind_->addItems(state.items);
+    quickFind_->setEditText(state.text);
+    quickFind_->setEnabled(state.enabled);
+}
+
+}  // namespace sentrel::editor

@@ -1,0 +1,56 @@
+#include "shell/frmSplash.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "shell/Product.h"
+
+namespace sentrel {
+
+namespace {
+
+QLabel* centredLabel(const QString& text, int pointSizeDelta, bool bold, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setPointSize(font.pointSize() + pointSizeDelta);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
+}  // namespace
+
+frmSplash::frmSplash(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode) {
+    setObjectName(QStringLiteral("frmSplash"));
+    setWindowTitle(QStringLiteral("About ") + product::kName);
+    if (mode == Mode::Startup)
+        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 28, 36, 24);
+    layout->setSpacing(10);
+    layout->addWidget(centredLabel(product::kName, 14, true, this));
+    layout->addWidget(centredLabel(QStringLiteral("Browser definition editor"), 2, false, this));
+    layout->addWidget(centredLabel(QStringLiteral("Version ") + product::kVersion, 0, false, this));
+    layout->addWidget(
+        centredLabel(QStringLiteral("Support: ") + product::kSupportEmail, -1, false, this));
+    if (mode == Mode::About) {
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        layout->addWidget(buttons);
+    }
+    setMinimumWidth(380);
+}
+
+void frmSplash::showAbout(QWidget* parent) {
+    frmSplash about(Mode::About, parent);
+    about.exec();
+}
+
+void frmSplash::mousePressEvent(QMouseEvent* event) {
+    if (mode_ == Mode::About) accept();
+    QDialog::mousePressEvent(event);
+}
+
+}  // namespace sentrel
