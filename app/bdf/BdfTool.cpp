@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "app/bdf/ExportCommands.h"
 #include "app/bdf/InspectCommands.h"
 #include "shell/AppError.h"
 
@@ -23,6 +24,7 @@ bool isHelpRequest(const QString& word) {
 
 BdfTool::BdfTool() {
     addInspectCommands(*this);
+    addExportCommands(*this);
 }
 
 void BdfTool::add(Command command) {
