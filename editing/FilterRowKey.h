@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace sentrel::editing {
+
+// The key of a filter's row in the filter list: "K" and the filter's unique id in decimal
+// digits without leading zeros.
+inline QString filterRowKey(int uId) {
+    return QStringLiteral("K") + QString::number(uId);
+}
+
+// The unique id a row key stands for: the digits after the leading "K" read as a whole
+// number; false when the key has no such digits.
+inline bool uIdFromRowKey(const QString& key, int* uId) {
+    if (!key.startsWith(QLatin1Char('K'))) return false;
+    bool ok = false;
+    *uId = key.mid(1).toInt(&ok);
+    return ok;
+}
+
+}  // namespace sentrel::editing
