@@ -1,7 +1,9 @@
 #include "reporting/CacheRecommendation.h"
 
-#include <QLocale>
 #include <cmath>
+
+#include "reporting/TypedNumber.h"
+#include "shell/Interaction.h"
 
 namespace sentrel {
 
@@ -14,18 +16,6 @@ constexpr CacheSettings kLargeSite{1375000, 21600, 1800};
 constexpr qint32 kStandardTimeout = 43200;
 constexpr qint32 kCleanInterval = 1800;
 
-// The number the user typed, in plain notation or in the user's own locale
-// ("1e3", "2000.5", "1,000").
-std::optional<double> numberTyped(const QString& text) {
-    const QString trimmed = text.trimmed();
-    for (const QLocale& locale : {QLocale::c(), QLocale::system()}) {
-        bool ok = false;
-        const double value = locale.toDouble(trimmed, &ok);
-        if (ok && std::isfinite(value)) return value;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<CacheSettings> recommendCacheSettings(const QString& visitorsAnswer) {
@@ -36,6 +26,12 @@ std::optional<CacheSettings> recommendCacheSettings(const QString& visitorsAnswe
     if (visitors > kLargeSiteVisitors) return kLargeSite;
     const auto maximum = static_cast<qint32>(visitors * kBytesPerVisitor);
     return CacheSettings{maximum, kStandardTimeout, kCleanInterval};
+}
+
+std::optional<CacheSettings> askCacheRecommendation(Interaction& interaction) {
+    const std::optional<QString> answer =
+        interaction.inputBox({kCacheRecommendationPrompt, kCacheRecommendationTitle, QString()});
+    return answer ? recommendCacheSettings(*answer) : std::nullopt;
 }
 
 }  // namespace sentrel

@@ -14,6 +14,11 @@ struct CacheSettings {
     bool operator==(const CacheSettings&) const = default;
 };
 
+// The settings of a fresh installation: 330000 bytes, 12 hours, half an hour.
+inline constexpr CacheSettings kDefaultCacheSettings{330000, 43200, 1800};
+
+class Interaction;
+
 // The question the "Recommend my cache settings..." button asks.
 inline const QString kCacheRecommendationTitle = QStringLiteral("Cache recommendations");
 inline const QString kCacheRecommendationPrompt =
@@ -25,5 +30,9 @@ inline const QString kCacheRecommendationPrompt =
 // nullopt, meaning "change nothing", when the answer is not a number or its whole part is
 // 0 or less.
 std::optional<CacheSettings> recommendCacheSettings(const QString& visitorsAnswer);
+
+// Asks the visitor question in an input box and answers its recommendation; nullopt when the
+// user cancelled or the answer changes nothing.
+std::optional<CacheSettings> askCacheRecommendation(Interaction& interaction);
 
 }  // namespace sentrel

@@ -5,6 +5,7 @@
 
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
+#include "reporting/CacheRecommendation.h"
 
 namespace sentrel {
 
@@ -34,6 +35,7 @@ struct OptionRow {
 
 constexpr Group kEditor = Group::Editor;
 constexpr Group kReporting = Group::Reporting;
+constexpr CacheSettings kCache = kDefaultCacheSettings;
 
 // Every option: its value name, member (whose type gives the stored type: text options are
 // strings, all others 32-bit numbers), group and default. Saved in this order.
@@ -50,9 +52,9 @@ const OptionRow kOptions[] = {
     {"autoload",               &S::autoload,               kEditor},
     {"autoloadBDF",            &S::autoloadBDF,            kEditor, 0, {TextDefault::BrowserDefs}},
     {"perfMode",               &S::perfMode,               kReporting},
-    {"perfCacheMaximum",       &S::perfCacheMaximum,       kReporting, 330000},
-    {"perfCacheTimeout",       &S::perfCacheTimeout,       kReporting, 43200},
-    {"perfCacheCleanInterval", &S::perfCacheCleanInterval, kReporting, 1800},
+    {"perfCacheMaximum",       &S::perfCacheMaximum,       kReporting, kCache.maximum},
+    {"perfCacheTimeout",       &S::perfCacheTimeout,       kReporting, kCache.timeout},
+    {"perfCacheCleanInterval", &S::perfCacheCleanInterval, kReporting, kCache.cleanInterval},
     {"rptProperties",          &S::rptProperties,          kReporting},
     {"srwsRemote",             &S::srwsRemote,             kReporting},
     {"srwsLocalWebAddress",    &S::srwsLocalWebAddress,    kReporting},

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "reporting/CacheRecommendation.h"
+#include "reporting/OptionsHost.h"
+#include "reporting/ReportingFlags.h"
+#include "reporting/SetupWizardFlags.h"
+#include "reporting/TabChangeRule.h"
+#include "shell/Interaction.h"
+
+namespace sentrel {
+
+class OptionStore;
+
+// The Preferences and Options dialog without its widgets: what the dialog does when it is
+// shown, when a tab is selected, and when it is closed with OK, Cancel or Help. The dialog
+// widget shows the option store and copies the user's edits into it before calling OK; the
+// store stays the one copy of every option, so after OK or Cancel it is loaded again from
+// the key store and mirrors it.
+class OptionsController {
+  public:
+    // `options` must be loaded already (start-up does it).
+    OptionsController(OptionStore& options, Interaction& interaction, SetupWizardFlags& wizard,
+                      OptionsHost host = {});
+
+    OptionStore& options() { return options_; }
+    OptionsHost& host() { return host_; }
+    ReportingFlags& reportingFlags() { return reporting_; }
+    SetupWizardFlags& wizardFlags() { return wizard_; }
+    Interaction& interaction() { return interaction_; }
+
+    // The reports service's URL and web directory as loaded, and the URL's virtual path.
+    const QString& loadedUrl() const { return loadedUrl_; }
+    const QString& loadedInstallPath() const { return loadedInstallPath_; }
+    const QString& virtualPath() const { return virtualPath_; }
+
+    // Loads every option from the key store and the version boxes from the open document
+    // (emptied and disabled with no file open); clears the reporting flags.
+    void reload();
+    // The dialog is being shown: records the version shown for the change test at OK, runs
+    // the effects of entering the tab to open on, and answers that tab.
+    int activate();
+    // The user selected a tab: answers the tab to show (see TabChangeRule).
+    int tabSelected(int tab);
+
+    struct OkResult {
+        bool close = false;
+        std::optional<int> showTab;  // a tab to select for the user to correct
+    };
+    // OK: the reporting checks (unless the user declined the reporting set-up), the editor's
+    // options, the version into the open document, the other options, the web service copy.
+    // When it answers close=false the dialog stays open with every edit; nothing has been
+    // written unless the key store refused a value (already reported).
+    OkResult ok();
+    // After OK or Cancel closed the dialog: lets pending messages run and reloads.
+    void closed();
+    // Help for the tab shown.
+    void help(int tab);
+
+    // "Recommend my cache settings...": the settings to fill into the boxes, or nullopt.
+    std::optional<CacheSettings> recommendCache();
+    // "Important Notes...": the notes window, modally.
+    void showCacheTips();
+
+    static inline const QString kCacheTipsDialog = QStringLiteral("frmCacheTips");
+
+  private:
+    void rememberLoaded();
+    void loadVersion();
+    bool versionBoxesValid();
+    bool reportingChecksPass();
+    void applyVersion();
+
+    OptionStore& options_;
+    Interaction& interaction_;
+    SetupWizardFlags& wizard_;
+    OptionsHost host_;
+    ReportingFlags reporting_;
+    TabChangeRule tabs_;
+    QString loadedUrl_;
+    QString loadedInstallPath_;
+    QString virtualPath_;
+};
+
+}  // namespace sentrel
