@@ -185,8 +185,11 @@ bool isProtectedProperty(const QString& name) {
 }
 
 bool isValidPropertyName(const QString& name) {
+    // ASCII only: lower-casing maps a few other letters (the Kelvin sign) onto ASCII ones.
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QString lower = name.toLower();
-    if (lower.isEmpty() || !isAsciiLetter(lower.front())) return false;
+    if (!ascii || lower.isEmpty() || !isAsciiLetter(lower.front())) return false;
     return std::all_of(lower.begin(), lower.end(),
                        [](QChar c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == u'_'; });
 }

@@ -37,7 +37,9 @@ TEST(VocabularyNames, PropertyNameCheck) {
     for (const char* name : {"speed_2", "Speed", "a", "x_"}) {
         EXPECT_TRUE(isValidPropertyName(QString::fromLatin1(name))) << name;
     }
-    for (const char* name : {"", "2_speed", "_a", "a-b", "a b", "caf\xc3\xa9"}) {
+    for (const char* name : {"", "2_speed", "_a", "a-b", "a b", "caf\xc3\xa9",
+                             "\xe2\x84\xaa"
+                             "elvin"}) {
         EXPECT_FALSE(isValidPropertyName(QString::fromUtf8(name))) << name;
     }
 }
