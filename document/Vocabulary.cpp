@@ -83,17 +83,26 @@ QStringList dateFormatsOf(const QLocale& locale) {
     return formats + withLongYears;
 }
 
-// A wall-clock date and time without time-zone rules, so daylight-saving gaps do not
-// reject a valid date.
-QDateTime asUtc(const QDateTime& local) {
-    return QDateTime(local.date(), local.time(), Qt::UTC);
+// Dates are read as wall-clock times in UTC, so that the range check does not depend on the
+// local zone and a time in a daylight-saving gap of that zone (which does not exist there)
+// still reads. Only an explicit offset in the text moves the time.
+QDateTime wallClock(const QDateTime& parsed) {
+    if (!parsed.isValid()) return {};
+    if (parsed.timeSpec() != Qt::LocalTime) return parsed.toUTC();
+    return QDateTime(parsed.date(), parsed.time(), Qt::UTC);
+}
+
+QDateTime readWithFormat(const QString& text, const QLocale& locale, const QString& format) {
+    const QDateTime parsed =
+        locale.toDateTime(text + QLatin1String(" UTC"), format + QLatin1String(" t"));
+    return parsed.isValid() ? parsed : wallClock(locale.toDateTime(text, format));
 }
 
 bool readDateTime(const QString& text, const QLocale& locale, QDateTime* dateTime) {
     for (const QString& format : dateFormatsOf(locale)) {
-        const QDateTime parsed = locale.toDateTime(text, format);
+        const QDateTime parsed = readWithFormat(text, locale, format);
         if (parsed.isValid()) {
-            *dateTime = asUtc(parsed);
+            *dateTime = parsed;
             return true;
         }
     }
@@ -101,11 +110,13 @@ bool readDateTime(const QString& text, const QLocale& locale, QDateTime* dateTim
 }
 
 bool readIsoDateTime(const QString& text, QDateTime* dateTime) {
-    QDateTime parsed = QDateTime::fromString(text, Qt::ISODate);
-    if (!parsed.isValid()) parsed = QDateTime::fromString(text, Qt::ISODateWithMs);
+    QDateTime parsed = QDateTime::fromString(text + u'Z', Qt::ISODate);
+    if (!parsed.isValid()) parsed = wallClock(QDateTime::fromString(text, Qt::ISODate));
+    if (!parsed.isValid()) {
+        parsed = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0), Qt::UTC);
+    }
     if (!parsed.isValid()) return false;
-    // An explicit offset is honoured; a plain wall-clock time is taken as written.
-    *dateTime = parsed.timeSpec() == Qt::LocalTime ? asUtc(parsed) : parsed.toUTC();
+    *dateTime = parsed;
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <ctime>
 
 #include "document/Document.h"
 #include "document/Vocabulary.h"
@@ -97,6 +98,38 @@ TEST(VocabularyValues, DatesWithinTheRangeInIsoAndLocaleFormats) {
     EXPECT_FALSE(isValidValue("31.12.1999", "datetime", us));
     EXPECT_FALSE(isValidValue("tomorrow", "datetime", us));
     EXPECT_FALSE(isValidValue("2023-02-30", "datetime", us));
+}
+
+// Sets the local time zone for the lifetime of the object.
+class LocalZone {
+  public:
+    explicit LocalZone(const char* zone)
+        : previous_(qgetenv("TZ")), hadZone_(qEnvironmentVariableIsSet("TZ")) {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~LocalZone() {
+        if (hadZone_) {
+            qputenv("TZ", previous_);
+        } else {
+            qunsetenv("TZ");
+        }
+        tzset();
+    }
+
+  private:
+    QByteArray previous_;
+    bool hadZone_;
+};
+
+TEST(VocabularyValues, TimesInADaylightSavingGapAreValid) {
+    const LocalZone berlin("Europe/Berlin");
+    EXPECT_TRUE(isValidValue("2024-03-31T02:30:00", "datetime", QLocale::c()));
+    EXPECT_TRUE(
+        isValidValue("31.03.2024 02:30", "datetime", QLocale(QLocale::German, QLocale::Germany)));
+    EXPECT_TRUE(isValidValue("1970-01-01", "datetime", QLocale::c()));  // not 1969 in UTC
+    EXPECT_TRUE(isValidValue("3000-01-01T00:00:00", "datetime", QLocale::c()));
+    EXPECT_FALSE(isValidValue("1970-01-01T00:30:00+01:00", "datetime", QLocale::c()));
 }
 
 TEST(VocabularyFilters, KindsCodesAndDisplayNames) {
