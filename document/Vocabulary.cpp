@@ -241,6 +241,10 @@ bool isValidValue(const QString& value, const QString& typeName, const QLocale& 
     return false;
 }
 
+QString dateText(const QDateTime& dateTime) {
+    return dateTime.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+}
+
 int filterKindFromDisplay(const QString& displayName) {
     for (const FilterKind& kind : filterKinds()) {
         if (kind.displayName == displayName) return kind.code;

@@ -86,6 +86,10 @@ bool descriptionExists(const QString& description, doc::Document& document);
 // (exclusive of the type itself); false for the root itself and for unknown types.
 bool isDescendant(const QString& ancestorName, const QString& typeName, doc::Document& document);
 
+// A date as definition files store it (`i__lastupd`, the file's last update, DateTime
+// values): ISO 8601 without a zone, "yyyy-MM-ddTHH:mm:ss".
+QString dateText(const QDateTime& dateTime);
+
 enum class NewTypeKind { Browser, Folder };
 // A fresh type name for a new browser or folder with this description: up to 20 letters
 // and digits of the description plus seven random digits, never a name the document

@@ -36,8 +36,7 @@ void summarizeInternals(Document& document, DocumentSummary& summary) {
                           .arg(doc::internals::BDFMajorVer(document))
                           .arg(doc::internals::BDFMinorver(document), 2, 10, QChar(u'0'));
     const QDateTime stamp = doc::internals::BDFLastUpdate(document);
-    if (stamp.isValid())
-        summary.lastUpdate = stamp.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+    if (stamp.isValid()) summary.lastUpdate = mainMod::dateText(stamp);
 }
 
 int userPropertyCount(Document& document) {
@@ -47,17 +46,13 @@ int userPropertyCount(Document& document) {
                       [](const QString& p) { return !mainMod::isSystemProperty(p); }));
 }
 
-std::unique_ptr<Document> loadDocument(const QString& path) {
-    return Document::load(path);
-}
-
 AppError noSuchPath(const QString& path) {
     return AppError(doc::kErrNoSuchMember,
                     QStringLiteral("No type or parameter \"%1\" in the document.").arg(path));
 }
 
 int info(const QStringList& arguments, QTextStream& out, QTextStream&) {
-    const auto document = loadDocument(arguments.at(0));
+    const auto document = Document::load(arguments.at(0));
     const DocumentSummary s = summarize(*document);
     out << "structure: " << s.structure << '\n'
         << "version: " << s.version << '\n'
@@ -71,7 +66,7 @@ int info(const QStringList& arguments, QTextStream& out, QTextStream&) {
 }
 
 int types(const QStringList& arguments, QTextStream& out, QTextStream&) {
-    const auto document = loadDocument(arguments.at(0));
+    const auto document = Document::load(arguments.at(0));
     for (const QString& name : document->types()) out << name << '\n';
     return BdfTool::kExitOk;
 }
@@ -84,7 +79,7 @@ void printType(doc::TypeObject& type, QTextStream& out) {
 }
 
 int get(const QStringList& arguments, QTextStream& out, QTextStream&) {
-    const auto document = loadDocument(arguments.at(0));
+    const auto document = Document::load(arguments.at(0));
     const QString& path = arguments.at(1);
     if (document->hasType(path)) {
         printType(document->Path(path), out);
@@ -102,7 +97,7 @@ int get(const QStringList& arguments, QTextStream& out, QTextStream&) {
 }
 
 int check(const QStringList& arguments, QTextStream& out, QTextStream&) {
-    const auto document = loadDocument(arguments.at(0));
+    const auto document = Document::load(arguments.at(0));
     summarize(*document);  // reads every part the other commands read
     out << "OK\n";
     return BdfTool::kExitOk;

@@ -45,7 +45,7 @@ void declareRoot(doc::Document& document, const QDateTime& stamp) {
     for (const auto& [name, type] : kVersionProperties) root.AddParameter(name, type);
     root.SetParamDefValue(mainMod::kDescriptionParam, QStringLiteral("Default Browser"));
     root.SetParamDefValue(mainMod::kTypeParam, mainMod::kTypeBrowser);
-    root.SetParamDefValue(mainMod::kLastUpdateParam, stampText(stamp));
+    root.SetParamDefValue(mainMod::kLastUpdateParam, mainMod::dateText(stamp));
 }
 
 void declareInternals(doc::Document& document, const QDateTime& stamp) {
@@ -65,10 +65,6 @@ void declareFilters(doc::Document& document) {
 }
 
 }  // namespace
-
-QString stampText(const QDateTime& stamp) {
-    return stamp.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
-}
 
 std::unique_ptr<doc::Document> makeDefinitionTemplate(const QDateTime& stamp) {
     auto document = doc::Document::create();

@@ -12,9 +12,6 @@ namespace sentrel::bdf {
 // The blank definitions every new file starts from ("intmpl.bdf"): the root "DefaultBrowser"
 // with the system and version properties, "Internals" at structure 3 and version 1.00, the
 // filter element type "Filters", the array type "FiltersArray" and the empty filter list.
-// A date stamp as the definitions store it in `i__lastupd` (ISO 8601, no zone).
-QString stampText(const QDateTime& stamp);
-
 std::unique_ptr<doc::Document> makeDefinitionTemplate(const QDateTime& stamp);
 
 }  // namespace sentrel::bdf

@@ -3,7 +3,6 @@
 #include <QString>
 #include <vector>
 
-#include "app/bdf/sampledata/DefinitionTemplate.h"
 #include "document/Document.h"
 #include "document/Vocabulary.h"
 
@@ -658,7 +657,7 @@ void addFilters(Document& document) {
 void addSampleDefinitions(Document& document, const QDateTime& stamp) {
     declareProperties(document);
     for (const auto& group : {desktopBrowsers(), mobileBrowsers(), crawlers(), legacyBrowsers()}) {
-        for (const Entry& entry : group) addEntry(document, entry, stampText(stamp));
+        for (const Entry& entry : group) addEntry(document, entry, mainMod::dateText(stamp));
     }
     addFilters(document);
 }
