@@ -1,6 +1,7 @@
 // Binds the document given as the first argument, as a second program would, and prints
 // "bound" or "error <number>". With "hold" as second argument it keeps the document bound
-// until its standard input closes.
+// until its standard input closes; with "save" and a path it then saves the document there
+// and prints "saved" or the error.
 #include <QCoreApplication>
 #include <cstdio>
 #include <iostream>
@@ -16,9 +17,14 @@ int main(int argc, char** argv) {
         auto document = sentrel::doc::Document::bind(QString::fromLocal8Bit(argv[1]));
         std::printf("bound\n");
         std::fflush(stdout);
-        if (argc > 2 && std::string(argv[2]) == "hold") {
+        const std::string mode = argc > 2 ? argv[2] : "";
+        if (mode == "hold") {
             std::string line;
             std::getline(std::cin, line);
+        }
+        if (mode == "save" && argc > 3) {
+            document->save(QString::fromLocal8Bit(argv[3]));
+            std::printf("saved\n");
         }
     } catch (const sentrel::AppError& e) {
         std::printf("error %d\n", e.number());

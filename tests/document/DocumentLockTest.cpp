@@ -26,9 +26,9 @@ int errorOf(const std::function<void()>& call) {
 }
 
 // Runs the probe program on `path` to completion and answers what it printed.
-QString probe(const QString& path, const QStringList& prefix = {}) {
+QString probe(const QString& path, const QStringList& prefix = {}, const QStringList& more = {}) {
     QProcess process;
-    const QStringList command = prefix + QStringList{SENTREL_LOCK_PROBE, path};
+    const QStringList command = prefix + QStringList{SENTREL_LOCK_PROBE, path} + more;
     process.start(command.first(), command.mid(1));
     process.waitForFinished(30000);
     return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
@@ -145,7 +145,7 @@ TEST(DocumentLock, AFailedSaveLeavesThePreviousFileWhole) {
     EXPECT_EQ(Document::load(path)->types().size(), 2008);
 }
 
-TEST(DocumentLock, UnreadableFilesReportPermissionDenied) {
+TEST(DocumentLock, UnreadableOrUnwritablePlacesReportPermissionDenied) {
     if (geteuid() != 0 || !QFile::exists("/usr/bin/setpriv")) GTEST_SKIP() << "needs root";
     TempDir dir;
     QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
@@ -154,4 +154,11 @@ TEST(DocumentLock, UnreadableFilesReportPermissionDenied) {
     const QStringList asNobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534",
                                   "--clear-groups"};
     EXPECT_EQ(probe(path, asNobody), "error 70");
+
+    const QString open = savedDocument(dir, "open.bdf", "x");
+    QFile::setPermissions(open, QFileDevice::Permissions(0x6666));
+    TempDir closed;  // owned by root, not writable by others
+    QFile::setPermissions(closed.path(), QFileDevice::Permissions(0x7755));
+    EXPECT_EQ(probe(open, asNobody, {"save", closed.file("copy.bdf")}), "bound\nerror 70");
+    EXPECT_EQ(probe(open, asNobody, {"save", dir.file("copy.bdf")}), "bound\nsaved");
 }
