@@ -31,7 +31,7 @@ Document::~Document() = default;
 
 std::unique_ptr<Document> Document::bind(const QString& path) {
     // A missing file is reported as such before any lock file is made beside it.
-    if (!QFileInfo::exists(path)) file_access::readAll(path);
+    file_access::requireExisting(path);
     std::unique_ptr<QLockFile> lock = document_lock::acquire(path);
     std::unique_ptr<Document> document = DocumentReader::read(path);
     document->state_->lock = std::move(lock);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "document/DocumentError.h"
 #include "shell/AppError.h"
 
 namespace sentrel::doc::file_access {
@@ -55,12 +56,16 @@ WriteFailure describeWriteFailure(const QFileDevice& file) {
 
 }  // namespace
 
-QByteArray readAll(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+void requireExisting(const QString& path) {
+    if (!QFileInfo::exists(path)) {
         fail(AppError::kCannotReachServer,
              QStringLiteral("The file \"%1\" does not exist.").arg(QDir::toNativeSeparators(path)));
     }
+}
+
+QByteArray readAll(const QString& path) {
+    requireExisting(path);
+    const QFileInfo info(path);
     if (!info.isFile()) {
         fail(AppError::kPathFileAccess,
              QStringLiteral("\"%1\" is not a file.").arg(QDir::toNativeSeparators(path)));
