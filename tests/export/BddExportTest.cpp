@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+
+#include "ExportFixture.h"
+#include "detect/BddReader.h"
+#include "export/BddExport.h"
+#include "shell/ScriptedInteraction.h"
+#include "support/TempDir.h"
+
+namespace sentrel::exporting {
+namespace {
+
+// Records what the export shows, in order.
+class RecordingStatus : public ExportStatus {
+  public:
+    void setBusy(bool busy) override { log << (busy ? "busy" : "idle"); }
+    void setStatusText(const QString& text) override { log << "status:" + text; }
+    void letEventsRun() override { log << "events"; }
+    QStringList log;
+};
+
+// Lowers the file size limit so that writing more than `bytes` fails as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+  private:
+    rlimit saved_{};
+};
+
+class BddExportTest : public ::testing::Test {
+  protected:
+    bool exportTo(const QString& target, bool progress = true) {
+        return exporter.ExportFile(*document, version, target, progress);
+    }
+
+    int entriesIn(const QString& path) {
+        return static_cast<int>(detect::BddReader::readFile(path.toStdString()).entries.size());
+    }
+
+    sentrel::test::TempDir dir;
+    std::unique_ptr<doc::Document> document = test::blankDocument();
+    BddVersion version{1, 3, test::kStamp};
+    ScriptedInteraction ui;
+    RecordingStatus status;
+    BddExport exporter{ui, status};
+};
+
+TEST_F(BddExportTest, FileExportAsksForTheTargetAndConfirms) {
+    ui.answerFile(dir.file("chosen.bdd"));
+    EXPECT_TRUE(exportTo(QString()));
+
+    ASSERT_EQ(ui.events().size(), 2);
+    const FileRequest& chooser = ui.events()[0].file;
+    EXPECT_EQ(ui.events()[0].kind, ScriptedInteraction::Event::Kind::SaveFile);
+    EXPECT_EQ(chooser.title, "Export BDF To");
+    EXPECT_EQ(chooser.filters, QStringList{"Browser definition data (*.bdd)"});
+    EXPECT_EQ(ui.messages(),
+              (QList<MessageRequest>{{"Export completed", "The export has completed successfully.",
+                                      MsgIcon::Information}}));
+    EXPECT_EQ(status.log,
+              (QStringList{"busy", "events", "status:Exporting to BDD...", "status:", "idle"}));
+    EXPECT_EQ(entriesIn(dir.file("chosen.bdd")), 1);
+}
+
+TEST_F(BddExportTest, CancelledChooserDoesNothing) {
+    ui.answerFile(std::nullopt);
+    EXPECT_FALSE(exportTo(QString()));
+    ui.answerFile(QString());
+    EXPECT_FALSE(exportTo(QString()));
+    EXPECT_TRUE(ui.messages().isEmpty());
+    EXPECT_TRUE(status.log.isEmpty());
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(BddExportTest, GivenTargetIsWrittenSilentlyAfterTheFilterSort) {
+    QStringList order;
+    exporter.setFilterSort([&] {
+        order << "sort";
+        test::addFilter(*document, 4, 0, "Crawler", "*bot*", "True");
+    });
+    const QString target = dir.file("defs.bdd");
+    EXPECT_TRUE(exportTo(target, false));
+    EXPECT_TRUE(ui.events().isEmpty());
+    EXPECT_EQ(status.log, (QStringList{"busy", "idle"}));
+    EXPECT_EQ(order, QStringList{"sort"});
+    EXPECT_EQ(detect::BddReader::readFile(target.toStdString()).filters.size(), 1u);
+}
+
+TEST_F(BddExportTest, ShorterExportReplacesALongerFileWhole) {
+    const QString target = dir.write("defs.bdd", QByteArray(2'000'000, 'x'));
+    ASSERT_TRUE(exportTo(target));
+    EXPECT_LT(QFileInfo(target).size(), 10'000);
+    EXPECT_EQ(entriesIn(target), 1);
+    EXPECT_FALSE(QDir(dir.path()).entryList(QDir::Files).size() > 1) << "no temporary file left";
+}
+
+TEST_F(BddExportTest, FailedWriteKeepsThePreviousFileAndSaysWhy) {
+    const QString target = dir.file("defs.bdd");
+    ASSERT_TRUE(exportTo(target));
+    const QByteArray before = sentrel::test::TempDir::read(target);
+    for (int i = 0; i < 200; ++i) {
+        test::addType(*document, QStringLiteral("b%1").arg(i), "DefaultBrowser", "0", "B");
+    }
+    status.log.clear();
+    {
+        FileSizeLimit limit(before.size() + 100);
+        EXPECT_FALSE(exportTo(target));
+    }
+    EXPECT_EQ(sentrel::test::TempDir::read(target), before);
+    EXPECT_EQ(status.log.mid(status.log.size() - 2), (QStringList{"status:", "idle"}));
+    ASSERT_EQ(ui.messages().size(), 1);
+    const MessageRequest message = ui.messages().first();
+    EXPECT_EQ(message.title, "Export failed");
+    EXPECT_EQ(message.icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(message.text.startsWith("Error 61: ")) << message.text.toStdString();
+    EXPECT_TRUE(message.text.endsWith("\r\nUnable to export file"));
+
+    ui.clear();
+    EXPECT_FALSE(exportTo(dir.file("missing/defs.bdd")));
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_TRUE(ui.messages().first().text.startsWith("Error 76: "));
+}
+
+TEST_F(BddExportTest, DocumentErrorIsReportedAndWritesNothing) {
+    document->DefaultBrowser().AddParameter("bad name", "String");
+    EXPECT_FALSE(exportTo(dir.file("defs.bdd")));
+    EXPECT_FALSE(QFile::exists(dir.file("defs.bdd")));
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_EQ(ui.messages().first().title, "Export failed");
+}
+
+TEST(BddExportPath, ReplacesTheLastThreeCharacters) {
+    EXPECT_EQ(BddExport::bddPathFor("/defs/main.bdf"), "/defs/main.bdd");
+    EXPECT_EQ(BddExport::bddPathFor("/defs/MAIN.BDF"), "/defs/MAIN.bdd");
+}
+
+}  // namespace
+}  // namespace sentrel::exporting
