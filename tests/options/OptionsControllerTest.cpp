@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "OptionsFixture.h"
+#include "reporting/CacheFieldText.h"
+#include "reporting/OptionsMessages.h"
+#include "reporting/OptionsTab.h"
+#include "reporting/PreferencesCommand.h"
+#include "reporting/SrwsUrl.h"
+
+namespace sentrel::test {
+namespace {
+
+using Controller = OptionsFixture;
+
+constexpr int kCache = int(OptionsTab::Cache);
+constexpr int kDatabase = int(OptionsTab::ReportsDatabase);
+
+TEST_F(Controller, SetupWizardKeepsTheUserOnItsTabWithOneMessage) {
+    wizard.wizardRunning = true;
+    wizard.optionsTab = kCache;
+    EXPECT_EQ(controller->activate(), kCache);
+    EXPECT_EQ(controller->tabSelected(int(OptionsTab::Logging)), kCache);
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{options_messages::finishSetupWizard()});
+    EXPECT_EQ(wizard.optionsTab, kCache);
+
+    wizard.wizardRunning = false;
+    EXPECT_EQ(controller->tabSelected(int(OptionsTab::Logging)), int(OptionsTab::Logging));
+    EXPECT_EQ(wizard.optionsTab, int(OptionsTab::Logging)) << "the next opening starts there";
+}
+
+TEST_F(Controller, ReportsDatabaseListsServersOnlyForThisServer) {
+    EXPECT_EQ(controller->tabSelected(kDatabase), kDatabase);
+    EXPECT_EQ(serverListings, 1);
+    EXPECT_TRUE(ui.messages().isEmpty());
+
+    store->srwsRemote = true;
+    controller->tabSelected(kDatabase);
+    wizard.optionsTab = kDatabase;
+    controller->activate();
+    EXPECT_EQ(serverListings, 1);
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>(2, options_messages::srwsNotConfigured()));
+}
+
+TEST_F(Controller, ChangedUrlAloneAnnouncesNewSettingsAndGetsItsSlash) {
+    store->srwsURL = "http://www.example.com/srws";
+    ASSERT_TRUE(controller->ok().close);
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{options_messages::newSettings()});
+    EXPECT_TRUE(optionsFile().contains("\"srwsURL\"=\"http://www.example.com/srws/\"\r\n") ||
+                optionsFile().contains("\"srwsURL\"=\"http://www.example.com/srws/\"\n"));
+
+    ui.clear();
+    controller->closed();
+    EXPECT_EQ(controller->virtualPath(), "/srws/");
+    ASSERT_TRUE(controller->ok().close);
+    EXPECT_TRUE(ui.messages().isEmpty()) << "the URL as loaded is the new one";
+}
+
+TEST_F(Controller, ReportingChecksStopOkBeforeAnythingIsWritten) {
+    int selections = 0;
+    controller->host().verifyRptPropertiesSelected = [] { return true; };
+    controller->host().selectPropertiesToLog = [&] { ++selections; };
+    EXPECT_FALSE(controller->ok().close);
+    EXPECT_EQ(selections, 1);
+
+    controller->host().verifyRptPropertiesSelected = [] { return false; };
+    controller->host().verifySQLSettings = [](bool skipQuestion) { return skipQuestion; };
+    controller->reportingFlags().dbSettingsChanged = true;
+    EXPECT_FALSE(controller->ok().close);
+    EXPECT_TRUE(optionsFile().isEmpty());
+
+    wizard.reportingDeclined = true;
+    store->srwsURL = "http://changed.example.com";
+    EXPECT_TRUE(controller->ok().close);
+    EXPECT_TRUE(ui.messages().isEmpty()) << "declined reporting skips every reporting check";
+    EXPECT_TRUE(optionsFile().contains("\"srwsURL\"=\"http://changed.example.com\""));
+}
+
+TEST_F(Controller, OkWithoutFileLeavesTheStatusBarAndTheModifiedMarkAlone) {
+    store->version.setMinorText("abc");  // disabled boxes are not looked at
+    ASSERT_TRUE(controller->ok().close);
+    EXPECT_TRUE(versionPanel.isEmpty());
+    EXPECT_EQ(modifiedMarks, 0);
+    EXPECT_TRUE(optionsFile().startsWith("\"loggingEnabled\"=dword:00000000"));
+}
+
+TEST_F(Controller, ChangedMinorVersionIsWrittenAndMarksTheFileModified) {
+    openDocument(1, 4);
+    controller->activate();
+    ASSERT_TRUE(controller->ok().close);
+    EXPECT_EQ(versionPanel, QStringList{" BDF Version: 1.04  "});
+    EXPECT_EQ(modifiedMarks, 0) << "an unchanged version does not mark the file";
+
+    controller->activate();
+    store->version.setMinorText("5");
+    ASSERT_TRUE(controller->ok().close);
+    EXPECT_EQ(doc::internals::BDFMinorver(*document), 5);
+    EXPECT_EQ(doc::internals::BDFMajorVer(*document), 1);
+    EXPECT_EQ(versionPanel.last(), " BDF Version: 1.05  ");
+    EXPECT_EQ(modifiedMarks, 1);
+    controller->closed();
+    EXPECT_EQ(store->version.minorText(), "05") << "reloaded from the document";
+}
+
+TEST_F(Controller, VersionThatIsNoSixteenBitNumberKeepsTheDialogOpen) {
+    openDocument(2, 0);
+    for (const char* text : {"abc", "40000", "-1", "1.5"}) {
+        ui.clear();
+        store->version.setMajorText(text);
+        const OptionsController::OkResult result = controller->ok();
+        EXPECT_FALSE(result.close) << text;
+        EXPECT_EQ(result.showTab, int(OptionsTab::General));
+        ASSERT_EQ(ui.messages().size(), 1);
+        EXPECT_EQ(ui.messages()[0].title, "Invalid version number");
+    }
+    EXPECT_TRUE(optionsFile().isEmpty());
+    EXPECT_EQ(doc::internals::BDFMajorVer(*document), 2);
+}
+
+TEST_F(Controller, CloseReloadsEveryOptionAndTheVersion) {
+    openDocument(3, 7);
+    store->perfMode = true;
+    store->version.setMinorText("99");
+    controller->closed();  // Cancel
+    EXPECT_FALSE(store->perfMode);
+    EXPECT_EQ(store->version.minorText(), "07");
+    EXPECT_TRUE(optionsFile().isEmpty()) << "Cancel writes nothing";
+
+    document.reset();
+    controller->closed();
+    EXPECT_FALSE(store->version.enabled());
+    EXPECT_TRUE(store->version.majorText().isEmpty());
+}
+
+TEST_F(Controller, HelpOpensTheContextOfEachTab) {
+    for (int tab = 0; tab < kOptionsTabCount; ++tab) controller->help(tab);
+    EXPECT_EQ(helpContexts, (QList<int>{794, 888, 710, 1054, 1055}));
+}
+
+TEST_F(Controller, PreferencesCommandRefreshesOnlyForChangedDisplayWithFileOpen) {
+    int refreshes = 0;
+    bool fileOpen = true;
+    bool toggle = false;
+    PreferencesCommand command{store.get(), [&] { store->propShowSys ^= toggle; },
+                               [&] { return fileOpen; }, [&] { ++refreshes; }};
+    command();
+    EXPECT_EQ(refreshes, 0);
+    toggle = true;
+    command();
+    EXPECT_EQ(refreshes, 1);
+    fileOpen = false;
+    command();
+    EXPECT_EQ(refreshes, 1);
+}
+
+TEST(CacheFieldText, BoxesThatHoldNoCacheNumberSaveTheDefault) {
+    EXPECT_EQ(cacheFieldNumber("7200000", 1), 7200000);
+    EXPECT_EQ(cacheFieldNumber(" 1e3 ", 1), 1000);
+    EXPECT_EQ(cacheFieldNumber("0", 1), 0);
+    for (const char* text : {"abc", "", "-5", "3000000000"}) {
+        EXPECT_EQ(cacheFieldNumber(text, 330000), 330000) << text;
+    }
+}
+
+TEST(SrwsUrl, VirtualPathStartsAfterTheHost) {
+    EXPECT_EQ(srwsVirtualPath("http://www.example.com/srws/"), "/srws/");
+    EXPECT_EQ(srwsVirtualPath("HTTPS://host/a/b"), "/a/b");
+    EXPECT_EQ(srwsVirtualPath("https://host"), "");
+    EXPECT_EQ(srwsVirtualPath("www.example.com/srws"), "");
+    QString url = "http://h/srws";
+    ensureTrailingSlash(url);
+    EXPECT_EQ(url, "http://h/srws/");
+    QString empty;
+    ensureTrailingSlash(empty);
+    EXPECT_EQ(empty, "");
+}
+
+}  // namespace
+}  // namespace sentrel::test

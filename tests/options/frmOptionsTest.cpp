@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "OptionsFixture.h"
+#include "reporting/CacheTips.h"
+#include "reporting/frmCacheTips.h"
+#include "reporting/frmOptions.h"
+
+namespace sentrel::test {
+namespace {
+
+// The dialog over the fixture's store, driven through its controls.
+class OptionsDialog : public OptionsFixture {
+  protected:
+    OptionsDialog() { reopen(); }
+
+    // The program restarted: a new store, controller and dialog.
+    void reopen() {
+        dialog.reset();
+        restart();
+        dialog = std::make_unique<frmOptions>(*controller);
+        dialog->activate();
+    }
+    template <class W>
+    W* get(const char* name) const {
+        W* widget = dialog->findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QLineEdit* edit(const char* name) const { return get<QLineEdit>(name); }
+    QCheckBox* check(const char* name) const { return get<QCheckBox>(name); }
+    QString text(const char* name) const {
+        if (auto* combo = dialog->findChild<QComboBox*>(name)) return combo->currentText();
+        return edit(name)->text();
+    }
+    void click(const char* name) const { get<QPushButton>(name)->click(); }
+
+    std::unique_ptr<frmOptions> dialog;
+};
+
+TEST_F(OptionsDialog, FreshKeyStoreShowsTheDefaults) {
+    EXPECT_EQ(dialog->windowTitle(), " Sentrel Preferences and Options");
+    EXPECT_EQ(dialog->tabs()->count(), 5);
+    EXPECT_FALSE(check("ckPerfMode")->isChecked());
+    EXPECT_EQ(text("txCacheMax"), "330000");
+    EXPECT_EQ(text("txCacheTimeout"), "43200");
+    EXPECT_EQ(text("txCacheClean"), "1800");
+    EXPECT_FALSE(edit("txCacheMax")->isEnabled());
+    EXPECT_TRUE(get<QRadioButton>("optSQLServer")->isChecked());
+    EXPECT_TRUE(check("chkNTAuthentication")->isChecked());
+    EXPECT_TRUE(get<QRadioButton>("optThisServer")->isChecked());
+    EXPECT_EQ(text("txLogFile"), "/opt/sentrel/browsers.out");
+    EXPECT_EQ(text("txtLogDir"), "/opt/sentrel/reports/logs");
+    EXPECT_TRUE(check("chkShowVer")->isChecked());
+    EXPECT_EQ(text("cboLogType"), "None");
+    EXPECT_EQ(text("cboServerID"), "All");
+    EXPECT_FALSE(edit("txMajorver")->isEnabled()) << "no file open";
+    EXPECT_FALSE(edit("txLogFile")->isEnabled());
+    for (const char* pending : {"cmdTest", "cmdSelectProperties", "cmdLookup", "cmdTestSettings"}) {
+        EXPECT_FALSE(get<QPushButton>(pending)->isEnabled()) << pending;
+    }
+}
+
+TEST_F(OptionsDialog, StoredValuesAreReadByTheLoadingRules) {
+    writeOptionsFile(
+        "\"srwsDatabase\"=\"x\"\n\"perfCacheMaximum\"=\"abc\"\n\"loggingType\"=dword:00000007\n");
+    reopen();
+    EXPECT_EQ(text("cboDatabase"), "") << "a one-character text reads back empty";
+    EXPECT_EQ(text("txCacheMax"), "330000");
+    EXPECT_EQ(text("cboLogType"), "None");
+
+    writeOptionsFile("\"loggingType\"=dword:00000003\n");
+    reopen();
+    EXPECT_EQ(text("cboLogType"), "None");
+    get<QComboBox>("cboLogType")->setCurrentIndex(2);
+    get<QComboBox>("cboLogType")->setCurrentIndex(0);
+    get<QComboBox>("cboDatabase")->setEditText("y");
+    click("cmdOK");
+    EXPECT_TRUE(optionsFile().contains("\"loggingType\"=dword:00000003"));
+    EXPECT_TRUE(optionsFile().contains("\"srwsDatabase\"=\"y\""));
+    reopen();
+    EXPECT_EQ(text("cboDatabase"), "");
+}
+
+TEST_F(OptionsDialog, LoggingAndCacheBoxesEnableTheirControls) {
+    check("chkLogging")->setChecked(true);
+    EXPECT_TRUE(edit("txLogFile")->isEnabled());
+    check("chkLogHitTester")->setChecked(true);
+    check("chkLogging")->setChecked(false);
+    EXPECT_FALSE(check("chkLogHitTester")->isChecked());
+    EXPECT_FALSE(check("chkLogHitTester")->isEnabled());
+
+    check("chkAutoload")->setChecked(true);
+    EXPECT_TRUE(edit("txAutoloadBDF")->isEnabled());
+
+    check("ckPerfMode")->setChecked(true);
+    EXPECT_TRUE(get<QPushButton>("cmdRecommend")->isEnabled());
+    edit("txCacheTimeout")->setText("600");
+    check("ckPerfMode")->setChecked(false);
+    EXPECT_FALSE(edit("txCacheTimeout")->isEnabled());
+    EXPECT_EQ(text("txCacheTimeout"), "600") << "disabled boxes keep their values";
+    click("cmdOK");
+    EXPECT_TRUE(optionsFile().contains("\"perfCacheTimeout\"=dword:00000258"));
+}
+
+TEST_F(OptionsDialog, RecommendationFillsTheCacheBoxesOrChangesNothing) {
+    check("ckPerfMode")->setChecked(true);
+    const auto recommend = [&](const QString& answer) {
+        ui.answerInput(answer);
+        click("cmdRecommend");
+        return QStringList{text("txCacheMax"), text("txCacheTimeout"), text("txCacheClean")};
+    };
+    EXPECT_EQ(recommend("1"), (QStringList{"3600", "43200", "1800"}));
+    EXPECT_EQ(recommend("2000"), (QStringList{"7200000", "43200", "1800"}));
+    EXPECT_EQ(recommend("2001"), (QStringList{"1375000", "21600", "1800"}));
+    for (const char* nothing : {"0", "-5", "many"}) {
+        EXPECT_EQ(recommend(nothing), (QStringList{"1375000", "21600", "1800"})) << nothing;
+    }
+    ASSERT_FALSE(ui.events().isEmpty());
+    EXPECT_EQ(ui.events().last().input.title, "Cache recommendations");
+    EXPECT_TRUE(optionsFile().isEmpty()) << "nothing is saved before OK";
+}
+
+TEST_F(OptionsDialog, CancelWritesNothingAndShowsTheStoredValuesAgain) {
+    check("chkShowSys")->setChecked(true);
+    edit("txtURL")->setText("http://www.example.com/srws/");
+    click("cmdCancel");
+    EXPECT_TRUE(optionsFile().isEmpty());
+    EXPECT_FALSE(check("chkShowSys")->isChecked());
+    EXPECT_EQ(text("txtURL"), "");
+    EXPECT_TRUE(ui.messages().isEmpty());
+}
+
+TEST_F(OptionsDialog, EveryOptionSurvivesOkAndARestart) {
+    wizard.reportingDeclined = true;  // no reporting checks: this is about the values
+    check("chkLogging")->setChecked(true);
+    get<QComboBox>("cboLogType")->setCurrentIndex(2);
+    edit("txLogFile")->setText("/var/log/ua.out");
+    check("chkLogHitTester")->setChecked(true);
+    check("chkShowVer")->setChecked(false);
+    check("chkShowSys")->setChecked(true);
+    check("chkVerIncrement")->setChecked(true);
+    check("chkAutoload")->setChecked(true);
+    edit("txAutoloadBDF")->setText("/defs/mine.bdf");
+    check("ckPerfMode")->setChecked(true);
+    edit("txCacheMax")->setText("7200000");
+    edit("txCacheTimeout")->setText("21600");
+    edit("txCacheClean")->setText("600");
+    get<QRadioButton>("optRemote")->setChecked(true);
+    edit("txtWebAddress")->setText("http://www.example.com");
+    edit("txtWebDir")->setText("/srv/www/srws");
+    edit("txtLogDir")->setText("/var/log/srws");
+    edit("txtURL")->setText("http://www.example.com/srws/");
+    get<QRadioButton>("optAccess")->setChecked(true);
+    edit("txtAccessPath")->setText("/srv/reports.db");
+    get<QComboBox>("cboServer")->setEditText("db1");
+    check("chkNTAuthentication")->setChecked(false);
+    edit("txtUsername")->setText("sentrel");
+    edit("txtPassword")->setText("s3cret");
+    get<QComboBox>("cboDatabase")->setEditText("reports");
+    edit("txtTableOwner")->setText("dbo");
+    click("cmdOK");
+
+    const QByteArray expected =
+        "\"loggingEnabled\"=dword:00000001\n\"logFile\"=\"/var/log/ua.out\"\n"
+        "\"loggingType\"=dword:00000002\n\"loggingHitTester\"=dword:00000001\n"
+        "\"propShowVer\"=dword:00000000\n\"propShowSys\"=dword:00000001\n"
+        "\"verIncrement\"=dword:00000001\n\"autoload\"=dword:00000001\n"
+        "\"autoloadBDF\"=\"/defs/mine.bdf\"\n\"perfMode\"=dword:00000001\n"
+        "\"perfCacheMaximum\"=dword:006ddd00\n\"perfCacheTimeout\"=dword:00005460\n"
+        "\"perfCacheCleanInterval\"=dword:00000258\n\"rptProperties\"=\"\"\n"
+        "\"srwsRemote\"=dword:00000001\n\"srwsLocalWebAddress\"=\"http://www.example.com\"\n"
+        "\"srwsInstallPath\"=\"/srv/www/srws\"\n\"srwsLogFilePath\"=\"/var/log/srws\"\n"
+        "\"srwsURL\"=\"http://www.example.com/srws/\"\n\"srwsProviderType\"=dword:00000001\n"
+        "\"srwsMDBPath\"=\"/srv/reports.db\"\n\"srwsServer\"=\"db1\"\n"
+        "\"srwsIntegratedSecurity\"=dword:00000000\n\"srwsUsername\"=\"sentrel\"\n"
+        "\"srwsPassword\"=\"s3cret\"\n\"srwsDatabase\"=\"reports\"\n\"srwsTableOwner\"=\"dbo\"\n";
+    EXPECT_EQ(QString::fromUtf8(optionsFile()), QString::fromUtf8(expected));
+
+    reopen();
+    EXPECT_TRUE(check("chkLogging")->isChecked());
+    EXPECT_EQ(text("cboLogType"), "All browsers");
+    EXPECT_EQ(text("txLogFile"), "/var/log/ua.out");
+    EXPECT_TRUE(check("chkLogHitTester")->isChecked());
+    EXPECT_FALSE(check("chkShowVer")->isChecked());
+    EXPECT_TRUE(check("chkShowSys")->isChecked());
+    EXPECT_TRUE(check("chkVerIncrement")->isChecked());
+    EXPECT_TRUE(check("chkAutoload")->isChecked());
+    EXPECT_EQ(text("txAutoloadBDF"), "/defs/mine.bdf");
+    EXPECT_TRUE(check("ckPerfMode")->isChecked());
+    EXPECT_EQ(text("txCacheMax") + text("txCacheTimeout") + text("txCacheClean"),
+              "720000021600600");
+    EXPECT_TRUE(get<QRadioButton>("optRemote")->isChecked());
+    EXPECT_FALSE(edit("txtWebAddress")->isEnabled());
+    EXPECT_EQ(text("txtWebAddress") + text("txtWebDir") + text("txtLogDir") + text("txtURL"),
+              "http://www.example.com/srv/www/srws/var/log/srwshttp://www.example.com/srws/");
+    EXPECT_TRUE(get<QRadioButton>("optAccess")->isChecked());
+    EXPECT_EQ(text("txtAccessPath"), "/srv/reports.db");
+    EXPECT_FALSE(check("chkNTAuthentication")->isChecked());
+    EXPECT_EQ(text("cboServer") + text("txtUsername") + text("txtPassword") + text("cboDatabase") +
+                  text("txtTableOwner"),
+              "db1sentrels3cretreportsdbo");
+}
+
+TEST_F(OptionsDialog, VersionBoxesFollowTheOpenFile) {
+    openDocument(1, 2);
+    dialog->showOptions();
+    dialog->activate();
+    EXPECT_TRUE(edit("txMinorver")->isEnabled());
+    EXPECT_EQ(text("txMajorver") + "." + text("txMinorver"), "1.02");
+    edit("txMinorver")->setText("3");
+    click("cmdOK");
+    EXPECT_EQ(doc::internals::BDFMinorver(*document), 3);
+    EXPECT_EQ(modifiedMarks, 1);
+    EXPECT_EQ(text("txMinorver"), "03");
+}
+
+TEST_F(OptionsDialog, HelpAndNotesButtons) {
+    dialog->tabs()->setCurrentIndex(2);
+    click("cmdHelp");
+    EXPECT_EQ(helpContexts, QList<int>{710});
+    click("cmdNotes");
+    ASSERT_FALSE(ui.events().isEmpty());
+    EXPECT_EQ(ui.events().last().dialog, "frmCacheTips");
+
+    frmCacheTips tips;
+    EXPECT_EQ(tips.windowTitle(), kCacheTipsCaption);
+    EXPECT_EQ(tips.findChild<QPlainTextEdit*>()->toPlainText().split('\n'), cacheTipsLines());
+    EXPECT_EQ(cacheTipsLines().size(), 17);
+}
+
+}  // namespace
+}  // namespace sentrel::test
