@@ -1,0 +1,27 @@
+#include "reporting/PreferencesDialog.h"
+
+#include "reporting/PreferencesCommand.h"
+
+namespace sentrel {
+
+PreferencesDialog::PreferencesDialog(OptionStore& options, Interaction& interaction,
+                                     SetupWizardFlags& wizard, QWidget* parent)
+    : controller_(options, interaction, wizard), dialog_(new frmOptions(controller_, parent)) {}
+
+PreferencesDialog::~PreferencesDialog() {
+    delete dialog_;
+}
+
+void PreferencesDialog::showModal() {
+    dialog_->showModal();
+}
+
+void PreferencesDialog::runCommand(const std::function<void()>& refreshSelected) {
+    const OptionsHost& hooks = controller_.host();
+    PreferencesCommand command{&controller_.options(), [this] { showModal(); },
+                               [hooks] { return hooks.openDocument && hooks.openDocument(); },
+                               refreshSelected};
+    command();
+}
+
+}  // namespace sentrel
