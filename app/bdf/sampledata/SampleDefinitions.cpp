@@ -307,7 +307,7 @@ Entry compatibilityView(const char* major, const char* trident) {
 
 // Entries that stand for a range of versions carry the major version alone.
 std::vector<Value> majorOnly(const char* version, std::vector<Value> values) {
-    return with({{"majorver", version}}, std::move(values));
+    return with({{"majorver", version}, {"version", version}}, std::move(values));
 }
 
 std::vector<Entry> legacyBrowsers() {
