@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+
+#include "editor/lifecycle/DocumentSaver.h"
+#include "editor/lifecycle/LifecycleContext.h"
+#include "editor/lifecycle/StructureUpgrade.h"
+
+namespace sentrel::lifecycle {
+
+// The life of the open definition file: open (with the structure upgrade), close, save,
+// save under a new name, new file from the template and compact, together with the merge
+// file, the temporary merge file, the BDD and the recent-files list. At most one file is
+// open; its state (`state()`) is what every other operation on the file works with.
+// The user is reached only through the interaction, the window only through the view.
+class FileLifecycle {
+  public:
+    FileLifecycle(Interaction& interaction, LifecycleView& view,
+                  RecentFiles::ListSource recentList = {});
+
+    // Where the template, "merge.tmp" and the compaction scratch file are.
+    void setBaseDirectory(const QString& baseDirectory);
+    const QString& baseDirectory() const { return context_.baseDirectory; }
+    // The option store: "verIncrement" and the version fields of the open file.
+    void setOptionStore(OptionStore* options) { context_.options = options; }
+    LifecycleServices& services() { return context_.services; }
+    OpenFileState& state() { return context_.state; }
+    RecentFiles& recentFiles() { return context_.recent; }
+    RecentDocuments& recentDocuments() { return context_.shellRecent; }
+
+    // Opens a definition file; an empty path asks the user for one.
+    void OpenFile(const QString& path);
+    // Closes the open file, asking to save changes first. False when the user cancelled or
+    // the save he asked for failed: the file then stays open with its changes.
+    // `keepDisplay` keeps the views and the document for an open that follows; it comes
+    // back false when the display was cleared after all.
+    bool CloseFile(bool& keepDisplay, bool keepTemporaryMerge);
+    bool CloseFile();
+    bool SaveFile() { return saver_.SaveFile(); }
+    bool SaveFileAs() { return saver_.SaveFileAs(); }
+    void NewFile();
+    void CompactFile();
+    // Binds the path and fills the views; true on success.
+    bool LoadDefinitionFile(const QString& path);
+    bool upgradeBDF(std::unique_ptr<doc::Document>& document, const QString& path);
+    // Empties the views and releases the document.
+    void ClearDisplay();
+
+    // The step every editing operation ends with: Save enabled, the file marked as changed.
+    void markModified();
+    // Sorts the filters by priority when they are marked unsorted.
+    bool sortFilters();
+    // Appends one record to the temporary merge file (throws AppError when no file is open
+    // or the write fails).
+    void WriteMergeRecord(int code, const QString& field1, const QString& field2,
+                          const QString& field3, const QString& field4, const QString& field5);
+    bool AppendMergeTemp() {
+        return saver_.AppendMergeTemp(context_.state.mergeFilePath, context_.state.mergeFilePath);
+    }
+
+  private:
+    bool loadChosenFile(const QString& path);
+    void fillViews(const QString& path, QString& lastEntry);
+    void offerExport();
+    bool confirmMergeFile(const QString& pathArgument);
+    bool openMergeFiles();
+    void reopenFromDisk(const QString& path);
+    void releaseJournal(bool keepTemporaryMerge);
+    QString chooseFile();
+    void showObjectUpdate();
+
+    LifecycleContext context_;
+    DocumentSaver saver_;
+    StructureUpgrade upgrade_;
+};
+
+}  // namespace sentrel::lifecycle
