@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the definition file reader. Every input must either load or fail
 // with the damaged-document error; a document that loads must write out and read back to
-// the very same text.
+// the very same text, and must stay writable and readable after its types are deleted one
+// by one (re-parenting derived types, refusing types still in use).
 #include <cstdint>
 #include <cstdlib>
 
@@ -9,21 +10,47 @@
 #include "document/DocumentWriter.h"
 #include "shell/AppError.h"
 
+using sentrel::AppError;
+using sentrel::doc::Document;
+using sentrel::doc::DocumentReader;
+using sentrel::doc::DocumentWriter;
+
+namespace {
+
+// Writes the document, reads it back and demands the same text again.
+void requireRoundTrip(const Document& document) {
+    const QByteArray written = DocumentWriter::write(document);
+    try {
+        const auto again = DocumentReader::parse(written, QStringLiteral("again"));
+        if (DocumentWriter::write(*again) != written) std::abort();
+    } catch (const AppError&) {
+        std::abort();  // what the writer wrote must read back
+    }
+}
+
+void deleteEveryType(Document& document) {
+    for (const QString& name : document.types()) {
+        try {
+            document.deleteType(name);
+        } catch (const AppError& e) {
+            if (e.number() != sentrel::doc::kErrTypeInUse) std::abort();
+        }
+    }
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    std::unique_ptr<sentrel::doc::Document> document;
+    std::unique_ptr<Document> document;
     try {
-        document = sentrel::doc::DocumentReader::parse(bytes, QStringLiteral("fuzz"));
-    } catch (const sentrel::AppError& e) {
+        document = DocumentReader::parse(bytes, QStringLiteral("fuzz"));
+    } catch (const AppError& e) {
         if (e.number() != sentrel::doc::kErrDocumentDamaged) std::abort();
         return 0;
     }
-    const QByteArray written = sentrel::doc::DocumentWriter::write(*document);
-    try {
-        const auto again = sentrel::doc::DocumentReader::parse(written, QStringLiteral("again"));
-        if (sentrel::doc::DocumentWriter::write(*again) != written) std::abort();
-    } catch (const sentrel::AppError&) {
-        std::abort();  // what the writer wrote must read back
-    }
+    requireRoundTrip(*document);
+    deleteEveryType(*document);
+    requireRoundTrip(*document);
     return 0;
 }
