@@ -78,6 +78,25 @@ QString TypeObject::Path(const QString& parameter) const {
     return QString();
 }
 
+QStringList TypeObject::values() const {
+    const TypeObject& top = declaringType();
+    std::vector<int> positionOfId(static_cast<size_t>(top.nextParameterId_), -1);
+    for (size_t i = 0; i < top.parameters_.size(); ++i) {
+        positionOfId[static_cast<size_t>(top.parameters_[i].id)] = static_cast<int>(i);
+    }
+    QStringList result(static_cast<qsizetype>(top.parameters_.size()));
+    std::vector<bool> resolved(top.parameters_.size(), false);
+    for (const TypeObject* type = this; type; type = type->base_) {
+        for (const auto& [id, value] : type->values_) {
+            const int position = positionOfId[static_cast<size_t>(id)];
+            if (position < 0 || resolved[static_cast<size_t>(position)]) continue;
+            resolved[static_cast<size_t>(position)] = true;
+            result[position] = value;
+        }
+    }
+    return result;
+}
+
 QString TypeObject::ownValue(const QString& parameter) const {
     const QString* value = findOwnValue(requireParameter(parameter).id);
     return value ? *value : QString();
