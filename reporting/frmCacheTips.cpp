@@ -25,7 +25,7 @@ frmCacheTips::frmCacheTips(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_);
     layout->addWidget(ok_, 0, Qt::AlignRight);
-    resize(560, 360);
+    resize(720, 380);
 }
 
 bool frmCacheTips::eventFilter(QObject* watched, QEvent* event) {
