@@ -83,7 +83,22 @@ void AppHost::unloadSplash() {
 StartupOptions AppHost::loadOptions(const QString& baseDirectory) {
     options_ = std::make_unique<OptionStore>(registry_, baseDirectory);
     options_->load();
+    createPreferences();
     return {options_->autoload, options_->autoloadBDF};
+}
+
+// The options dialog, reached through the main window's "&Preferences and options..."
+// command; it shows the open file's version in the "Version" panel.
+void AppHost::createPreferences() {
+    preferences_ =
+        std::make_unique<PreferencesDialog>(*options_, interaction_, wizardFlags_, main_.get());
+    OptionsHost& host = preferences_->host();
+    host.setVersionPanel = [this](const QString& text) {
+        main_->statusPanels().setText(QStringLiteral("Version"), text);
+    };
+    host.processEvents = [] { QApplication::processEvents(); };
+    main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
+                                          [this] { preferences_->runCommand(); });
 }
 
 bool AppHost::isFirstRun() {

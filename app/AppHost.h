@@ -9,6 +9,8 @@
 #include "editor/frmMain.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
+#include "reporting/PreferencesDialog.h"
+#include "reporting/SetupWizardFlags.h"
 #include "shell/frmSplash.h"
 
 namespace sentrel::app {
@@ -27,6 +29,9 @@ class AppHost : public StartupHost {
 
     editor::frmMain* mainWindow() const { return main_.get(); }
     OptionStore* options() const { return options_.get(); }
+    // The Preferences and Options dialog over the option store, and the Setup Wizard's flags.
+    PreferencesDialog* preferences() const { return preferences_.get(); }
+    SetupWizardFlags& wizardFlags() { return wizardFlags_; }
     const QString& helpFile() const { return helpFile_; }
     // Releases the internal data document if the main window's unload has not (the program
     // was ended another way); failures are reported.
@@ -47,6 +52,7 @@ class AppHost : public StartupHost {
 
   private:
     void releaseInternalData();
+    void createPreferences();
 
     Interaction& interaction_;
     reg::mdlRegistry& registry_;
@@ -57,6 +63,8 @@ class AppHost : public StartupHost {
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<editor::frmMain> main_;
     std::unique_ptr<OptionStore> options_;
+    SetupWizardFlags wizardFlags_;
+    std::unique_ptr<PreferencesDialog> preferences_;
 };
 
 }  // namespace sentrel::app

@@ -8,6 +8,7 @@
 #include "app/StartupSequence.h"
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
+#include "reporting/frmCacheTips.h"
 #include "shell/QtInteraction.h"
 #include "shell/ScriptedInteraction.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QtInteraction interaction;
+    interaction.registerDialog(QStringLiteral("frmCacheTips"), &frmCacheTips::run);
     reg::mdlRegistry registry(interaction);
     app::InternalData internalData;
     app::AppHost host(interaction, registry, internalData);
