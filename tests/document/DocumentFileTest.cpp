@@ -244,6 +244,14 @@ TEST(DocumentFile, DamagedContentFailsWithTheLineAndNeverLoadsHalf) {
     }
 }
 
+TEST(DocumentFile, ADamagedFileIsNotLeftLocked) {
+    TempDir dir;
+    const QString path = dir.write("bad.bdf", "SentrelDocument 1\ntype a inherited\n");
+    EXPECT_EQ(failureOf([&] { Document::bind(path); }).number(), kErrDocumentDamaged);
+    EXPECT_EQ(failureOf([&] { Document::bind(path); }).number(), kErrDocumentDamaged);
+    EXPECT_FALSE(QFile::exists(path + ".lock"));
+}
+
 TEST(DocumentFile, EveryTruncationOfAFileIsDetected) {
     auto document = oldDocument(2);
     TempDir dir;
