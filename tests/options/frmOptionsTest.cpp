@@ -222,6 +222,17 @@ TEST_F(OptionsDialog, VersionBoxesFollowTheOpenFile) {
     EXPECT_EQ(text("txMinorver"), "03");
 }
 
+TEST_F(OptionsDialog, SetupWizardTabCannotBeLeft) {
+    wizard.wizardRunning = true;
+    wizard.optionsTab = 2;
+    dialog->activate();
+    EXPECT_EQ(dialog->tabs()->currentIndex(), 2);
+    dialog->tabs()->setCurrentIndex(4);
+    EXPECT_EQ(dialog->tabs()->currentIndex(), 2);
+    EXPECT_EQ(ui.messages().size(), 1);
+    EXPECT_EQ(serverListings, 0);
+}
+
 TEST_F(OptionsDialog, HelpAndNotesButtons) {
     dialog->tabs()->setCurrentIndex(2);
     click("cmdHelp");
