@@ -56,6 +56,7 @@ bool copyWithBookmark(QXmlStreamReader& in, QXmlStreamWriter& out, const QString
     while (!in.atEnd()) {
         in.readNext();
         if (in.hasError()) return false;
+        if (in.isWhitespace()) continue;  // the writer lays the list out afresh
         if (in.isStartElement() && in.name() == QLatin1String("xbel")) sawList = true;
         if (in.isStartElement() && in.name() == QLatin1String("bookmark") &&
             in.attributes().value(QLatin1String("href")) == href) {

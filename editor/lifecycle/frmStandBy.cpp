@@ -1,0 +1,30 @@
+#include "editor/lifecycle/frmStandBy.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace sentrel::lifecycle {
+
+frmStandBy::frmStandBy(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("frmStandBy"));
+    setWindowTitle(QStringLiteral("Please wait..."));
+    setModal(false);
+    label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("lblMessage"));
+    label_->setWordWrap(true);
+    label_->setMinimumWidth(320);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->addWidget(label_);
+}
+
+void frmStandBy::setMessage(const QString& message) {
+    label_->setText(message);
+}
+
+QString frmStandBy::message() const {
+    return label_->text();
+}
+
+}  // namespace sentrel::lifecycle
