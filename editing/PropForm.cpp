@@ -137,7 +137,7 @@ QVariantMap PropForm::fields() const {
     result.insert(pf::kName, txPropName_->text());
     result.insert(pf::kDataType, comboDataType_->currentText());
     result.insert(pf::kValue, boolean ? cbValue_->currentText() : txInitialValue_->text());
-    result.insert(pf::kDefaultValue, boolean && defaultStack_->isVisible()
+    result.insert(pf::kDefaultValue, boolean && defaultStack_->isVisibleTo(this)
                                          ? cbDefaultValue_->currentText()
                                          : txDefaultValue_->text());
     result.insert(pf::kApply, chkApply_->isChecked());

@@ -41,13 +41,19 @@ bool BrowserTreeBuilder::place(doc::TypeObject& type) {
 }
 
 void BrowserTreeBuilder::build(doc::Document& document) {
+    build(document, document.types());
+}
+
+void BrowserTreeBuilder::build(doc::Document& document, const QStringList& typeNames) {
     std::vector<doc::TypeObject*> pending;
     tree_.beginBulk();
     try {
-        for (const QString& name : document.types()) {
+        for (const QString& name : typeNames) {
             if (!mainMod::isBrowserType(name)) continue;
             doc::TypeObject& type = document.Path(name);
-            if (type.Path(mainMod::kTypeParam) == mainMod::kTypeDeleted) {
+            const bool deleted = type.hasParameter(mainMod::kTypeParam) &&
+                                 type.Path(mainMod::kTypeParam) == mainMod::kTypeDeleted;
+            if (deleted) {
                 deleted_ << name;
             } else if (!place(type)) {
                 pending.push_back(&type);

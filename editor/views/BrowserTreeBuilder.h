@@ -23,6 +23,8 @@ class BrowserTreeBuilder {
     // in the tree (a deleted base, a chain that never reaches the root); `lastEntry()` then
     // names the last type being placed.
     void build(doc::Document& document);
+    // The same over the named types in the given order.
+    void build(doc::Document& document, const QStringList& typeNames);
 
     // Names of the types marked deleted, in document order.
     const QStringList& deletedNames() const { return deleted_; }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QPoint>
+#include <functional>
+
+namespace sentrel::views {
+
+// Finds the item under a point of a view; where there is none (the empty part of a row),
+// tries again with the point moved right by `step` at a time across `width`.
+QModelIndex hitTestRightward(const std::function<QModelIndex(const QPoint&)>& hitTest, QPoint point,
+                             int width, int step = 20);
+
+}  // namespace sentrel::views

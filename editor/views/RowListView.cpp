@@ -1,0 +1,84 @@
+#include "editor/views/RowListView.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "editor/views/BrowserViews.h"
+#include "editor/views/RightwardHitTest.h"
+
+namespace sentrel::views {
+
+RowListView::RowListView(BrowserViews& views, Kind kind, QWidget* parent)
+    : QTreeView(parent), views_(views), kind_(kind) {
+    const bool properties = kind == Kind::Properties;
+    setObjectName(properties ? QStringLiteral("lvListView") : QStringLiteral("lvFilterList"));
+    setModel(properties ? &views.propertyList() : &views.filterList());
+    setSelectionModel(properties ? &views.propertySelection() : &views.filterSelection());
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Property names are renamed only through the Rename command (manual label editing).
+    setEditTriggers(properties
+                        ? QAbstractItemView::NoEditTriggers
+                        : QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &RowListView::columnClick);
+    connect(this, &QAbstractItemView::clicked, this, [this] { itemClick(); });
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { doubleClick(index.row()); });
+    if (properties) {
+        connect(&views, &BrowserViews::propertyRowMadeVisible, this,
+                [this](const QModelIndex& index) { scrollTo(index); });
+    }
+}
+
+void RowListView::itemClick() {
+    if (kind_ == Kind::Properties) {
+        views_.propertyItemClick();
+    } else {
+        views_.filterItemClick();
+    }
+}
+
+void RowListView::rightPress(int row, bool modifierHeld) {
+    if (kind_ == Kind::Properties) {
+        views_.propertyRightPress(row, modifierHeld);
+    } else {
+        views_.filterRightPress(row, modifierHeld);
+    }
+}
+
+void RowListView::doubleClick(int row) {
+    if (kind_ == Kind::Properties) {
+        views_.propertyDoubleClick(row);
+    } else {
+        views_.filterDoubleClick(row);
+    }
+}
+
+void RowListView::columnClick(int column) {
+    if (kind_ == Kind::Properties) {
+        views_.sortPropertyList(column);
+    } else {
+        views_.sortFilterList(column);
+    }
+}
+
+void RowListView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::RightButton) {
+        QTreeView::mousePressEvent(event);
+        return;
+    }
+    const QModelIndex found =
+        hitTestRightward([this](const QPoint& point) { return indexAt(point); },
+                         event->position().toPoint(), viewport()->width());
+    if (!found.isValid()) return;
+    const bool modifierHeld =
+        event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    rightPress(found.row(), modifierHeld);
+}
+
+}  // namespace sentrel::views

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "QtPrinters.h"
+#include "editing/PropForm.h"
+#include "editing/PropFormFields.h"
+
+using namespace sentrel;
+namespace pf = sentrel::editing::propform;
+
+namespace {
+
+QVariantMap addFields() {
+    return {{pf::kCaption, "Add New Property"}, {pf::kName, ""},       {pf::kNameEnabled, true},
+            {pf::kDataType, "String"},          {pf::kValue, "false"}, {pf::kDefaultValue, "x"},
+            {pf::kApplyEnabled, false}};
+}
+
+// Runs the dialog for a request and, once it shows, does `step` on it.
+DialogResult runWith(editing::PropForm& form, const DialogRequest& request,
+                     std::function<void(editing::PropForm&)> step) {
+    QTimer::singleShot(0, &form, [&form, step] { step(form); });
+    return form.run(request);
+}
+
+template <typename T>
+T* child(editing::PropForm& form, const QString& name) {
+    return form.findChild<T*>(name);
+}
+
+}  // namespace
+
+TEST(PropForm, BooleanDropDownsFollowTheDataType) {
+    editing::PropForm form;
+    form.load(addFields());
+    auto* type = child<QComboBox>(form, pf::kDataType);
+    type->setCurrentText("Boolean");
+    EXPECT_EQ(form.fields().value(pf::kValue), "False") << "the field read false";
+    EXPECT_EQ(form.fields().value(pf::kDefaultValue), "True");
+    type->setCurrentText("Integer");
+    EXPECT_EQ(form.fields().value(pf::kValue), "") << "a true/false text is cleared";
+    EXPECT_EQ(form.fields().value(pf::kDefaultValue), "x");
+
+    QTest::keyClicks(child<QLineEdit>(form, pf::kValue), "TRUE");
+    EXPECT_EQ(type->currentText(), "Boolean");
+    EXPECT_EQ(form.fields().value(pf::kValue), "True");
+}
+
+TEST(PropForm, OkRunsTheCheckAndTheCloseBoxCancels) {
+    editing::PropForm form;
+    int checks = 0;
+    DialogRequest request{pf::kDialogName, addFields(), [&checks](const QVariantMap& fields) {
+                              ++checks;
+                              return fields.value(pf::kName) == "Speed";
+                          }};
+    const DialogResult confirmed = runWith(form, request, [](editing::PropForm& shown) {
+        auto* ok = child<QPushButton>(shown, "OKButton");
+        ok->click();  // refused: the dialog stays
+        EXPECT_TRUE(shown.isVisible());
+        child<QLineEdit>(shown, pf::kName)->setText("Speed");
+        ok->click();
+    });
+    EXPECT_TRUE(confirmed.accepted);
+    EXPECT_EQ(checks, 2);
+    EXPECT_EQ(confirmed.fields.value(pf::kName), "Speed");
+    EXPECT_EQ(confirmed.fields.value(pf::kValue), "false");
+
+    const DialogResult closed =
+        runWith(form, request, [](editing::PropForm& shown) { shown.close(); });
+    EXPECT_FALSE(closed.accepted);
+    EXPECT_EQ(checks, 2);
+}
+
+TEST(PropForm, ChangeModeDisablesTheFixedFields) {
+    editing::PropForm form;
+    QVariantMap fields = addFields();
+    fields.insert({{pf::kNameEnabled, false},
+                   {pf::kDataTypeEnabled, false},
+                   {pf::kDefaultEnabled, false},
+                   {pf::kApplyEnabled, true},
+                   {pf::kDefaultVisible, false}});
+    form.load(fields);
+    EXPECT_FALSE(child<QLineEdit>(form, pf::kName)->isEnabled());
+    EXPECT_FALSE(child<QComboBox>(form, pf::kDataType)->isEnabled());
+    EXPECT_TRUE(child<QCheckBox>(form, pf::kApply)->isEnabled());
+    EXPECT_EQ(child<QCheckBox>(form, pf::kApply)->text(),
+              "&Apply new \"Value\" setting to child browsers");
+}
