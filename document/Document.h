@@ -44,7 +44,9 @@ inline constexpr char kErrorSource[] = "SentrelDocument";
 // property are not deleted (kErrTypeInUse).
 class Document {
   public:
-    // Loads the file and takes its lock.
+    // Loads the file and takes its lock. Throws 432 when the file or its folder is missing,
+    // kErrDocumentHeld when the document is bound elsewhere, 70 when reading is not permitted,
+    // kErrDocumentDamaged (naming the line and the fault) for a damaged file, 75 otherwise.
     static std::unique_ptr<Document> bind(const QString& path);
     // Loads the file without the lock, for read-only uses (command-line info, check, export).
     static std::unique_ptr<Document> load(const QString& path);
@@ -55,9 +57,12 @@ class Document {
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
 
-    // Writes the document whole to the file it belongs to (temporary file + rename).
+    // Writes the document whole to the file it belongs to (temporary file + rename). Throws 61
+    // when the disk is full, 70 when writing is not permitted, 76 when the folder is missing,
+    // 75 otherwise; the previous file then stays as it was.
     void save();
-    // Writes it to `path`, which from then on is its file; a bound document moves its lock.
+    // Writes it to `path`, which from then on is its file; a bound document moves its lock
+    // (kErrDocumentHeld, and nothing changes, when `path` is bound elsewhere).
     void save(const QString& path);
     // Releases the lock; the document stays readable but belongs to no file's lock.
     void RevokeFromROT(bool revoke = true);
