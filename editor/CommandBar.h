@@ -15,9 +15,10 @@ struct CommandTool {
     QString name;
     QString caption;
     int id = 0;
-    QString shortcut;  // portable key text, e.g. "Ctrl+N"; empty for none
+    QString shortcut = {};  // portable key text, e.g. "Ctrl+N"; empty for none
     bool enabled = true;
-    bool visible = true;  // tools without an action are kept but not shown
+    bool visible = true;      // tools without an action are kept but not shown
+    QString buttonText = {};  // a toolbar button's text where the caption would be ambiguous
 };
 
 // A band: the menu bar (its entries name the menu bands), a menu ("File"), a toolbar

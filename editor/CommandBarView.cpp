@@ -40,6 +40,7 @@ void CommandBarView::updateAction(const QString& tool) {
     const CommandTool* model = model_.tool(tool);
     if (!action || !model) return;
     action->setText(model->caption);
+    if (!model->buttonText.isEmpty()) action->setIconText(model->buttonText);
     action->setEnabled(model->enabled);
     action->setVisible(model->visible);
     action->setShortcut(QKeySequence(model->shortcut, QKeySequence::PortableText));
@@ -64,6 +65,8 @@ void CommandBarView::rebuildBand(const QString& name) {
     } else if (band->kind == CommandBand::Kind::Toolbar) {
         QToolBar* bar = toolBars_.value(name);
         if (!bar) {
+            // The quick-find band gets a row of its own, so the box is never squeezed.
+            if (!toolBars_.isEmpty()) window_.addToolBarBreak();
             bar = window_.addToolBar(band->caption);
             bar->setObjectName(name);
             toolBars_.insert(name, bar);

@@ -86,6 +86,25 @@ CommandBand::Entry entry(const char* tool, bool beginGroup = false) {
     return {QString::fromUtf8(tool), beginGroup};
 }
 
+// Toolbar buttons show text; several menu captions ("&Add...") need their menu's name there.
+void setButtonTexts(CommandBar& bar) {
+    const std::pair<const char*, const char*> texts[] = {{"miBrowsersAdd", "Add browser"},
+                                                         {"miBrowsersDescription", "Description"},
+                                                         {"miBrowsersCreateFolder", "New folder"},
+                                                         {"miBrowsersUserAgent", "User agent"},
+                                                         {"miPropertiesChange", "Change property"},
+                                                         {"miPropertiesAdd", "Add property"},
+                                                         {"miFiltersAdd", "Add filter"},
+                                                         {"miSpecialDownload", "Download"},
+                                                         {"miSpecialProgramOptions", "Preferences"},
+                                                         {"miHelpContents", "Help"}};
+    for (const auto& [name, text] : texts) {
+        CommandTool tool = *bar.tool(QString::fromUtf8(name));
+        tool.buttonText = QString::fromUtf8(text);
+        bar.addTool(tool);
+    }
+}
+
 void addToolbars(CommandBar& bar) {
     bar.addBand(
         {kStandardBand,
@@ -117,6 +136,7 @@ void populate(CommandBar& bar) {
     addMenus(bar);
     addMenuBar(bar);
     addToolbars(bar);
+    setButtonTexts(bar);
     // Upload has no action in this program: kept for its name, not shown.
     bar.setVisible(QStringLiteral("miSpecialUpload"), false);
 }

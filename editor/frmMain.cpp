@@ -28,14 +28,15 @@ struct PaneSpec {
     const char* name;
     const char* label;
     const char* caption;
-    bool tree;
+    const char* columns;  // a list's column titles, "|" between them; empty for a tree
 };
 
 // In the order of the Pane values after None.
-const PaneSpec kPanes[4] = {{"tvTreeView", "lblTitle0", "Defined browsers:", true},
-                            {"lvListView", "lblTitle1", "Browser properties:", false},
-                            {"tvFilterTree", "filterLabel", "Defined filters:", true},
-                            {"lvFilterList", "settingsLabel", "Filter settings:", false}};
+const PaneSpec kPanes[4] = {{"tvTreeView", "lblTitle0", "Defined browsers:", ""},
+                            {"lvListView", "lblTitle1", "Browser properties:", "Property|Value"},
+                            {"tvFilterTree", "filterLabel", "Defined filters:", ""},
+                            {"lvFilterList", "settingsLabel", "Filter settings:",
+                             "Property|Condition|Value to set|Priority|Type|Data field"}};
 
 int indexOf(Pane pane) {
     return static_cast<int>(pane) - 1;
@@ -49,8 +50,11 @@ std::unique_ptr<QSettings> userSettings() {
 QWidget* placeholderPane(const PaneSpec& spec, QWidget* parent) {
     auto* view = new QTreeWidget(parent);
     view->setObjectName(QString::fromUtf8(spec.name));
-    view->setHeaderHidden(spec.tree);
-    view->setRootIsDecorated(spec.tree);
+    const QString columns = QString::fromUtf8(spec.columns);
+    const bool tree = columns.isEmpty();
+    view->setHeaderHidden(tree);
+    view->setRootIsDecorated(tree);
+    if (!tree) view->setHeaderLabels(columns.split(QLatin1Char('|')));
     return view;
 }
 
@@ -130,6 +134,7 @@ void frmMain::buildStatusBar() {
         label->setToolTip(panel.tooltip);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 12);
         const bool first = panel.key == status_.panels().front().key;
         if (first)
             bar->addWidget(label, 1);

@@ -25,8 +25,7 @@ QLabel* centredLabel(const QString& text, int pointSizeDelta, bool bold, QWidget
 frmSplash::frmSplash(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("About ") + product::kName);
-    if (mode == Mode::Startup)
-        setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    if (mode == Mode::Startup) setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 28, 36, 24);
     layout->setSpacing(10);

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the editor and starts it on the sample definitions. The first time, it creates the
+# base directory (the installation folder: $SENTREL_HOME, else ~/.local/share/sentrel) from
+# data/, and on every run it records that folder as "basedir" in the key store. Files already
+# in the base directory are never replaced: intdata.dtl there holds the recent-files list.
+# The build folder is $BUILD_DIR, else build/.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${BUILD_DIR:-$root/build}"
+base="${SENTREL_HOME:-$HOME/.local/share/sentrel}"
+
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" "$build"
+
+mkdir -p "$base"
+cp -Rn "$root/data/." "$base/"
+"$build/app/sentrel-editor" --register-basedir "$base"
+exec "$build/app/sentrel-editor" "$base/maindefs.bdf"

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStandardPaths>
+
+#include "app/AppHost.h"
+#include "app/FirstRunMarker.h"
+#include "app/InternalData.h"
+#include "app/StartupSequence.h"
+#include "document/Document.h"
+#include "registry/KeyPaths.h"
+#include "registry/mdlRegistry.h"
+#include "shell/ScriptedInteraction.h"
+#include "support/TempDir.h"
+
+namespace sentrel::app {
+namespace {
+
+// The whole start-up against a fresh key store that knows only the base directory.
+class AppHostTest : public ::testing::Test {
+  protected:
+    AppHostTest() {
+        QStandardPaths::setTestModeEnabled(true);
+        doc::Document::create()->save(base.file("intdata.dtl"));
+        registry.setString(reg::kProductKey, reg::kBaseDirValue, base.path());
+    }
+
+    test::TempDir keys, base;
+    ScriptedInteraction ui;
+    reg::mdlRegistry registry{ui, reg::KeyStore(keys.path())};
+    InternalData internalData;
+    AppHost host{ui, registry, internalData};
+};
+
+TEST_F(AppHostTest, StartsShowsTheWindowAndReleasesOnClose) {
+    StartupSequence startup(host, ui, internalData);
+    startup.setDraw([] { return 1; });
+    ASSERT_TRUE(startup.run(QStringLiteral("/tmp/x.bdf")).started);
+    EXPECT_TRUE(ui.messages().isEmpty());
+    ASSERT_NE(host.mainWindow(), nullptr);
+    EXPECT_TRUE(host.mainWindow()->isVisible());
+    EXPECT_EQ(host.mainWindow()->baseDirectory(), base.path());
+    EXPECT_EQ(host.helpFile(), base.path() + "/docs/Sentrel.chm");
+    EXPECT_EQ(host.mainWindow()->statusPanels().text("Download"), " Next check: N/A ");
+    EXPECT_TRUE(internalData.isBound());
+
+    // A fresh options key: every option at its default.
+    ASSERT_NE(host.options(), nullptr);
+    EXPECT_FALSE(host.options()->autoload);
+    EXPECT_TRUE(host.options()->propShowVer);
+    EXPECT_EQ(host.options()->perfCacheMaximum, 330000);
+    EXPECT_EQ(host.options()->logFile, base.path() + "/browsers.out");
+
+    EXPECT_TRUE(host.mainWindow()->close());
+    EXPECT_FALSE(internalData.isBound());
+    EXPECT_NO_THROW(doc::Document::bind(base.file("intdata.dtl")));
+}
+
+TEST_F(AppHostTest, OptionsAreReadAsStored) {
+    registry.setString(reg::kOptionsKey, "srwsDatabase", "x");
+    registry.setString(reg::kOptionsKey, "perfCacheTimeout", "abc");
+    registry.setDword(reg::kOptionsKey, "autoload", 1);
+    registry.setString(reg::kOptionsKey, "autoloadBDF", "/defs/start.bdf");
+    host.createMainWindow();
+    const StartupOptions options = host.loadOptions(base.path());
+    EXPECT_TRUE(options.autoload);
+    EXPECT_EQ(options.autoloadBDF, QStringLiteral("/defs/start.bdf"));
+    EXPECT_TRUE(host.options()->srwsDatabase.isEmpty());
+    EXPECT_EQ(host.options()->perfCacheTimeout, 43200);
+}
+
+TEST_F(AppHostTest, FirstRunLastsUntilTheWizardHasRun) {
+    FirstRunMarker marker(registry);
+    EXPECT_TRUE(host.isFirstRun());
+    EXPECT_FALSE(host.runSetupWizard().has_value());  // no wizard: nothing recorded
+    EXPECT_TRUE(marker.isFirstRun());
+    host.setSetupWizard([] { return true; });
+    EXPECT_EQ(host.runSetupWizard(), std::optional<bool>(true));
+    EXPECT_FALSE(host.isFirstRun());
+}
+
+}  // namespace
+}  // namespace sentrel::app
