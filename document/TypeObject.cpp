@@ -35,8 +35,20 @@ bool TypeObject::hasParameter(const QString& name) const {
 
 const TypeObject::Parameter* TypeObject::findParameter(const QString& name) const {
     const TypeObject& top = declaringType();
+    // Callers mostly ask for parameters in declaration order (enumerate() then Path(), a file
+    // being read): look a few places past the last one found before hashing the name.
+    const size_t count = top.parameters_.size();
+    const size_t hint = top.lookupHint_.load(std::memory_order_relaxed);
+    for (size_t i = hint; i < std::min(count, hint + kLookAhead); ++i) {
+        if (top.parameters_[i].name == name) {
+            top.lookupHint_.store(i + 1, std::memory_order_relaxed);
+            return &top.parameters_[i];
+        }
+    }
     const auto it = top.parameterIndex_.constFind(name.toLower());
-    return it == top.parameterIndex_.cend() ? nullptr : &top.parameters_[*it];
+    if (it == top.parameterIndex_.cend()) return nullptr;
+    top.lookupHint_.store(static_cast<size_t>(*it) + 1, std::memory_order_relaxed);
+    return &top.parameters_[*it];
 }
 
 const TypeObject::Parameter& TypeObject::requireParameter(const QString& name) const {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <utility>
 #include <vector>
 
@@ -89,6 +90,8 @@ class TypeObject {
     std::vector<Parameter> parameters_;   // declared here (root or standalone type)
     QHash<QString, int> parameterIndex_;  // lower-cased name -> index in parameters_
     std::vector<OwnValue> values_;        // own values, sorted by parameter id
+    static constexpr size_t kLookAhead = 24;
+    mutable std::atomic<size_t> lookupHint_{0};  // where findParameter looks first
 };
 
 }  // namespace sentrel::doc
