@@ -3,9 +3,10 @@
 namespace sentrel {
 
 namespace {
+// Takes the first queued answer, or `fallback` when none is queued.
 template <typename T>
-std::optional<T> takeFront(std::deque<T>& queue) {
-    if (queue.empty()) return std::nullopt;
+T takeFront(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) return fallback;
     T value = std::move(queue.front());
     queue.pop_front();
     return value;
@@ -14,11 +15,11 @@ std::optional<T> takeFront(std::deque<T>& queue) {
 
 MsgAnswer ScriptedInteraction::message(const MessageRequest& request) {
     events_.append({Event::Kind::Message, request, {}, {}, {}, {}});
-    return takeFront(messageAnswers_).value_or(defaultAnswer(request));
+    return takeFront(messageAnswers_, defaultAnswer(request));
 }
 
 std::optional<QString> ScriptedInteraction::nextFile() {
-    return takeFront(fileAnswers_).value_or(std::nullopt);
+    return takeFront(fileAnswers_, std::optional<QString>());
 }
 
 std::optional<QString> ScriptedInteraction::chooseOpenFile(const FileRequest& request) {
@@ -33,15 +34,16 @@ std::optional<QString> ScriptedInteraction::chooseSaveFile(const FileRequest& re
 
 std::optional<QString> ScriptedInteraction::inputBox(const InputRequest& request) {
     events_.append({Event::Kind::Input, {}, {}, request, {}, {}});
-    return takeFront(inputAnswers_).value_or(std::nullopt);
+    return takeFront(inputAnswers_, std::optional<QString>());
 }
 
 DialogResult ScriptedInteraction::runDialog(const DialogRequest& request) {
     events_.append({Event::Kind::Dialog, {}, {}, {}, request.dialog, request.fields});
-    while (auto answer = takeFront(dialogAnswers_)) {
-        if (!answer->accepted) return {false, request.fields};
+    while (!dialogAnswers_.empty()) {
+        const DialogResult answer = takeFront(dialogAnswers_, DialogResult());
+        if (!answer.accepted) return {false, request.fields};
         QVariantMap fields = request.fields;
-        for (auto it = answer->fields.cbegin(); it != answer->fields.cend(); ++it)
+        for (auto it = answer.fields.cbegin(); it != answer.fields.cend(); ++it)
             fields.insert(it.key(), it.value());
         if (!request.accept || request.accept(fields)) return {true, fields};
     }
