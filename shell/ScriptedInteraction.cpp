@@ -19,7 +19,7 @@ MsgAnswer ScriptedInteraction::message(const MessageRequest& request) {
 }
 
 std::optional<QString> ScriptedInteraction::nextFile() {
-    return takeFront(fileAnswers_, std::optional<QString>());
+    return takeFront(fileAnswers_, TextAnswer()).value();
 }
 
 std::optional<QString> ScriptedInteraction::chooseOpenFile(const FileRequest& request) {
@@ -34,7 +34,7 @@ std::optional<QString> ScriptedInteraction::chooseSaveFile(const FileRequest& re
 
 std::optional<QString> ScriptedInteraction::inputBox(const InputRequest& request) {
     events_.append({Event::Kind::Input, {}, {}, request, {}, {}});
-    return takeFront(inputAnswers_, std::optional<QString>());
+    return takeFront(inputAnswers_, TextAnswer()).value();
 }
 
 DialogResult ScriptedInteraction::runDialog(const DialogRequest& request) {

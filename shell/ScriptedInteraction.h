@@ -24,8 +24,8 @@ public:
     };
 
     void answerMessage(MsgAnswer answer) { messageAnswers_.push_back(answer); }
-    void answerFile(std::optional<QString> path) { fileAnswers_.push_back(std::move(path)); }
-    void answerInput(std::optional<QString> text) { inputAnswers_.push_back(std::move(text)); }
+    void answerFile(std::optional<QString> path) { fileAnswers_.push_back(TextAnswer(path)); }
+    void answerInput(std::optional<QString> text) { inputAnswers_.push_back(TextAnswer(text)); }
     // A dialog answer: confirmed with these fields (merged over the request's fields), or
     // cancelled. A confirmation that the dialog's check refuses moves to the next answer.
     void answerDialog(const QVariantMap& fields) { dialogAnswers_.push_back({true, fields}); }
@@ -48,11 +48,23 @@ public:
     bool allAnswersUsed() const;
 
 private:
+    // A queued text answer; `given` false means the user cancelled.
+    struct TextAnswer {
+        TextAnswer() = default;
+        explicit TextAnswer(const std::optional<QString>& answer)
+            : given(answer.has_value()), text(answer.value_or(QString())) {}
+        std::optional<QString> value() const {
+            return given ? std::optional<QString>(text) : std::nullopt;
+        }
+        bool given = false;
+        QString text;
+    };
+
     std::optional<QString> nextFile();
 
     std::deque<MsgAnswer> messageAnswers_;
-    std::deque<std::optional<QString>> fileAnswers_;
-    std::deque<std::optional<QString>> inputAnswers_;
+    std::deque<TextAnswer> fileAnswers_;
+    std::deque<TextAnswer> inputAnswers_;
     std::deque<DialogResult> dialogAnswers_;
     QList<Event> events_;
 };
