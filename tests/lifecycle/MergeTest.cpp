@@ -4,7 +4,6 @@
 
 #include "LifecycleFixture.h"
 #include "editor/lifecycle/MergeRecord.h"
-#include "editor/lifecycle/PathNames.h"
 
 namespace sentrel::test {
 namespace {
@@ -22,13 +21,6 @@ TEST(MergeRecordTest, LayoutOfTextAndFilterRecords) {
               QByteArray("2,\"ie6\",\"\",\"The \"new\" IE\",\"\",\"2026-12-06T10:00:00\"\r\n"));
     EXPECT_EQ(MergeRecord({8, {"b", "p", QStringLiteral("Zürich"), "", ""}}).line(),
               QByteArray("8,\"b\",\"p\",\"Z\xc3\xbcrich\",\"\",\"\"\r\n"));
-}
-
-TEST(PathNamesTest, FileNamePartAndCompanionFiles) {
-    EXPECT_EQ(lifecycle::FileNameOnly(QStringLiteral("/a/b/Main.bdf")), QStringLiteral("Main.bdf"));
-    EXPECT_EQ(lifecycle::FileNameOnly(QStringLiteral("Main.bdf")), QStringLiteral("Main.bdf"));
-    EXPECT_EQ(lifecycle::withLastThree(QStringLiteral("/a/m.BDF"), QStringLiteral("mrg")),
-              QStringLiteral("/a/m.mrg"));
 }
 
 TEST_F(MergeTest, CloseWithoutSavingLeavesTheMergeFileAndDropsTheJournal) {

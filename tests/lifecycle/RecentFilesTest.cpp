@@ -18,10 +18,6 @@ TEST_F(RecentFilesTest, NineEntriesNewestFirst) {
     EXPECT_EQ(view.recent.first(), QStringLiteral("&1 ") + file(10));
     EXPECT_EQ(view.recent.last(), QStringLiteral("&9 ") + file(2));
     EXPECT_EQ(life.recentFiles().posInLRU(file(1)), 0);
-    life.recentFiles().removeAllLRUs();
-    EXPECT_TRUE(view.recent.isEmpty());
-    life.recentFiles().ResetMenuLRU();
-    EXPECT_EQ(view.recent.size(), 9);
 }
 
 TEST_F(RecentFilesTest, ReopeningMovesAnEntryToTheTopAndCaseOnlyDifferencesReplaceIt) {
@@ -31,8 +27,6 @@ TEST_F(RecentFilesTest, ReopeningMovesAnEntryToTheTopAndCaseOnlyDifferencesRepla
     add(QStringLiteral("/DEFS/F1.bdf"));
     EXPECT_EQ(paths(), (QStringList{file(2), file(4), file(5), file(3), "/DEFS/F1.bdf"}));
     EXPECT_EQ(life.recentFiles().posInLRU(file(1)), 5);
-    life.recentFiles().manageLRU(QStringLiteral("/defs/F4.BDF"), QStringLiteral("REMOVE"));
-    EXPECT_EQ(paths(), (QStringList{file(2), file(5), file(3), "/DEFS/F1.bdf"}));
 }
 
 TEST_F(RecentFilesTest, PositionNineAndTheTemplateLeaveTheListAlone) {

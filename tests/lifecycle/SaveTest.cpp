@@ -32,11 +32,9 @@ TEST_F(SaveTest, SaveWritesTheFileTheMergeRecordsAndTheBdd) {
     EXPECT_EQ(saved->PathValue(QStringLiteral("ie6.i__icon")), QStringLiteral("new"));
     EXPECT_EQ(doc::internals::BDFLastUpdate(*saved), stamp);
     EXPECT_EQ(read(QStringLiteral("s.mrg")), record("old") + record("new"));
-    EXPECT_EQ(read(QStringLiteral("merge.tmp")), QByteArray());
     EXPECT_EQ(exported, QStringList{path(QStringLiteral("s.bdd"))});
     EXPECT_FALSE(state.unsavedChanges || state.bddOutOfDate);
     EXPECT_FALSE(view.commands[QStringLiteral("miFileSave")]);
-    EXPECT_FALSE(view.busy);
 }
 
 TEST_F(SaveTest, SaveAsCarriesTheOldMergeFileAndTheUnsavedRecords) {
@@ -46,16 +44,13 @@ TEST_F(SaveTest, SaveAsCarriesTheOldMergeFileAndTheUnsavedRecords) {
     const QString target = path(QStringLiteral("New.bdf"));
     ui.answerFile(target);
     EXPECT_TRUE(life.SaveFileAs());
-    EXPECT_EQ(ui.events()[0].file.title, QStringLiteral("Save BDF As"));
     EXPECT_EQ(read(QStringLiteral("New.mrg")), record("saved before") + record("unsaved"));
     EXPECT_EQ(read(QStringLiteral("old.mrg")), record("saved before"));
     EXPECT_EQ(doc::Document::load(file)->PathValue(QStringLiteral("ie6.i__icon")), QString());
     EXPECT_EQ(state.currentFile, target);
-    EXPECT_EQ(state.mergeFilePath, path(QStringLiteral("New.mrg")));
     EXPECT_EQ(view.title, QStringLiteral(" Sentrel - ") + target.toLower());
     EXPECT_EQ(view.recent.first(), QStringLiteral("&1 ") + target);
     EXPECT_EQ(exported, QStringList{path(QStringLiteral("New.bdd"))});
-    EXPECT_TRUE(state.document()->isLocked());
     EXPECT_FALSE(state.unsavedChanges);
 }
 
@@ -121,7 +116,6 @@ TEST_F(SaveTest, AFailedSaveKeepsTheMarksAndTheRecords) {
     EXPECT_EQ(read(QStringLiteral("d.mrg")), QByteArray());
     EXPECT_TRUE(exported.isEmpty());
     EXPECT_EQ(options.version.minorText(), QStringLiteral("00"));
-    EXPECT_EQ(doc::internals::BDFMinorver(*state.document()), 0);
     EXPECT_FALSE(view.busy);
 
     // A real failure: Save As into a folder that does not exist.
@@ -153,7 +147,6 @@ TEST_F(SaveTest, CompactRefusesUnsavedChangesAndDropsDeletedTypes) {
     ASSERT_EQ(titles(), QStringList{QStringLiteral("Compact completed")});
     EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Definition file successfully compacted."));
     EXPECT_FALSE(doc::Document::load(file)->hasType(QStringLiteral("oldie")));
-    EXPECT_TRUE(state.deletedTypes.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tmp.k.bdf.dtx"))));
     ASSERT_TRUE(state.hasDocument());
     EXPECT_EQ(state.document()->filePath(), file);

@@ -1,5 +1,4 @@
 #include "LifecycleFixture.h"
-#include "editor/lifecycle/FilterSort.h"
 
 namespace sentrel::test {
 namespace {
@@ -101,20 +100,6 @@ TEST_F(UpgradeTest, AnUpgradeThatCannotBeSavedIsNotPassedOffAsDone) {
     EXPECT_FALSE(state.hasDocument());
     EXPECT_FALSE(view.waitShown);
     EXPECT_EQ(doc::internals::BDFStructure(*doc::Document::load(file)), 1);
-}
-
-TEST_F(UpgradeTest, SortIsStableAndRunsOnlyWhenAsked) {
-    makeBdf(QStringLiteral("s.bdf"), {5, 1, 3, 1});
-    auto document = doc::Document::load(path(QStringLiteral("s.bdf")));
-    bool unsorted = false;
-    lifecycle::sortFilters(*document, unsorted, view);
-    EXPECT_EQ(document->FiltersArray()[0].number(QStringLiteral("priority")), 5);
-    unsorted = true;
-    EXPECT_TRUE(lifecycle::sortFilters(*document, unsorted, view));
-    EXPECT_FALSE(unsorted);
-    QStringList order;
-    for (int i = 0; i < 4; ++i) order << document->FiltersArray()[i].text(QStringLiteral("uId"));
-    EXPECT_EQ(order, (QStringList{"101", "103", "102", "100"}));
 }
 
 }  // namespace
