@@ -1,37 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "OpsFixture.h"
+#include "StatusView.h"
 #include "editing/FilterFormFields.h"
 #include "editor/lifecycle/FilterSort.h"
-#include "editor/lifecycle/LifecycleView.h"
 
 namespace sentrel::test {
 namespace {
 
 namespace ff = editing::filterform;
-
-// Counts the sorts by the status text each one shows.
-class StatusView : public lifecycle::LifecycleView {
-  public:
-    int sorts = 0;
-    void setStatusText(const QString&, const QString& text) override {
-        if (text == QStringLiteral("Sorting filters...")) ++sorts;
-    }
-    void setWindowTitle(const QString&) override {}
-    QString windowTitle() const override { return {}; }
-    void setMenuState(bool) override {}
-    void setCommandEnabled(const QString&, bool) override {}
-    void setPropertyListTitle(const QString&) override {}
-    void clearViews() override {}
-    void buildViews(doc::Document&, const QStringList&, QString&) override {}
-    QString selectedTypeName() const override { return {}; }
-    void setBusy(bool) override {}
-    void showWaitWindow(const QString&) override {}
-    void hideWaitWindow() override {}
-    void processEvents() override {}
-    void setRecentFileEntries(const QStringList&) override {}
-    void unloadHitTester() override {}
-};
 
 struct SortedOps : Ops {
     SortedOps() {
