@@ -44,10 +44,11 @@ void FileLifecycle::OpenFile(const QString& path) {
         context_.tell(messages::fileAlreadyOpen());
         return;
     }
-    const QString previous = state.currentFile;
+    QString previous;
     if (state.hasDocument()) {
         bool keepDisplay = true;
         if (!CloseFile(keepDisplay, false)) return;
+        previous = closedFile_;  // after a Save As on closing, the file under its new name
     }
     const QString chosen = path.isEmpty() ? chooseFile() : path;
     if (chosen.isEmpty()) return reopenFromDisk(previous);
@@ -213,6 +214,7 @@ bool FileLifecycle::CloseFile(bool& keepDisplay, bool keepTemporaryMerge) {
     }
     if (state.savedJournalBytes > 0)
         saver_.AppendMergeTemp(state.mergeFilePath, state.mergeFilePath, state.savedJournalBytes);
+    closedFile_ = state.currentFile;
     if (!keepDisplay) ClearDisplay();
     state.unsavedChanges = false;
     state.bddOutOfDate = false;

@@ -72,6 +72,7 @@ class FileLifecycle {
     LifecycleContext context_;
     DocumentSaver saver_;
     StructureUpgrade upgrade_;
+    QString closedFile_;  // the file the last close closed
 };
 
 }  // namespace sentrel::lifecycle

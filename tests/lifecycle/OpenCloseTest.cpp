@@ -61,6 +61,17 @@ TEST_F(OpenCloseTest, AnOpenThatLoadsNothingReopensThePreviousFile) {
     EXPECT_EQ(titles(), QStringList{QStringLiteral("File already open")});
     EXPECT_TRUE(state.hasDocument() && state.journal().isOpen());
     EXPECT_EQ(view.title, QStringLiteral(" Sentrel  - ") + file.toLower());
+
+    // A new file saved under a name on the way is what comes back.
+    life.NewFile();
+    state.document()->DefaultBrowser().SetParamDefValue(QStringLiteral("i__icon"), "new");
+    life.markModified();
+    ui.answerMessage(MsgAnswer::Yes);  // Save Changes?
+    ui.answerFile(path(QStringLiteral("named.bdf")));
+    ui.answerFile(std::nullopt);  // the open dialog
+    life.OpenFile(QString());
+    EXPECT_EQ(state.currentFile, path(QStringLiteral("named.bdf")));
+    EXPECT_EQ(state.document()->PathValue(QStringLiteral("DefaultBrowser.i__icon")), "new");
 }
 
 TEST_F(OpenCloseTest, DamagedFilesAndFailingViewsAreReportedAndLeaveNothingOpen) {
