@@ -24,6 +24,7 @@ RowListView::RowListView(BrowserViews& views, Kind kind, QWidget* parent)
                         ? QAbstractItemView::NoEditTriggers
                         : QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     header()->setSectionsClickable(true);
+    header()->resizeSection(0, properties ? 190 : 150);
     header()->setSortIndicatorShown(false);
     connect(header(), &QHeaderView::sectionClicked, this, &RowListView::columnClick);
     connect(this, &QAbstractItemView::clicked, this, [this] { itemClick(); });
