@@ -19,9 +19,9 @@ doc::TypeObject& addType(doc::Document& document, const QString& name, const QSt
 std::unique_ptr<doc::Document> makeOpsDocument() {
     auto document = doc::Document::load(QStringLiteral(SENTREL_DATA_DIR "/intmpl.bdf"));
     doc::TypeObject& root = document->DefaultBrowser();
-    root.AddParameter(QStringLiteral("Browser"), QStringLiteral("String"));
-    root.AddParameter(QStringLiteral("Cookies"), QStringLiteral("Boolean"));
-    root.AddParameter(QStringLiteral("CSSVersion"), QStringLiteral("Integer"));
+    root.AddParameter("Browser", "String");
+    root.AddParameter("Cookies", "Boolean");
+    root.AddParameter("CSSVersion", "Integer");
     addType(*document, "desktop", "DefaultBrowser", "Desktop", "2")
         .SetParamDefValue(mainMod::kIconParam, "custom");
     addType(*document, "chrome", "desktop", "Chrome", "0")
@@ -40,7 +40,6 @@ FakeWindow::FakeWindow(doc::Document& document) : document_(document) {
              {"desktop", "Desktop"},
              {"chrome", "Chrome"},
              {"mobile", "Mobile"}};
-    selected = QStringLiteral("DefaultBrowser");
 }
 
 void FakeWindow::writeMergeRecord(int code, const std::array<QString, 5>& fields) {
@@ -59,7 +58,6 @@ void FakeWindow::addTreeNode(const QString& parentKey, const QString& key, const
 void FakeWindow::removeTreeNode(const QString& key) {
     parents.remove(key);
     texts.remove(key);
-    if (selected == key) selected.clear();
 }
 
 void FakeWindow::addFilterRow(const QString& key, const QStringList& cells) {
@@ -71,22 +69,18 @@ void FakeWindow::addFilterRow(const QString& key, const QStringList& cells) {
 void FakeWindow::removeFilterRow(const QString& key) {
     rowOrder.removeAll(key);
     rows.remove(key);
-    selectedRows.removeAll(key);
 }
 
 Ops::Ops()
     : document(makeOpsDocument()),
       window(*document),
       browsers(window, window, deletedTypes),
-      filters(window, window, {filtersUnsorted, filterDialogStale}) {}
-
-QString Ops::dialogField(int dialog, const QString& field) const {
-    int seen = 0;
-    for (const auto& event : window.script.events()) {
-        if (event.kind != ScriptedInteraction::Event::Kind::Dialog) continue;
-        if (seen++ == dialog) return event.fields.value(field).toString();
-    }
-    return QStringLiteral("<no dialog>");
+      filters(window, window, {filtersUnsorted, filterDialogStale}) {
+    filters.setIdSource([this] {
+        const int id = ids.front();
+        ids.pop_front();
+        return id;
+    });
 }
 
 QStringList Ops::messageTitles() const {
@@ -100,6 +94,15 @@ QStringList Ops::filterField(const QString& field) const {
     doc::FiltersArray& array = document->FiltersArray();
     for (int i = 0; i < array.Count(); ++i) values << array[i].text(field);
     return values;
+}
+
+QVariant Ops::dialogField(int index, const QString& field) const {
+    for (const auto& event : window.script.events()) {
+        if (event.kind == ScriptedInteraction::Event::Kind::Dialog && index-- == 0) {
+            return event.fields.value(field);
+        }
+    }
+    return {};
 }
 
 }  // namespace sentrel::test

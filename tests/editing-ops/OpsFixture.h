@@ -3,7 +3,9 @@
 #include <QHash>
 #include <QStringList>
 #include <array>
+#include <deque>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "document/Document.h"
@@ -18,12 +20,9 @@
 namespace sentrel::test {
 
 // The blank template with the properties Browser (String), Cookies (Boolean) and
-// CSSVersion (Integer) and these types:
-//   DefaultBrowser ("Default Browser")
-//     desktop (folder "Desktop", icon "custom")
-//       chrome (browser "Chrome", agent "*Chrome*")
-//     mobile (folder "Mobile")
-//     oldie (browser "Old IE", deleted)
+// CSSVersion (Integer) and the types: DefaultBrowser ("Default Browser"), below it the
+// folders desktop ("Desktop", icon "custom") and mobile ("Mobile") and the deleted browser
+// oldie ("Old IE"); chrome ("Chrome", agent "*Chrome*") below desktop.
 std::unique_ptr<doc::Document> makeOpsDocument();
 
 struct Merge {
@@ -39,16 +38,15 @@ class FakeWindow : public editing::EditHost,
   public:
     explicit FakeWindow(doc::Document& document);
 
-    // EditHost.
     doc::Document& document() override { return document_; }
     Interaction& interaction() override { return script; }
     QString dateStamp() const override { return QStringLiteral("2026-12-06T10:00:00"); }
     void writeMergeRecord(int code, const std::array<QString, 5>& fields) override;
     void markModified() override { ++modified; }
-    void setFilterDialogStale() override { filterDialogStale = true; }
-    void setStatusText(const QString& panel, const QString& text) override { panels[panel] = text; }
+    void setFilterDialogStale() override {}
+    void setStatusText(const QString&, const QString&) override {}
 
-    // BrowserOperationsView: a tree of keys with parents and texts.
+    // The tree: node keys with their parent keys ("" for the root) and texts.
     QString selectedTypeName() const override { return selected; }
     QString selectedNodeText() const override { return texts.value(selected); }
     bool selectedNodeHasChildren() const override { return parents.values().contains(selected); }
@@ -61,11 +59,11 @@ class FakeWindow : public editing::EditHost,
         refreshes << key + (full ? QStringLiteral(" full") : QString());
     }
     void appendQuickFindEntry(const QString& description) override { quickFind << description; }
-    void rebuildQuickFind() override { ++quickFindRebuilds; }
+    void rebuildQuickFind() override { quickFind << QStringLiteral("<rebuilt>"); }
     void setTitleLabel(const QString& caption) override { title = caption; }
     bool showSystemProperties() const override { return showSystem; }
 
-    // FilterOperationsView: rows in order.
+    // The filter list: rows in order.
     QStringList selectedFilterRows() const override { return selectedRows; }
     QStringList filterRowCells(const QString& key) const override { return rows.value(key); }
     void addFilterRow(const QString& key, const QStringList& cells) override;
@@ -73,49 +71,42 @@ class FakeWindow : public editing::EditHost,
         rows[key] = cells;
     }
     void removeFilterRow(const QString& key) override;
-    void updateFilterCommands() override { ++filterCommandUpdates; }
+    void updateFilterCommands() override {}
 
     ScriptedInteraction script;
     std::vector<Merge> merges;
     int modified = 0;
-    bool filterDialogStale = false;
-    QHash<QString, QString> panels;
+    std::optional<AppError> journalFailure;  // when set, merge records fail with it
 
-    QString selected;
-    QHash<QString, QString> parents;  // node key -> parent key ("" for the root)
-    QHash<QString, QString> texts;
-    QHash<QString, QStringList> images;  // node key -> image, selected image
-    QStringList refreshes;
-    QStringList quickFind;
-    int quickFindRebuilds = 0;
+    QString selected = QStringLiteral("DefaultBrowser");
+    QHash<QString, QString> parents, texts;
+    QHash<QString, QStringList> images;  // image, selected image
+    QStringList refreshes, quickFind;
     QString title;
     bool showSystem = false;
 
-    QStringList rowOrder;
+    QStringList rowOrder, selectedRows;
     QHash<QString, QStringList> rows;
-    QStringList selectedRows;
-    int filterCommandUpdates = 0;
-
-    // When set, writing a merge record fails with this error.
-    std::optional<AppError> journalFailure;
 
   private:
     doc::Document& document_;
 };
 
-// A document with the window and both kinds of operation wired to it.
+// A document with the window and both kinds of operation; unique ids are drawn from `ids`.
 struct Ops {
     Ops();
 
-    QString dialogField(int dialog, const QString& field) const;
     QStringList messageTitles() const;
     QStringList filterField(const QString& field) const;
+    // A field of the dialog request made `index`-th.
+    QVariant dialogField(int index, const QString& field) const;
 
     std::unique_ptr<doc::Document> document;
     FakeWindow window;
     QStringList deletedTypes;
     bool filtersUnsorted = false;
     bool filterDialogStale = true;
+    std::deque<int> ids{101, 102, 103, 104, 105};
     editing::BrowserOperations browsers;
     editing::FilterOperations filters;
 };
