@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -31,6 +32,14 @@ constexpr double kMinimumDetectSeconds = 1.0;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Processor time of this (single-threaded) process: on a machine busy with other work the
+// wall-clock figures grow, these much less.
+double cpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
 }
 
 // Peak resident memory in MB (VmHWM), and a way to start measuring it afresh.
@@ -76,6 +85,7 @@ int plainScan(const std::vector<detect::Pattern>& patterns, const std::u32string
 
 struct DetectFigures {
     double perSecond = 0;
+    double perCpuSecond = 0;
     size_t matched = 0;  // agents that found an entry other than the default
 };
 
@@ -83,6 +93,7 @@ DetectFigures detectAll(detect::BrowserObj& browser, const std::vector<std::stri
     DetectFigures figures;
     size_t done = 0;
     const auto start = Clock::now();
+    const double cpuStart = cpuSeconds();
     do {
         for (const std::string& agent : agents) {
             browser.Initialize(agent);
@@ -91,6 +102,7 @@ DetectFigures detectAll(detect::BrowserObj& browser, const std::vector<std::stri
         }
     } while (secondsSince(start) < kMinimumDetectSeconds);
     figures.perSecond = static_cast<double>(done) / secondsSince(start);
+    figures.perCpuSecond = static_cast<double>(done) / (cpuSeconds() - cpuStart);
     return figures;
 }
 
@@ -140,8 +152,10 @@ int main(int argc, char** argv) {
     detect::DefinitionsCache cache;
     detect::BrowserObj browser(cache);
     start = Clock::now();
+    const double cpuStart = cpuSeconds();
     browser.DataFile(path.toStdString());
     const double loadSeconds = secondsSince(start);
+    const double loadCpuSeconds = cpuSeconds() - cpuStart;
     const DetectFigures detected = detectAll(browser, agents);
     const double peakDetecting = peakMegabytes();
     // "--no-plain-scan" leaves the slow scan out, e.g. to profile the detection alone.
@@ -153,9 +167,14 @@ int main(int argc, char** argv) {
     std::printf("entries:                    %zu (+ DefaultBrowser)\n", agents.size());
     std::printf("document built in:          %.2f s\n", buildSeconds);
     std::printf("BDD written in:             %.3f s (%.1f MB)\n", exportSeconds, megabytes);
-    std::printf("load time:                  %.3f s (target at most 0.5 s)\n", loadSeconds);
-    std::printf("detections per second:      %.0f single-threaded (target 500,000)\n",
-                detected.perSecond);
+    std::printf(
+        "load time:                  %.3f s, %.3f s of processor time (target at most "
+        "0.5 s)\n",
+        loadSeconds, loadCpuSeconds);
+    std::printf(
+        "detections per second:      %.0f single-threaded, %.0f per processor second "
+        "(target 500,000)\n",
+        detected.perSecond, detected.perCpuSecond);
     std::printf("agents matched an entry:    %zu of %zu\n", detected.matched, agents.size());
     std::printf("plain scan per second:      %.1f (over %zu agents, %zu disagreements)\n",
                 plainRate, std::min(agents.size(), kPlainScanAgents), disagreements);
