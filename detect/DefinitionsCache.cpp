@@ -60,4 +60,16 @@ std::shared_ptr<const Definitions> DefinitionsCache::get(const std::string& path
     return loaded;
 }
 
+void DefinitionsCache::forget(const std::string& path) {
+    std::shared_ptr<Slot> slot;
+    {
+        std::lock_guard lock(mutex_);
+        const auto found = slots_.find(keyFor(path));
+        if (found == slots_.end()) return;
+        slot = found->second;
+    }
+    std::lock_guard lock(slot->mutex);
+    slot->definitions.reset();
+}
+
 }  // namespace sentrel::detect

@@ -32,6 +32,12 @@ class DefinitionsCache {
     // file that failed, so the next request tries again.
     std::shared_ptr<const Definitions> get(const std::string& path);
 
+    // Drops what is loaded for `path`, so the next request reads the file afresh whatever
+    // the check interval says. For a writer that has just replaced the file and must not be
+    // served the old definitions (a file rewritten within the same second and of the same
+    // size can look unchanged). Objects holding the old definitions keep them valid.
+    void forget(const std::string& path);
+
     // The key under which a path is cached: absolute and normalised.
     static std::string keyFor(const std::string& path);
 

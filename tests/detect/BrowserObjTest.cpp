@@ -182,6 +182,22 @@ TEST_F(BrowserObjTest, ChangedFileIsReadAfreshAfterTheCheckInterval) {
     EXPECT_THROW(browser.Initialize("agent"), DetectError);  // never old data after a change
 }
 
+TEST_F(BrowserObjTest, ForgottenFileIsReadAfreshWithinTheCheckInterval) {
+    BddText first;
+    first.entry("One", "*agent*");
+    BrowserObj browser = open(first);
+    const auto held = browser.definitions();
+
+    BddText second;
+    second.entry("Two", "*agent*");
+    write(second);
+    cache.forget(browser.DataFile());
+    cache.forget(dir.file("never-loaded.bdd").toStdString());  // nothing to drop: no error
+    browser.Initialize("agent");
+    EXPECT_EQ(browser.InternalName(), "Two");
+    EXPECT_EQ(held->content().entries.front().name, "One");  // still valid for whoever holds it
+}
+
 TEST_F(BrowserObjTest, ManyThreadsGetTheSameAnswers) {
     const std::string path = write(browsers());
     const std::vector<std::pair<std::string, std::string>> cases = {
