@@ -266,6 +266,7 @@ void FileLifecycle::markModified() {
     context_.view.setCommandEnabled(QStringLiteral("miFileSave"), true);
     context_.state.unsavedChanges = true;
     context_.state.bddOutOfDate = true;
+    context_.state.testBddOutOfDate = true;
     showObjectUpdate();
 }
 

@@ -29,6 +29,10 @@ class OpenFileState {
     bool bddOutOfDate = false;      // the Hit Tester must rebuild its BDD
     bool filtersUnsorted = false;   // the filters must be sorted before the next save
     bool filterDialogStale = true;  // the filter dialog must rebuild its property list
+    // The Hit Tester's temp.bdd no longer holds these definitions: set by every edit, cleared
+    // only by the tester when it has rebuilt or copied temp.bdd (a save writes the BDD beside
+    // the file, not temp.bdd, so it must not clear this one).
+    bool testBddOutOfDate = true;
 
     // Browser types marked deleted (`i__type` -1); emptied by Compact.
     QStringList deletedTypes;
