@@ -254,10 +254,14 @@ void BrowserViews::updatePropertyCommands() {
 }
 
 void BrowserViews::filterItemClick() {
+    updateFilterCommands();
+    showPopupAfter(Button::FilterList, QStringLiteral("Filters"));
+}
+
+void BrowserViews::updateFilterCommands() {
     const QList<int> rows = selectedRows(filterSelection_);
     host_.setCommandEnabled(kFiltersChange, rows.size() == 1);
     host_.setCommandEnabled(kFiltersRemove, !rows.isEmpty());
-    showPopupAfter(Button::FilterList, QStringLiteral("Filters"));
 }
 
 void BrowserViews::treeRightPress(const QString& key) {

@@ -75,6 +75,9 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
     void currentNodeChanged(const QString& key);
     void propertyItemClick();
     void filterItemClick();
+    // The selection of a list changed (keyboard or mouse): the commands follow it.
+    void propertySelectionChanged() { updatePropertyCommands(); }
+    void filterSelectionChanged() { updateFilterCommands(); }
     void treeRightPress(const QString& key);
     void propertyRightPress(int row, bool modifierHeld);
     void filterRightPress(int row, bool modifierHeld);
@@ -131,6 +134,7 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
     void setExpandCommands(const TreeNode& node);
     void setPropertyCommands(bool change, bool rename, bool remove);
     void updatePropertyCommands();
+    void updateFilterCommands();
     void setFilterCommands();
     void fillFilterList(doc::Document& document);
     void selectOnly(QItemSelectionModel& selection, const QModelIndex& index, bool modifierHeld);

@@ -44,6 +44,9 @@ void MainWindowViews::placePanes() {
     window_.setPane(Pane::FilterList, panes_.lvFilterList);
     QObject::connect(&views_, &BrowserViews::popupRequested, &window_,
                      [this](const QString& band) { window_.showPopup(band, QCursor::pos()); });
+    // A double click on a filter row changes that filter, as the command does.
+    QObject::connect(&views_, &BrowserViews::changeFilterRequested, &window_,
+                     [this] { window_.dispatcher().dispatch(QStringLiteral("miFiltersChange")); });
 }
 
 void MainWindowViews::connectHooks(lifecycle::MainWindowView& lifecycleView) {

@@ -30,6 +30,13 @@ RowListView::RowListView(BrowserViews& views, Kind kind, QWidget* parent)
     connect(this, &QAbstractItemView::clicked, this, [this] { itemClick(); });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { doubleClick(index.row()); });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, properties] {
+        if (properties) {
+            views_.propertySelectionChanged();
+        } else {
+            views_.filterSelectionChanged();
+        }
+    });
     if (properties) {
         connect(&views, &BrowserViews::propertyRowMadeVisible, this,
                 [this](const QModelIndex& index) { scrollTo(index); });
