@@ -98,6 +98,7 @@ bool BddExport::ExportFile(doc::Document& document, const BddVersion& version,
 // the target is left untouched.
 int BddExport::writeTarget(doc::Document& document, const BddVersion& version,
                            const QString& target) {
+    BddWriter::requireTargetBesideSource(document, target);
     QByteArray scrambled;
     const int status = BddWriter::scramble(BddWriter(version).text(document), scrambled);
     if (status == 0) doc::file_access::writeAll(target, scrambled);

@@ -1,5 +1,7 @@
 #include "export/BddWriter.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <new>
 #include <string>
@@ -208,7 +210,20 @@ int BddWriter::scramble(const QByteArray& text, QByteArray& scrambled) {
     return status;
 }
 
+void BddWriter::requireTargetBesideSource(const doc::Document& document, const QString& path) {
+    const QString source = document.filePath();
+    if (!source.isEmpty() &&
+        QFileInfo(source).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) {
+        throw AppError(AppError::kPathFileAccess,
+                       QStringLiteral("\"%1\" is the definition file itself; a BDD written there "
+                                      "would destroy it")
+                           .arg(QDir::toNativeSeparators(path)),
+                       kErrorSource);
+    }
+}
+
 void BddWriter::writeFile(doc::Document& document, const QString& path) const {
+    requireTargetBesideSource(document, path);
     QByteArray scrambled;
     const int status = scramble(text(document), scrambled);
     if (status != 0) {

@@ -41,6 +41,10 @@ class BddWriter {
     // failure leaves the previous file as it was). Throws AppError.
     void writeFile(doc::Document& document, const QString& path) const;
 
+    // Throws AppError when `path` is the document's own definition file, which a BDD written
+    // there would destroy.
+    static void requireTargetBesideSource(const doc::Document& document, const QString& path);
+
     // The properties written as template fields, in the root's order: every parameter of
     // the root whose name does not begin with "i__" (compared with case, so "I__x" is one).
     static QStringList userProperties(doc::Document& document);

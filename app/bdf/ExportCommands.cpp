@@ -1,35 +1,20 @@
 #include "app/bdf/ExportCommands.h"
 
-#include <QFileInfo>
-
 #include "app/bdf/BdfTool.h"
 #include "detect/BddReader.h"
 #include "document/Document.h"
 #include "document/FileAccess.h"
 #include "export/BddExport.h"
 #include "export/BddWriter.h"
-#include "shell/AppError.h"
 
 namespace sentrel::bdf {
 
 namespace {
 
-// A default target that is the definition file itself (a name ending in "bdd") would
-// destroy it.
-void requireDistinctTarget(const QString& source, const QString& target) {
-    if (QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath()) {
-        throw AppError(AppError::kPathFileAccess,
-                       QStringLiteral("The BDD \"%1\" would replace the definition file itself; "
-                                      "name another target")
-                           .arg(target));
-    }
-}
-
 int exportBdd(const QStringList& arguments, QTextStream& out, QTextStream&) {
     const QString& source = arguments.at(0);
     const QString target =
         arguments.size() > 1 ? arguments.at(1) : exporting::BddExport::bddPathFor(source);
-    requireDistinctTarget(source, target);
     const auto document = doc::Document::load(source);
     exporting::BddWriter(exporting::BddVersion::of(*document)).writeFile(*document, target);
     out << target << '\n';

@@ -142,6 +142,17 @@ TEST_F(BddExportTest, DocumentErrorIsReportedAndWritesNothing) {
     EXPECT_EQ(ui.messages().first().title, "Export failed");
 }
 
+TEST_F(BddExportTest, TargetThatIsTheDefinitionFileItselfIsRefused) {
+    const QString definitions = dir.file("defs.bdf");
+    document->save(definitions);
+    const QByteArray before = sentrel::test::TempDir::read(definitions);
+    ui.answerFile(definitions);
+    EXPECT_FALSE(exportTo(QString()));
+    EXPECT_EQ(sentrel::test::TempDir::read(definitions), before);
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_TRUE(ui.messages().first().text.contains("definition file itself"));
+}
+
 TEST(BddExportPath, ReplacesTheLastThreeCharacters) {
     EXPECT_EQ(BddExport::bddPathFor("/defs/main.bdf"), "/defs/main.bdd");
     EXPECT_EQ(BddExport::bddPathFor("/defs/MAIN.BDF"), "/defs/MAIN.bdd");
