@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -113,6 +114,21 @@ TEST_F(MainWindowTest, StoredPlacementIsRestoredAndStoredAgain) {
     EXPECT_EQ(s.value("Settings/MainWidth").toString(),
               QString::number(scale.toTwips(scale.toPixels(3000))));
     EXPECT_EQ(s.value("Settings/WinState").toString(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, DraggingASplitterFarLeftLeavesTheMinimumPane) {
+    showLoaded();
+    auto* handle = window.findChild<QWidget*>("imgSplitter");
+    ASSERT_NE(handle, nullptr);
+    const QPoint grab(handle->width() / 2, handle->height() / 2);
+    QTest::mousePress(handle, Qt::LeftButton, {}, grab);
+    QMouseEvent move(QEvent::MouseMove, QPointF(-handle->x() - 50, grab.y()),
+                     handle->mapToGlobal(QPointF(-handle->x() - 50, grab.y())), Qt::NoButton,
+                     Qt::LeftButton, {});
+    QApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-handle->x() - 50, grab.y()));
+    EXPECT_EQ(window.paneLayout().splitBrowser(), PaneLayout::kMinimumPaneWidth);
+    EXPECT_EQ(window.pane(commands::Pane::BrowserTree)->width(), window.twipScale().toPixels(1500));
 }
 
 TEST_F(MainWindowTest, MaximisedWindowRestoresMaximisedThenToItsShare) {
