@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstring>
 
@@ -22,9 +23,9 @@ int registerBaseDirectory(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     ScriptedInteraction messages;
     reg::mdlRegistry registry(messages);
-    const bool written =
-        registry.SetKeyValue(reg::HKEY_LOCAL_MACHINE, reg::kProductKey, reg::kBaseDirValue,
-                             QString::fromLocal8Bit(argv[2]), reg::REG_SZ, true);
+    const bool written = registry.SetKeyValue(
+        reg::HKEY_LOCAL_MACHINE, reg::kProductKey, reg::kBaseDirValue,
+        QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath(), reg::REG_SZ, true);
     QTextStream err(stderr);
     for (const QString& text : messages.messageTexts()) err << text << Qt::endl;
     return written ? 0 : 1;

@@ -7,7 +7,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
-base="${SENTREL_HOME:-$HOME/.local/share/sentrel}"
+base="$(realpath -m "${SENTREL_HOME:-$HOME/.local/share/sentrel}")"
 
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$build"
