@@ -22,6 +22,7 @@ class StartupHost {
     virtual void setApplicationTitle(const QString& title) = 0;
     virtual void showSplash() = 0;
     virtual void createMainWindow() = 0;
+    // Where the help pages are (base directory + "/docs/help").
     virtual void setHelpFile(const QString& path) = 0;
     // Restores the placement, rebuilds the recent-file tools, clears the first status panel.
     virtual void loadMainWindow(const QString& baseDirectory) = 0;

@@ -53,17 +53,7 @@ void StartupSequence::steps(const QString& commandLine) {
     lastPlace_ = marker::kAppNamingSet;
     startStamp_ = QDateTime::currentDateTime();
 
-    lastPlace_ = marker::kShowSplash;
-    host_.showSplash();
-    host_.createMainWindow();
-    if (baseDirectory_.size() >= 3) {
-        host_.setHelpFile(baseDirectory_ + QStringLiteral("/docs/Sentrel.chm"));
-    } else {
-        interaction_.message(
-            QStringLiteral("Unable to read base directory information from registry."),
-            QStringLiteral("Error reading registry"), MsgIcon::Critical);
-    }
-
+    showSplashAndSetHelpFile();
     bindInternalData();
 
     lastPlace_ = marker::kLoadMainUi;
@@ -73,6 +63,19 @@ void StartupSequence::steps(const QString& commandLine) {
     lastPlace_ = marker::kAfterDisplayUi;
     host_.unloadSplash();
     chooseAndOpenFile(commandLine);
+}
+
+void StartupSequence::showSplashAndSetHelpFile() {
+    lastPlace_ = marker::kShowSplash;
+    host_.showSplash();
+    host_.createMainWindow();
+    if (baseDirectory_.size() >= 3) {
+        host_.setHelpFile(baseDirectory_ + QStringLiteral("/docs/help"));
+    } else {
+        interaction_.message(
+            QStringLiteral("Unable to read base directory information from registry."),
+            QStringLiteral("Error reading registry"), MsgIcon::Critical);
+    }
 }
 
 void StartupSequence::readBaseDirectory() {

@@ -41,6 +41,7 @@ class StartupSequence {
   private:
     void steps(const QString& commandLine);
     void readBaseDirectory();
+    void showSplashAndSetHelpFile();
     void bindInternalData();
     void chooseAndOpenFile(const QString& commandLine);
     Outcome fail(int number, const QString& description);

@@ -101,6 +101,12 @@ void frmMain::buildPanes() {
         labels_[i]->setObjectName(QString::fromUtf8(kPanes[i].label));
         setPane(static_cast<Pane>(i + 1), placeholderPane(kPanes[i], client_));
     }
+    buildSplitters();
+    client_->installEventFilter(this);
+}
+
+// Dragging a splitter moves a bar within the drag limits; letting go lays the panes out.
+void frmMain::buildSplitters() {
     imgSplitter_ = new SplitterHandle(Qt::Vertical, client_);
     imgSplitter_->setObjectName(QStringLiteral("imgSplitter"));
     imgSplitFilter_ = new SplitterHandle(Qt::Vertical, client_);
@@ -121,7 +127,6 @@ void frmMain::buildPanes() {
             [this](int px) { SizeControlsFilters(scale_.toTwips(px)); });
     connect(horizontalBar_, &SplitterHandle::released, this,
             [this](int px) { setHorizontal(scale_.toTwips(px)); });
-    client_->installEventFilter(this);
 }
 
 void frmMain::buildStatusBar() {

@@ -106,6 +106,7 @@ class frmMain : public QMainWindow {
 
   private:
     void buildPanes();
+    void buildSplitters();
     void buildStatusBar();
     void registerOwnCommands();
     void applySettings(const WindowSettings& settings);

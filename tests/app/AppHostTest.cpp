@@ -40,7 +40,7 @@ TEST_F(AppHostTest, StartsShowsTheWindowAndReleasesOnClose) {
     ASSERT_NE(host.mainWindow(), nullptr);
     EXPECT_TRUE(host.mainWindow()->isVisible());
     EXPECT_EQ(host.mainWindow()->baseDirectory(), base.path());
-    EXPECT_EQ(host.helpFile(), base.path() + "/docs/Sentrel.chm");
+    EXPECT_EQ(host.helpFile(), base.path() + "/docs/help");
     EXPECT_EQ(host.mainWindow()->statusPanels().text("Download"), " Next check: N/A ");
     EXPECT_TRUE(internalData.isBound());
 

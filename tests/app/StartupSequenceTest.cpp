@@ -87,10 +87,9 @@ TEST_F(StartupSequenceTest, RunsTheStepsInOrderAndKeepsTheInternalDataBound) {
     const auto outcome = start();
     ASSERT_TRUE(outcome.started);
     EXPECT_TRUE(ui.messages().isEmpty());
-    EXPECT_EQ(host.calls,
-              QStringList({"read", "title Sentrel", "splash", "create",
-                           "help " + dir.path() + "/docs/Sentrel.chm", "load " + dir.path(), "show",
-                           "unsplash", "options", "firstRun"}));
+    EXPECT_EQ(host.calls, QStringList({"read", "title Sentrel", "splash", "create",
+                                       "help " + dir.path() + "/docs/help", "load " + dir.path(),
+                                       "show", "unsplash", "options", "firstRun"}));
     EXPECT_EQ(lastPlace, marker::kAfterDisplayUi);
     ASSERT_TRUE(internalData.isBound());
     // Bound means locked: nobody else gets it until it is released.
