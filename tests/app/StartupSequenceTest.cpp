@@ -173,6 +173,22 @@ TEST_F(StartupSequenceTest, RefreshOnlyOnAFiveAndLeavesNoTemporaryFile) {
     EXPECT_THROW(doc::Document::bind(dir.file("intdata.dtl")), AppError);
 }
 
+TEST_F(StartupSequenceTest, FailedRefreshLeavesTheInternalDataWhole) {
+    const QByteArray before = test::TempDir::read(dir.file("intdata.dtl"));
+    InternalData failing([](const QString& path) {
+        if (path.endsWith(".dtx")) throw AppError(75, QStringLiteral("Path/File access error"));
+        return doc::Document::bind(path);
+    });
+    StartupSequence startup(host, ui, failing);
+    startup.setDraw([] { return 5; });
+    EXPECT_FALSE(startup.run(QString()).started);
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_TRUE(ui.messages()[0].text.contains("Last place: After loading internal data"));
+    EXPECT_FALSE(QFile::exists(dir.file("intmp.dtx")));
+    EXPECT_EQ(test::TempDir::read(dir.file("intdata.dtl")), before);
+    EXPECT_NO_THROW(doc::Document::bind(dir.file("intdata.dtl")));
+}
+
 TEST_F(StartupSequenceTest, FirstFileFollowsAutoloadAndTheCommandLine) {
     struct Case {
         bool autoload;
