@@ -8,6 +8,7 @@
 #include "editing/DescriptionEdit.h"
 #include "editing/EditHost.h"
 #include "editing/FilterPropertyEdit.h"
+#include "editing/FilterRowCells.h"
 #include "editing/FilterRowKey.h"
 #include "editing/PropertyOperations.h"
 #include "editor/views/BrowserTreeBuilder.h"
@@ -26,26 +27,6 @@ const QString kRemove = QStringLiteral("miPropertiesRemove");
 const QString kFiltersChange = QStringLiteral("miFiltersChange");
 const QString kFiltersRemove = QStringLiteral("miFiltersRemove");
 const QString kObjectUpdatePanel = QStringLiteral("ObjectUpdate");
-
-// The filter's field, or "" for a field its document's structure does not have yet.
-QString fieldText(const doc::FilterElement& filter, const QString& field) {
-    try {
-        return filter.text(field);
-    } catch (const AppError&) {
-        return {};
-    }
-}
-
-ListRow filterRow(const doc::FilterElement& filter) {
-    QString display;
-    const QString kind =
-        mainMod::filterKindNames(fieldText(filter, QStringLiteral("filterType")).toInt(), display);
-    return {editing::filterRowKey(filter.number(QStringLiteral("uId"))),
-            {filter.text(QStringLiteral("propToSet")), filter.text(QStringLiteral("matchStr")),
-             filter.text(QStringLiteral("valToSet")), filter.text(QStringLiteral("priority")), kind,
-             fieldText(filter, QStringLiteral("DataField"))},
-            {}};
-}
 
 }  // namespace
 
@@ -105,7 +86,11 @@ void BrowserViews::fillFilterList(doc::Document& document) {
     if (document.hasProperty(QStringLiteral("FiltersArray"))) {
         doc::FiltersArray& filters = document.FiltersArray();
         rows.reserve(static_cast<size_t>(filters.Count()));
-        for (int i = 0; i < filters.Count(); ++i) rows.push_back(filterRow(filters[i]));
+        for (int i = 0; i < filters.Count(); ++i) {
+            rows.push_back({editing::filterRowKey(filters[i].number(QStringLiteral("uId"))),
+                            editing::filterRowCells(filters[i]),
+                            {}});
+        }
     }
     filters_.setRows(std::move(rows));
     filters_.sortByColumn(filters_.sortColumn());
@@ -260,8 +245,12 @@ void BrowserViews::filterItemClick() {
 
 void BrowserViews::updateFilterCommands() {
     const QList<int> rows = selectedRows(filterSelection_);
+    if (rows.isEmpty()) {
+        setFilterCommands();
+        return;
+    }
     host_.setCommandEnabled(kFiltersChange, rows.size() == 1);
-    host_.setCommandEnabled(kFiltersRemove, !rows.isEmpty());
+    host_.setCommandEnabled(kFiltersRemove, true);
 }
 
 void BrowserViews::treeRightPress(const QString& key) {
@@ -437,7 +426,68 @@ void BrowserViews::renameFilterRowProperty(const QString& oldName, const QString
 
 void BrowserViews::removeFilterRow(const QString& key) {
     filters_.removeRowByKey(key);
-    setFilterCommands();
+    updateFilterCommands();
+}
+
+// ---- the browser operations' view ----------------------------------------------------------
+
+QString BrowserViews::selectedNodeText() const {
+    const TreeNode* node = tree_.nodeAt(treeSelection_.currentIndex());
+    return node ? node->text : QString();
+}
+
+QString BrowserViews::parentNodeKey(const QString& key) const {
+    const TreeNode* node = tree_.node(key);
+    return node && node->parent ? node->parent->key : QString();
+}
+
+void BrowserViews::addTreeNode(const QString& parentKey, const QString& key, const QString& text,
+                               const QString& image, const QString& selectedImage) {
+    if (tree_.addNode(parentKey, key, text, image, selectedImage)) selectNode(key);
+}
+
+void BrowserViews::removeTreeNode(const QString& key) {
+    if (key.compare(shownKey_, Qt::CaseInsensitive) == 0) shownKey_.clear();
+    expanded_.remove(key.toLower());
+    const QScopedValueRollback<bool> selecting(selecting_, true);
+    tree_.removeNode(key);
+}
+
+void BrowserViews::appendQuickFindEntry(const QString& description) {
+    quickFind_ << description;
+    host_.setQuickFindEntries(quickFind_);
+}
+
+void BrowserViews::setTitleLabel(const QString& caption) {
+    title_ = caption;
+    host_.setPropertyListTitle(caption);
+}
+
+// ---- the filter operations' view -----------------------------------------------------------
+
+QStringList BrowserViews::selectedFilterRows() const {
+    QStringList keys;
+    for (int row : selectedRows(filterSelection_)) keys << filters_.row(row).key;
+    return keys;
+}
+
+QStringList BrowserViews::filterRowCells(const QString& key) const {
+    const int row = filters_.rowOfKey(key);
+    return row < 0 ? QStringList() : filters_.row(row).cells;
+}
+
+void BrowserViews::addFilterRow(const QString& key, const QStringList& cells) {
+    const int row = filters_.appendRow({key, cells, {}});
+    selectOnly(filterSelection_, filters_.index(row, 0), false);
+    emit filterRowMadeVisible(filters_.index(row, 0));
+    updateFilterCommands();
+}
+
+void BrowserViews::setFilterRowCells(const QString& key, const QStringList& cells) {
+    const int row = filters_.rowOfKey(key);
+    for (int column = 0; row >= 0 && column < cells.size(); ++column) {
+        filters_.setCell(row, column, cells[column]);
+    }
 }
 
 }  // namespace sentrel::views

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "editing/BrowserOperationsView.h"
+#include "editing/FilterOperationsView.h"
 #include "editing/PropertyOperationsView.h"
 #include "editor/views/BrowserTreeModel.h"
 #include "editor/views/DisplayOptions.h"
@@ -28,8 +30,11 @@ class ViewHost;
 // window, as models and the state that ties them together: which node is shown, what the
 // last right-click was, which commands the selection allows. Widgets render the models,
 // share the selection models and report the user's clicks and edits here; the editing
-// operations change the views through the PropertyOperationsView interface.
-class BrowserViews : public QObject, public editing::PropertyOperationsView {
+// operations change the views through their view interfaces.
+class BrowserViews : public QObject,
+                     public editing::PropertyOperationsView,
+                     public editing::BrowserOperationsView,
+                     public editing::FilterOperationsView {
     Q_OBJECT
   public:
     // Which view the last right-click was in.
@@ -67,7 +72,7 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
 
     // Lists the node's properties and sets title, status and commands. Full: rebuild the
     // rows from the options; otherwise keep the rows and change their values only.
-    void refreshNode(const QString& key, bool full);
+    void refreshNode(const QString& key, bool full) override;
 
     // Events of the widgets. A node click; the tree view's current node changing, which
     // is a click unless the views selected the node themselves.
@@ -78,6 +83,9 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
     // The selection of a list changed (keyboard or mouse): the commands follow it.
     void propertySelectionChanged() { updatePropertyCommands(); }
     void filterSelectionChanged() { updateFilterCommands(); }
+    // "miFiltersChange" and "miFiltersRemove": with no selection both follow whether the
+    // list has rows; otherwise Change needs exactly one selected row.
+    void updateFilterCommands() override;
     void treeRightPress(const QString& key);
     void propertyRightPress(int row, bool modifierHeld);
     void filterRightPress(int row, bool modifierHeld);
@@ -100,7 +108,7 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
     bool filterLabelEdit(const QString& rowKey, const QString& newProperty);
 
     // Rebuilds the quick-find entries from the document's live browser types.
-    void rebuildQuickFind();
+    void rebuildQuickFind() override;
 
     // PropertyOperationsView.
     QString selectedTypeName() const override;
@@ -115,11 +123,30 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
     void renameFilterRowProperty(const QString& oldName, const QString& newName) override;
     void removeFilterRow(const QString& key) override;
 
+    // BrowserOperationsView (with selectedTypeName, selectedNodeHasChildren, refreshNode and
+    // rebuildQuickFind above).
+    QString selectedNodeText() const override;
+    QString parentNodeKey(const QString& key) const override;
+    void addTreeNode(const QString& parentKey, const QString& key, const QString& text,
+                     const QString& image, const QString& selectedImage) override;
+    void removeTreeNode(const QString& key) override;
+    void selectTreeNode(const QString& key) override { selectNode(key); }
+    void appendQuickFindEntry(const QString& description) override;
+    void setTitleLabel(const QString& caption) override;
+    bool showSystemProperties() const override { return options_().showSystem; }
+
+    // FilterOperationsView (with removeFilterRow and updateFilterCommands above).
+    QStringList selectedFilterRows() const override;
+    QStringList filterRowCells(const QString& key) const override;
+    void addFilterRow(const QString& key, const QStringList& cells) override;
+    void setFilterRowCells(const QString& key, const QStringList& cells) override;
+
   signals:
     // The widgets: scroll a node or row into view, focus the tree, show a popup band at
     // the pointer, expand or collapse a node, run the change operations.
     void nodeMadeVisible(const QModelIndex& index);
     void propertyRowMadeVisible(const QModelIndex& index);
+    void filterRowMadeVisible(const QModelIndex& index);
     void treeFocusRequested();
     void popupRequested(const QString& band);
     void expandRequested(const QModelIndex& index, bool expand);
@@ -134,7 +161,6 @@ class BrowserViews : public QObject, public editing::PropertyOperationsView {
     void setExpandCommands(const TreeNode& node);
     void setPropertyCommands(bool change, bool rename, bool remove);
     void updatePropertyCommands();
-    void updateFilterCommands();
     void setFilterCommands();
     void fillFilterList(doc::Document& document);
     void selectOnly(QItemSelectionModel& selection, const QModelIndex& index, bool modifierHeld);

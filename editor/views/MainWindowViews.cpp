@@ -22,6 +22,9 @@ MainWindowViews::MainWindowViews(editor::frmMain& window, lifecycle::FileLifecyc
       startStamp_(std::move(startStamp)),
       views_(*this),
       operations_(*this, views_),
+      browserOperations_(*this, views_, lifecycle.state().deletedTypes),
+      filterOperations_(*this, views_,
+                        {lifecycle.state().filtersUnsorted, lifecycle.state().filterDialogStale}),
       panes_(views_, &window) {
     views_.setEditHost(this);
     views_.setPropertyOperations(&operations_);
@@ -44,9 +47,9 @@ void MainWindowViews::placePanes() {
     window_.setPane(Pane::FilterList, panes_.lvFilterList);
     QObject::connect(&views_, &BrowserViews::popupRequested, &window_,
                      [this](const QString& band) { window_.showPopup(band, QCursor::pos()); });
-    // A double click on a filter row changes that filter, as the command does.
+    // A double click on a filter row changes that filter.
     QObject::connect(&views_, &BrowserViews::changeFilterRequested, &window_,
-                     [this] { window_.dispatcher().dispatch(QStringLiteral("miFiltersChange")); });
+                     [this](const QString& rowKey) { filterOperations_.changeFilter(rowKey); });
 }
 
 void MainWindowViews::connectHooks(lifecycle::MainWindowView& lifecycleView) {
@@ -76,6 +79,13 @@ void MainWindowViews::registerCommands() {
     add("miPropertiesRemove", [this] { operations_.removeProperties(); });
     add("miBrowsersDescription",
         [this] { editCurrent(*panes_.tvTreeView, views_.treeSelection().currentIndex()); });
+    add("miBrowsersAdd", [this] { browserOperations_.addBrowser(); });
+    add("miBrowsersCreateFolder", [this] { browserOperations_.createFolder(); });
+    add("miBrowsersUserAgent", [this] { browserOperations_.setUserAgent(); });
+    add("miBrowsersDelete", [this] { browserOperations_.deleteSelectedType(); });
+    add("miFiltersAdd", [this] { filterOperations_.addFilter(); });
+    add("miFiltersChange", [this] { changeSelectedFilter(); });
+    add("miFiltersRemove", [this] { filterOperations_.removeFilters(); });
     add("miBrowsersExpand", [this] { views_.expandSelected(true); });
     add("miBrowsersCollapse", [this] { views_.expandSelected(false); });
     add("miViewParent", [this] { views_.viewParent(); });
@@ -85,6 +95,11 @@ void MainWindowViews::registerCommands() {
 void MainWindowViews::changeSelectedProperty() {
     const QStringList rows = views_.selectedPropertyRows();
     if (!rows.isEmpty()) operations_.changeProperty(rows.front());
+}
+
+void MainWindowViews::changeSelectedFilter() {
+    const QStringList rows = views_.selectedFilterRows();
+    if (!rows.isEmpty()) filterOperations_.changeFilter(rows.front());
 }
 
 void MainWindowViews::editCurrent(QAbstractItemView& view, const QModelIndex& index) {

@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <memory>
 
+#include "editing/BrowserOperations.h"
 #include "editing/EditHost.h"
+#include "editing/FilterOperations.h"
 #include "editing/PropertyOperations.h"
 #include "editor/views/BrowserViews.h"
 #include "editor/views/ViewHost.h"
@@ -25,7 +27,7 @@ namespace sentrel::views {
 
 // Joins the browser views and the property operations to the main window: the four panes,
 // the lifecycle's build, clear and selection hooks, the quick-find box, the popup bands and
-// the Browsers, Properties and View commands. It is the window the views and the
+// the Browsers, Properties, Filters and View commands. It is the window the views and the
 // operations see: command states on the command bar, texts on the status panels and the
 // title label, edits on the open file's state, merge journal and markModified.
 class MainWindowViews : public ViewHost, public editing::EditHost {
@@ -42,6 +44,8 @@ class MainWindowViews : public ViewHost, public editing::EditHost {
 
     BrowserViews& views() { return views_; }
     editing::PropertyOperations& operations() { return operations_; }
+    editing::BrowserOperations& browserOperations() { return browserOperations_; }
+    editing::FilterOperations& filterOperations() { return filterOperations_; }
     ViewPanes& panes() { return panes_; }
 
     // ViewHost.
@@ -64,6 +68,7 @@ class MainWindowViews : public ViewHost, public editing::EditHost {
     void connectHooks(lifecycle::MainWindowView& lifecycleView);
     void registerCommands();
     void changeSelectedProperty();
+    void changeSelectedFilter();
     void editCurrent(QAbstractItemView& view, const QModelIndex& index);
 
     editor::frmMain& window_;
@@ -73,6 +78,8 @@ class MainWindowViews : public ViewHost, public editing::EditHost {
     const OptionStore* options_ = nullptr;
     BrowserViews views_;
     editing::PropertyOperations operations_;
+    editing::BrowserOperations browserOperations_;
+    editing::FilterOperations filterOperations_;
     ViewPanes panes_;
 };
 

@@ -37,10 +37,13 @@ RowListView::RowListView(BrowserViews& views, Kind kind, QWidget* parent)
             views_.filterSelectionChanged();
         }
     });
-    if (properties) {
-        connect(&views, &BrowserViews::propertyRowMadeVisible, this,
-                [this](const QModelIndex& index) { scrollTo(index); });
-    }
+    connect(
+        &views,
+        properties ? &BrowserViews::propertyRowMadeVisible : &BrowserViews::filterRowMadeVisible,
+        this, [this](const QModelIndex& index) {
+            scrollTo(index);
+            if (kind_ == Kind::Filters) setFocus();
+        });
 }
 
 void RowListView::itemClick() {

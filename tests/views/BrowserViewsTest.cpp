@@ -301,3 +301,24 @@ TEST(ListSorting, ColumnClickSortsOnceAndLaterRowsAreAppended) {
     EXPECT_EQ(shown.views.propertyList().texts().last(), "Aaa");
     EXPECT_EQ(shown.views.selectedPropertyRows(), QStringList{"Aaa"});
 }
+
+TEST(OperationsView, NodesAndFilterRowsAddedByTheOperations) {
+    ShownDocument shown;
+    shown.click("chrome");
+    shown.views.addTreeNode("chrome", "chrome132", "Chrome 132", "browser", "browser");
+    EXPECT_EQ(shown.views.selectedTypeName(), "chrome132");
+    EXPECT_EQ(shown.views.shownKey(), "chrome") << "selected by the views, not clicked";
+    EXPECT_EQ(shown.views.parentNodeKey("chrome132"), "chrome");
+    shown.views.removeTreeNode("chrome");
+    EXPECT_EQ(shown.views.tree().node("chrome131"), nullptr) << "the branch goes with it";
+    EXPECT_TRUE(shown.views.shownKey().isEmpty());
+
+    shown.views.addFilterRow("K99", {"Browser", "*x*", "X", "5", "UA", ""});
+    EXPECT_EQ(shown.views.selectedFilterRows(), QStringList{"K99"});
+    EXPECT_TRUE(shown.window.enabled("miFiltersChange"));
+    shown.views.setFilterRowCells("K99", {"Cookies", "*y*", "True", "6", "UA", ""});
+    EXPECT_EQ(shown.views.filterRowCells("K99").value(1), "*y*");
+    for (const QString key : {"K7", "K12", "K30", "K99"}) shown.views.removeFilterRow(key);
+    EXPECT_FALSE(shown.window.enabled("miFiltersChange"));
+    EXPECT_FALSE(shown.window.enabled("miFiltersRemove"));
+}
