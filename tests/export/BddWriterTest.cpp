@@ -133,6 +133,20 @@ TEST(BddWriter, WritesEntriesOnlyWithTheirParentsAndValuesInUtf8) {
     EXPECT_EQ(valueOf(content, content.entries[1], "Browser"), "Navigateur \xc3\xa9 \xe2\x82\xac");
 }
 
+TEST(BddWriter, TextLargerThanTheFirstBufferStaysWhole) {
+    const auto document = test::blankDocument();
+    document->DefaultBrowser().AddParameter("Browser", "String");
+    for (int i = 0; i < 3000; ++i) {
+        addType(*document, QStringLiteral("b%1").arg(i), "DefaultBrowser", "0", "B")
+            .SetParamDefValue("Browser", QStringLiteral("%1").arg(i, 200, 10, QChar(u'x')));
+    }
+    const QByteArray text = textOf(*document);
+    ASSERT_GT(text.size(), 2 * 300001);
+    const detect::BddContent content = readBack(text);
+    ASSERT_EQ(content.entries.size(), 3001u);
+    EXPECT_EQ(valueOf(content, content.entries[3000], "Browser"), std::string(196, 'x') + "2999");
+}
+
 TEST(BddWriter, PropertyBlocksCarryTypeCodesAndLeaveSystemPropertiesOut) {
     const auto document = test::blankDocument();
     doc::TypeObject& root = document->DefaultBrowser();
