@@ -58,15 +58,16 @@ bool DocumentSaver::SaveFile() {
 // A failed save takes the version back, so that trying again does not count twice.
 std::optional<AppError> DocumentSaver::saveToOwnFile() {
     doc::Document& document = *context_.state.document();
+    OptionStore* options = context_.options;
     int minorBefore = 0;
     if (std::optional<AppError> error =
             attempt([&] { minorBefore = doc::internals::BDFMinorver(document); }))
         return error;
+    const QString fieldBefore = options ? options->version.minorText() : QString();
     std::optional<AppError> error = stampAndSave(minorBefore);
     if (error) {
         attempt([&] { doc::internals::setBDFMinorver(document, minorBefore); });
-        if (context_.options)
-            context_.options->version.setMinorText(DocumentVersionFields::twoDigits(minorBefore));
+        if (options) options->version.setMinorText(fieldBefore);
     }
     return error;
 }
@@ -104,15 +105,19 @@ void DocumentSaver::finishSave() {
     context_.view.setCommandEnabled(kSave, false);
 }
 
-bool DocumentSaver::SaveFileAs() {
-    OpenFileState& state = context_.state;
-    if (!state.hasDocument()) return false;
+std::optional<QString> DocumentSaver::chooseTarget() {
     FileRequest request;
     request.title = QStringLiteral("Save BDF As");
     request.directory = context_.baseDirectory;
     request.filters = {QStringLiteral("Browser definition files (*.bdf)")};
     request.defaultSuffix = QStringLiteral("bdf");
-    const std::optional<QString> chosen = context_.interaction.chooseSaveFile(request);
+    return context_.interaction.chooseSaveFile(request);
+}
+
+bool DocumentSaver::SaveFileAs() {
+    OpenFileState& state = context_.state;
+    if (!state.hasDocument()) return false;
+    const std::optional<QString> chosen = chooseTarget();
     if (!chosen || chosen->isEmpty()) return false;
     context_.view.setBusy(true);
     sortFilters(*state.document(), state.filtersUnsorted, context_.view);

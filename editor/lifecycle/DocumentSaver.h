@@ -30,6 +30,7 @@ class DocumentSaver {
 
   private:
     bool mustSaveAs() const;
+    std::optional<QString> chooseTarget();
     std::optional<AppError> saveToOwnFile();
     std::optional<AppError> stampAndSave(int minorBefore);
     void finishSave();
