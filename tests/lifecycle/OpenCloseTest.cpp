@@ -170,6 +170,10 @@ TEST_F(OpenCloseTest, CloseWithYesNoAndCancel) {
     EXPECT_EQ(question.title, QStringLiteral("Save Changes?"));
     EXPECT_EQ(question.text, QStringLiteral("Do you wish to save the changes you have made?"));
     EXPECT_TRUE(state.hasDocument() && state.unsavedChanges && state.journal().isOpen());
+    ui.answerMessage(MsgAnswer::Cancel);
+    life.OpenFile(QString());  // Cancel keeps the file and shows no open dialog
+    EXPECT_EQ(ui.events().last().kind, ScriptedInteraction::Event::Kind::Message);
+    EXPECT_TRUE(state.unsavedChanges);
 
     ui.answerMessage(MsgAnswer::Yes);
     EXPECT_TRUE(life.CloseFile());
