@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTreeWidget>
+
+#include "HitTesterFixture.h"
+#include "document/Document.h"
+#include "editor/frmMain.h"
+#include "editor/lifecycle/MainWindowLifecycle.h"
+#include "editor/views/MainWindowViews.h"
+#include "export/MainWindowHitTester.h"
+#include "export/TestForm.h"
+
+namespace sentrel::exporting {
+namespace {
+
+const QString kFirefox =
+    QStringLiteral("Mozilla/5.0 (X11; Linux x86_64; rv:133.0) Gecko/20100101 Firefox/133.0");
+
+QString valueIn(const QTreeWidget& list, const QString& property) {
+    const auto found = list.findItems(property, Qt::MatchExactly);
+    return found.size() == 1 ? found.front()->text(1) : QStringLiteral("<missing>");
+}
+
+TEST(TestFormTest, WindowShowsTheListAndResultAndHidesOnClose) {
+    sentrel::test::TempDir dir;
+    ScriptedInteraction ui;
+    test::FakeHost host(ui, dir.path());
+    HitTester tester(ui, host);
+    TestForm form(tester);
+    EXPECT_EQ(form.windowTitle(), " Sentrel Hit Tester");
+    QStringList commands;
+    for (const QAction* action : form.findChildren<QAction*>())
+        if (!action->objectName().isEmpty())
+            commands << action->objectName() + "=" + action->text();
+    commands.sort();
+    EXPECT_EQ(commands, (QStringList{"miFileExit=E&xit", "miFileNew=&New", "miFileOpen=&Open...",
+                                     "miTest=&Test", "miTest=Test"}));
+
+    form.show();
+    form.userAgents()->setEditText("Chrome/120 Firefox/1");
+    form.runCommand("miTest");
+    EXPECT_EQ(form.matchLabel()->text(), "Firefox");
+    EXPECT_EQ(form.matchStringLabel()->text(), "*Firefox/*");
+    EXPECT_EQ(valueIn(*form.results(), "Browser"), "Firefox");
+    EXPECT_TRUE(form.results()->findItems("i__", Qt::MatchStartsWith).isEmpty());
+    EXPECT_EQ(form.userAgents()->count(), 1);
+    EXPECT_EQ(form.userAgents()->currentText(), "Chrome/120 Firefox/1");
+
+    form.close();
+    EXPECT_FALSE(form.isVisible());
+    form.runCommand("miFileNew");
+    EXPECT_EQ(form.userAgents()->count(), 0);
+    EXPECT_EQ(form.userAgents()->currentText(), "");
+}
+
+// The tester in the real main window on the sample definitions: no BDD beside the file, an
+// edit saved before the next test, and the file closed.
+TEST(TestFormTest, MainWindowTestsTheSavedEditAndUnloadsWithTheFile) {
+    sentrel::test::TempDir dir;
+    const QString file = dir.file("maindefs.bdf");
+    QFile::copy(QStringLiteral(SENTREL_DATA_DIR "/maindefs.bdf"), file);
+    dir.write("maindefs.mrg", {});
+    ScriptedInteraction ui;
+    editor::frmMain window(ui);
+    auto internal = doc::Document::create();
+    lifecycle::MainWindowLifecycle wiring(ui, window, [&] { return &internal->lru().bdfName; });
+    wiring.setBaseDirectory(dir.path());
+    wiring.lifecycle().recentDocuments().setListPath(dir.file("recent.xbel"));
+    views::MainWindowViews views(window, wiring.lifecycle(), wiring.view(), ui, {});
+    MainWindowHitTester hitTester(ui, window, wiring);
+    hitTester.setBrowserViews(&views.views());
+
+    ui.answerMessage(MsgAnswer::No);  // "Export BDF to BDD?"
+    wiring.lifecycle().OpenFile(file);
+    ui.clear();
+    window.dispatcher().dispatch("miViewHitTest");
+    TestForm* form = hitTester.window();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    form->userAgents()->setEditText(kFirefox);
+    form->runCommand("miTest");
+    EXPECT_TRUE(ui.messages().isEmpty());
+    EXPECT_EQ(form->matchLabel()->text(), "Firefox 133");
+    EXPECT_EQ(valueIn(*form->results(), "Maker"), "Mozilla");
+    EXPECT_EQ(views.views().selectedTypeName(), "firefox133");
+    EXPECT_EQ(views.views().shownKey(), "firefox133");
+
+    doc::Document& document = *wiring.lifecycle().state().document();
+    document.Path("firefox133").SetParamDefValue("Maker", "Edited");
+    wiring.lifecycle().markModified();
+    ASSERT_TRUE(wiring.lifecycle().SaveFile());
+    form->runCommand("miTest");
+    EXPECT_EQ(valueIn(*form->results(), "Maker"), "Edited");
+
+    window.dispatcher().dispatch("miFileClose");
+    EXPECT_EQ(hitTester.window(), nullptr);
+    EXPECT_EQ(wiring.lifecycle().state().detectionObject, nullptr);
+    EXPECT_FALSE(QFile::exists(dir.file("temp.bdd")));
+    EXPECT_TRUE(ui.messages().isEmpty());
+}
+
+}  // namespace
+}  // namespace sentrel::exporting
