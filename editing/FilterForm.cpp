@@ -71,7 +71,10 @@ void FilterForm::build() {
     lblData_ = new QLabel(QStringLiteral("Data field:"), group);
     lblData_->setObjectName(QStringLiteral("lblData"));
     lblData_->setBuddy(txData_);
-    form->addRow(QStringLiteral("&Property:"), propertyRow);
+    // The property row holds two widgets, so its label names the drop-down itself.
+    auto* propertyLabel = new QLabel(QStringLiteral("&Property:"), group);
+    propertyLabel->setBuddy(cbProperty_);
+    form->addRow(propertyLabel, propertyRow);
     form->addRow(QStringLiteral("&Match cond:"), txMatchCond_);
     form->addRow(QStringLiteral("&Value to set:"), valueStack_);
     form->addRow(QStringLiteral("&Priority:"), txPriority_);
