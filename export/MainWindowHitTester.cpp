@@ -28,9 +28,10 @@ void MainWindowHitTester::connectWindow() {
 }
 
 void MainWindowHitTester::show() {
-    if (!form_) {
+    if (tester_ && !form_) unloadWindow();  // the window went with its parent
+    if (!tester_) {
         tester_ = std::make_unique<HitTester>(interaction_, *this);
-        form_ = std::make_unique<TestForm>(*tester_, &mainWindow_);
+        form_ = new TestForm(*tester_, &mainWindow_);
         tester_->load();
     }
     form_->show();
@@ -39,11 +40,17 @@ void MainWindowHitTester::show() {
 }
 
 void MainWindowHitTester::unloadWindow() {
-    if (!form_) return;
-    form_->allowClose();
-    form_.reset();
+    if (!tester_) return;
+    if (form_) {
+        form_->allowClose();
+        delete form_;
+    }
     tester_->unload();
     tester_.reset();
+}
+
+TestForm* MainWindowHitTester::window() const {
+    return form_;
 }
 
 doc::Document* MainWindowHitTester::document() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <memory>
 
 #include "export/HitTesterHost.h"
@@ -40,7 +41,7 @@ class MainWindowHitTester : public HitTesterHost {
     void show();
     // Unloads the tester window: its list and result are gone and temp.bdd is deleted.
     void unloadWindow();
-    TestForm* window() const { return form_.get(); }
+    TestForm* window() const;
     HitTester* tester() const { return tester_.get(); }
 
     // HitTesterHost.
@@ -69,7 +70,7 @@ class MainWindowHitTester : public HitTesterHost {
     lifecycle::MainWindowLifecycle& lifecycle_;
     views::BrowserViews* views_ = nullptr;
     std::unique_ptr<HitTester> tester_;
-    std::unique_ptr<TestForm> form_;
+    QPointer<TestForm> form_;  // a child window of the main window, which may delete it first
 };
 
 }  // namespace sentrel::exporting
