@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -74,20 +73,4 @@ TEST(PropForm, OkRunsTheCheckAndTheCloseBoxCancels) {
         runWith(form, request, [](editing::PropForm& shown) { shown.close(); });
     EXPECT_FALSE(closed.accepted);
     EXPECT_EQ(checks, 2);
-}
-
-TEST(PropForm, ChangeModeDisablesTheFixedFields) {
-    editing::PropForm form;
-    QVariantMap fields = addFields();
-    fields.insert({{pf::kNameEnabled, false},
-                   {pf::kDataTypeEnabled, false},
-                   {pf::kDefaultEnabled, false},
-                   {pf::kApplyEnabled, true},
-                   {pf::kDefaultVisible, false}});
-    form.load(fields);
-    EXPECT_FALSE(child<QLineEdit>(form, pf::kName)->isEnabled());
-    EXPECT_FALSE(child<QComboBox>(form, pf::kDataType)->isEnabled());
-    EXPECT_TRUE(child<QCheckBox>(form, pf::kApply)->isEnabled());
-    EXPECT_EQ(child<QCheckBox>(form, pf::kApply)->text(),
-              "&Apply new \"Value\" setting to child browsers");
 }

@@ -106,6 +106,8 @@ TEST(UserSession, PropertyRoundTripThroughTheRealDialogs) {
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {},
                       rowPoint(tree, views.tree().indexOf("desktop")));
     EXPECT_EQ(views.shownKey(), "desktop");
+    EXPECT_EQ(window.titleLabel(editor::commands::Pane::PropertyList)->text(),
+              " Folder: Desktop browsers");
 
     // Add a property: a name that exists in another case first, then a new one.
     QStringList messages;
@@ -141,8 +143,23 @@ TEST(UserSession, PropertyRoundTripThroughTheRealDialogs) {
     EXPECT_EQ(document->Path("chrome131").Path("Vendor"), "Changed vendor");
     EXPECT_EQ(views.propertyList().row(vendor.row()).cells.value(1), "Changed vendor");
 
+    // A right-click right of every column selects the row alone and pops up its menu.
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      rowPoint(list, views.propertyList().index(0, 0)));
+    QTest::mousePress(list.viewport(), Qt::RightButton, {},
+                      {list.viewport()->width() - 5, rowPoint(list, vendor).y()});
+    EXPECT_EQ(views.selectedPropertyRows(), QStringList{"Vendor"});
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QApplication::activePopupWidget()->close();
+    QTest::mousePress(
+        tree.viewport(), Qt::RightButton, {},
+        {tree.viewport()->width() - 5, rowPoint(tree, views.tree().indexOf("mobile")).y()});
+    EXPECT_EQ(views.selectedTypeName(), "mobile");
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QApplication::activePopupWidget()->close();
+    tree.setCurrentIndex(views.tree().indexOf("desktop"));
+
     // Rename it in place, through the command.
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rowPoint(list, vendor));
     window.dispatcher().dispatch("miPropertiesRename");
     QApplication::processEvents();
     auto* editor = list.findChild<QLineEdit*>();
@@ -160,9 +177,15 @@ TEST(UserSession, PropertyRoundTripThroughTheRealDialogs) {
     EXPECT_EQ(messages.size(), 1);
     window.dispatcher().dispatch("miFileSave");
     EXPECT_FALSE(wiring.lifecycle().state().unsavedChanges);
-    const QByteArray merge = test::TempDir::read(dir.file("maindefs.mrg"));
-    EXPECT_EQ(merge.count("\r\n"), 4);
-    EXPECT_TRUE(merge.startsWith("6,\"Vendor\",\"desktop\",\"String\",\"Other vendor\""));
+    const QString stamp =
+        lifecycle::MergeRecord::dateStamp(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+    EXPECT_EQ(QString::fromUtf8(test::TempDir::read(dir.file("maindefs.mrg"))),
+              "6,\"Vendor\",\"desktop\",\"String\",\"Other vendor\",\"Desktop vendor\"\r\n"
+              "8,\"desktop\",\"Vendor\",\"Changed vendor\",\"children\",\"" +
+                  stamp +
+                  "\"\r\n"
+                  "7,\"Vendor\",\"Supplier\",\"\",\"\",\"\"\r\n"
+                  "9,\"Supplier\",\"\",\"\",\"\",\"\"\r\n");
     views.quickFindChosen("Chrome 131");
     saveShot(window, "4-saved.png");
 }
