@@ -42,6 +42,19 @@ void AppHost::createMainWindow() {
     };
     hooks.showAbout = [this] { frmSplash::showAbout(main_.get()); };
     hooks.releaseInternalData = [this] { releaseInternalData(); };
+    joinFileAndViews();
+}
+
+// The file lifecycle (with the recent-files list of the internal data) and the views.
+void AppHost::joinFileAndViews() {
+    fileWindow_ = std::make_unique<lifecycle::MainWindowLifecycle>(
+        interaction_, *main_, [this]() -> doc::StringArray* {
+            doc::Document* internal = internalData_.document();
+            return internal ? &internal->lru().bdfName : nullptr;
+        });
+    views_ = std::make_unique<views::MainWindowViews>(*main_, fileWindow_->lifecycle(),
+                                                      fileWindow_->view(), interaction_,
+                                                      QDateTime::currentDateTime());
 }
 
 // The recent-files list is lost when the internal data cannot be saved at exit; the user
@@ -65,6 +78,7 @@ void AppHost::releaseInternalDataAtExit() {
 
 void AppHost::loadMainWindow(const QString& baseDirectory) {
     main_->setBaseDirectory(baseDirectory);
+    fileWindow_->setBaseDirectory(baseDirectory);
     main_->loadWindow();
     main_->ResetMenuLRU();
     main_->statusPanels().setText(QStringLiteral("Status"), QString());
@@ -83,6 +97,8 @@ void AppHost::unloadSplash() {
 StartupOptions AppHost::loadOptions(const QString& baseDirectory) {
     options_ = std::make_unique<OptionStore>(registry_, baseDirectory);
     options_->load();
+    fileWindow_->setOptionStore(options_.get());
+    views_->setOptionStore(options_.get());
     createPreferences();
     return {options_->autoload, options_->autoloadBDF};
 }
@@ -97,6 +113,9 @@ void AppHost::createPreferences() {
         main_->statusPanels().setText(QStringLiteral("Version"), text);
     };
     host.processEvents = [] { QApplication::processEvents(); };
+    host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
+    host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
+    preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });
 }

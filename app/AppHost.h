@@ -7,6 +7,8 @@
 #include "app/FirstRunMarker.h"
 #include "app/StartupHost.h"
 #include "editor/frmMain.h"
+#include "editor/lifecycle/MainWindowLifecycle.h"
+#include "editor/views/MainWindowViews.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
 #include "reporting/PreferencesDialog.h"
@@ -53,6 +55,7 @@ class AppHost : public StartupHost {
   private:
     void releaseInternalData();
     void createPreferences();
+    void joinFileAndViews();
 
     Interaction& interaction_;
     reg::mdlRegistry& registry_;
@@ -63,6 +66,9 @@ class AppHost : public StartupHost {
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<editor::frmMain> main_;
     std::unique_ptr<OptionStore> options_;
+    // The file lifecycle and the views in the main window; released before the window.
+    std::unique_ptr<lifecycle::MainWindowLifecycle> fileWindow_;
+    std::unique_ptr<views::MainWindowViews> views_;
     SetupWizardFlags wizardFlags_;
     std::unique_ptr<PreferencesDialog> preferences_;
 };

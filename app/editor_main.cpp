@@ -7,6 +7,9 @@
 #include "app/FileToOpen.h"
 #include "app/InternalData.h"
 #include "app/StartupSequence.h"
+#include "editing/FilterForm.h"
+#include "editing/PropForm.h"
+#include "editing/browForm.h"
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/frmCacheTips.h"
@@ -43,6 +46,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QtInteraction interaction;
     interaction.registerDialog(QStringLiteral("frmCacheTips"), &frmCacheTips::run);
+    editing::registerPropForm(interaction);
+    editing::registerBrowForm(interaction);
+    editing::registerFilterForm(interaction);
     reg::mdlRegistry registry(interaction);
     app::InternalData internalData;
     app::AppHost host(interaction, registry, internalData);
