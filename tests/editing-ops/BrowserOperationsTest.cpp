@@ -27,7 +27,7 @@ bool matches(const QString& pattern, const QString& text) {
 
 TEST(AddBrowser, UnderAFolderChosenFromLiveParents) {
     Ops ops;
-    ops.window.selected = "chrome";
+    ops.select("chrome");
     ops.window.script.answerDialog(browser("Edge 120", "Desktop", "*Edg/120*"));
     ops.browsers.addBrowser();
 
@@ -45,10 +45,11 @@ TEST(AddBrowser, UnderAFolderChosenFromLiveParents) {
     }
     EXPECT_EQ(ops.window.merges,
               (std::vector<Merge>{{4, {name, "desktop", "Edge 120", "*Edg/120*", kStamp}}}));
-    EXPECT_EQ(ops.window.parents.value(name), "desktop");
-    EXPECT_EQ(ops.window.images.value(name), QStringList({"browser", "browser"}));
-    EXPECT_EQ(ops.window.refreshes, QStringList{name});
-    EXPECT_EQ(ops.window.quickFind, QStringList{"Edge 120"});
+    ASSERT_NE(ops.node(name), nullptr);
+    EXPECT_EQ(ops.node(name)->parent->key, "desktop");
+    EXPECT_EQ(ops.node(name)->image, "browser");
+    EXPECT_EQ(ops.views.shownKey(), name);
+    EXPECT_EQ(ops.views.quickFindEntries().constLast(), "Edge 120");
     EXPECT_EQ(ops.window.modified, 1);
 }
 
@@ -90,7 +91,7 @@ TEST(AddBrowser, CancelOrAParentNotFoundAddsNothing) {
 
 TEST(CreateFolder, AsksAgainWhileTheDescriptionExists) {
     Ops ops;
-    ops.window.selected = "mobile";
+    ops.select("mobile");
     ops.window.script.answerInput("desktop");
     ops.window.script.answerInput("Tablets");
     ops.browsers.createFolder();
@@ -107,15 +108,17 @@ TEST(CreateFolder, AsksAgainWhileTheDescriptionExists) {
     EXPECT_EQ(ops.document->Path(name).Path("i__type"), "2");
     EXPECT_EQ(ops.window.merges,
               (std::vector<Merge>{{1, {name, "mobile", "Tablets", "", kStamp}}}));
-    EXPECT_EQ(ops.window.images.value(name), QStringList({"folder", "foldersel"}));
-    EXPECT_EQ(ops.window.refreshes, QStringList{name + " full"});
+    EXPECT_EQ(ops.node(name)->parent->key, "mobile");
+    EXPECT_EQ(ops.node(name)->image + ops.node(name)->selectedImage, "folderfoldersel");
+    EXPECT_EQ(ops.views.shownKey(), name);
 
     // Below a folder with its own icon, the new folder shows that icon.
-    ops.window.selected = "desktop";
+    ops.select("desktop");
     ops.window.script.answerInput("1st");
     ops.browsers.createFolder();
     EXPECT_TRUE(matches("^x1st[0-9]{7}$", newestType(ops)));
-    EXPECT_EQ(ops.window.images.value(newestType(ops)), QStringList({"custom", "custom"}));
+    const views::TreeNode* custom = ops.node(newestType(ops));
+    EXPECT_EQ(custom->image + custom->selectedImage, "customcustom");
 }
 
 TEST(CreateFolder, EndsOnCancelEmptyOrRefusedAndReportsFailures) {
@@ -144,8 +147,8 @@ TEST(CreateFolder, EndsOnCancelEmptyOrRefusedAndReportsFailures) {
 
 TEST(SetUserAgent, NonEmptyPatternStoredAndTitledWithoutLeadingBlank) {
     Ops ops;
-    ops.window.selected = "chrome";
-    ops.window.showSystem = true;
+    ops.select("chrome");
+    ops.showSystem = true;
     ops.window.script.answerInput(QString());
     ops.window.script.answerInput("Mozilla/5.0*Chrome/*");
     ops.browsers.setUserAgent();  // empty: nothing changes
@@ -158,24 +161,26 @@ TEST(SetUserAgent, NonEmptyPatternStoredAndTitledWithoutLeadingBlank) {
     EXPECT_EQ(ops.document->Path("chrome").Path("i__userAgent"), "Mozilla/5.0*Chrome/*");
     EXPECT_EQ(ops.window.merges,
               (std::vector<Merge>{{5, {"chrome", "", "Mozilla/5.0*Chrome/*", "", kStamp}}}));
-    EXPECT_EQ(ops.window.title, "Browser: Chrome  (Mozilla/5.0*Chrome/*)");
-    EXPECT_EQ(ops.window.refreshes, QStringList{"chrome full"});
+    EXPECT_EQ(ops.views.title(), "Browser: Chrome  (Mozilla/5.0*Chrome/*)");
+    // With system properties shown, the list is refreshed to show the new pattern.
+    const views::RowListModel& rows = ops.views.propertyList();
+    EXPECT_EQ(rows.row(rows.rowOfKey("i__userAgent")).cells.value(1), "Mozilla/5.0*Chrome/*");
 }
 
 TEST(DeleteSelectedType, MarksDeletedWithoutAskingAndLeavesRootAndParents) {
     Ops ops;
     for (const char* key : {"DefaultBrowser", "desktop", "chrome"}) {
-        ops.window.selected = key;
+        ops.select(key);
         ops.browsers.deleteSelectedType();
     }
     EXPECT_EQ(ops.document->Path("desktop").Path("i__type"), "2");
     EXPECT_EQ(ops.document->Path("chrome").Path("i__type"), "-1");  // kept until compaction
-    EXPECT_EQ(ops.deletedTypes, QStringList{"chrome"});
+    EXPECT_EQ(ops.deletedTypes, QStringList({"oldie", "chrome"}));
     EXPECT_EQ(ops.window.merges, (std::vector<Merge>{{3, {"chrome", "", "", "", ""}}}));
-    EXPECT_FALSE(ops.window.parents.contains("chrome"));
-    EXPECT_EQ(ops.window.selected, "desktop");
-    EXPECT_EQ(ops.window.refreshes, QStringList{"desktop"});
-    EXPECT_EQ(ops.window.quickFind, QStringList{"<rebuilt>"});
+    EXPECT_EQ(ops.node("chrome"), nullptr);
+    EXPECT_EQ(ops.views.selectedTypeName(), "desktop");
+    EXPECT_EQ(ops.views.shownKey(), "desktop");
+    EXPECT_FALSE(ops.views.quickFindEntries().contains("Chrome"));
     EXPECT_TRUE(ops.window.script.events().isEmpty());
     EXPECT_FALSE(editing::BrowserOperations::LoadBrowserParents(*ops.document).contains("Chrome"));
     EXPECT_FALSE(mainMod::descriptionExists("chrome", *ops.document));

@@ -34,8 +34,10 @@ TEST(AddFilter, CookieFilterStoredShownAndRecordedWithPackedValue) {
 
     EXPECT_EQ(ops.window.merges,
               (std::vector<Merge>{{10, {"101", "Browser", "*Mozilla*", "Gecko|1|engine", "1"}}}));
-    EXPECT_EQ(ops.window.rows.value("K101"),
+    EXPECT_EQ(ops.rowCells("K101"),
               QStringList({"Browser", "*Mozilla*", "Gecko", "1", "Cookie", "engine"}));
+    EXPECT_EQ(ops.views.selectedFilterRows(), QStringList{"K101"});
+    EXPECT_TRUE(ops.window.commands.value("miFiltersChange"));
     EXPECT_EQ(ops.window.modified, 1);
     EXPECT_FALSE(ops.filtersUnsorted);  // " 1 " trimmed is "1"
     EXPECT_FALSE(ops.filterDialogStale);
@@ -108,7 +110,7 @@ TEST(ChangeFilter, SortingFollowsThePriorityTextAsShown) {
     EXPECT_EQ(ops.dialogField(1, ff::kBasedOn), "Server environment variable");
     EXPECT_FALSE(ops.filtersUnsorted);
     EXPECT_EQ(ops.window.merges.back(), (Merge{11, {"101", "Browser", "*a*", "B|2|HTTP_X", "3"}}));
-    EXPECT_EQ(ops.window.rows.value("K101").at(2), "B");
+    EXPECT_EQ(ops.rowCells("K101").value(2), "B");
 
     ops.window.script.answerDialog({{ff::kPriority, "03"}});
     ops.filters.changeFilter("K101");
@@ -126,7 +128,7 @@ TEST(ChangeFilter, SortingFollowsThePriorityTextAsShown) {
 TEST(RemoveFilters, AsksBeforeRemovingSeveral) {
     Ops ops;
     for (const char* match : {"*a*", "*b*", "*c*"}) add(ops, filter("Browser", match, "x", "1"));
-    ops.window.selectedRows = {"K101", "K103"};
+    ops.selectFilterRows({"K101", "K103"});
     ops.window.script.answerMessage(MsgAnswer::Cancel);
     ops.window.script.answerMessage(MsgAnswer::OK);
     ops.filters.removeFilters();
@@ -138,12 +140,14 @@ TEST(RemoveFilters, AsksBeforeRemovingSeveral) {
                               MsgIcon::Question, MsgButtons::OKCancel, 2}));
     ops.filters.removeFilters();
     EXPECT_EQ(ops.filterField("uId"), QStringList{"102"});
-    EXPECT_EQ(ops.window.rowOrder, QStringList{"K102"});
+    EXPECT_EQ(ops.views.filterList().texts().size(), 1);
+    EXPECT_FALSE(ops.rowCells("K102").isEmpty());
     EXPECT_EQ(ops.window.merges.back(), (Merge{12, {"103", "", "", "", ""}}));
 
-    ops.window.selectedRows = {"K102"};
+    ops.selectFilterRows({"K102"});
     ops.filters.removeFilters();  // one filter goes without asking
     EXPECT_EQ(ops.window.script.messages().size(), 2);
+    EXPECT_FALSE(ops.window.commands.value("miFiltersRemove"));
     ops.filters.removeFilter("K555");
     EXPECT_EQ(ops.window.script.messages().back().title, "Error Removing Filter");
 }

@@ -31,56 +31,40 @@ std::unique_ptr<doc::Document> makeOpsDocument() {
     return document;
 }
 
-FakeWindow::FakeWindow(doc::Document& document) : document_(document) {
-    parents = {{"DefaultBrowser", ""},
-               {"desktop", "DefaultBrowser"},
-               {"chrome", "desktop"},
-               {"mobile", "DefaultBrowser"}};
-    texts = {{"DefaultBrowser", "Default Browser"},
-             {"desktop", "Desktop"},
-             {"chrome", "Chrome"},
-             {"mobile", "Mobile"}};
-}
-
-void FakeWindow::writeMergeRecord(int code, const std::array<QString, 5>& fields) {
-    if (journalFailure) throw *journalFailure;
-    merges.push_back({code, fields});
-}
-
-void FakeWindow::addTreeNode(const QString& parentKey, const QString& key, const QString& text,
-                             const QString& image, const QString& selectedImage) {
-    parents[key] = parentKey;
-    texts[key] = text;
-    images[key] = {image, selectedImage};
-    selected = key;
-}
-
-void FakeWindow::removeTreeNode(const QString& key) {
-    parents.remove(key);
-    texts.remove(key);
-}
-
-void FakeWindow::addFilterRow(const QString& key, const QStringList& cells) {
-    rowOrder << key;
-    rows[key] = cells;
-    selectedRows = {key};
-}
-
-void FakeWindow::removeFilterRow(const QString& key) {
-    rowOrder.removeAll(key);
-    rows.remove(key);
-}
-
 Ops::Ops()
     : document(makeOpsDocument()),
       window(*document),
-      browsers(window, window, deletedTypes),
-      filters(window, window, {filtersUnsorted, filterDialogStale}) {
+      views(window),
+      browsers(window, views, deletedTypes),
+      filters(window, views, {filtersUnsorted, filterDialogStale}) {
+    views.setDisplayOptions([this] { return views::DisplayOptions{true, showSystem}; });
+    QString lastEntry;
+    deletedTypes = views.buildViews(*document, lastEntry);
     filters.setIdSource([this] {
         const int id = ids.front();
         ids.pop_front();
         return id;
     });
+}
+
+void Ops::select(const QString& key) {
+    views.treeSelection().setCurrentIndex(views.tree().indexOf(key),
+                                          QItemSelectionModel::ClearAndSelect);
+    views.nodeClick(key);
+}
+
+void Ops::selectFilterRows(const QStringList& keys) {
+    views.filterSelection().clearSelection();
+    for (const QString& key : keys) {
+        views.filterSelection().select(
+            views.filterList().index(views.filterList().rowOfKey(key), 0),
+            QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
+QStringList Ops::rowCells(const QString& key) {
+    const int row = views.filterList().rowOfKey(key);
+    return row < 0 ? QStringList() : views.filterList().row(row).cells;
 }
 
 QStringList Ops::messageTitles() const {

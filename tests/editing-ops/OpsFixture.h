@@ -10,10 +10,10 @@
 
 #include "document/Document.h"
 #include "editing/BrowserOperations.h"
-#include "editing/BrowserOperationsView.h"
 #include "editing/EditHost.h"
 #include "editing/FilterOperations.h"
-#include "editing/FilterOperationsView.h"
+#include "editor/views/BrowserViews.h"
+#include "editor/views/ViewHost.h"
 #include "shell/AppError.h"
 #include "shell/ScriptedInteraction.h"
 
@@ -31,71 +31,47 @@ struct Merge {
     bool operator==(const Merge&) const = default;
 };
 
-// The main window and its views as the operations see them, recording what they are told.
-class FakeWindow : public editing::EditHost,
-                   public editing::BrowserOperationsView,
-                   public editing::FilterOperationsView {
+// The main window around the views and the operations, recording what it is told.
+class FakeWindow : public views::ViewHost, public editing::EditHost {
   public:
-    explicit FakeWindow(doc::Document& document);
+    explicit FakeWindow(doc::Document& document) : document_(document) {}
+
+    void setCommandEnabled(const QString& tool, bool enabled) override { commands[tool] = enabled; }
+    void setStatusText(const QString&, const QString&) override {}
+    void setPropertyListTitle(const QString&) override {}
+    void setQuickFindEntries(const QStringList&) override {}
+    void showQuickFindEntry(const QString&) override {}
 
     doc::Document& document() override { return document_; }
     Interaction& interaction() override { return script; }
     QString dateStamp() const override { return QStringLiteral("2026-12-06T10:00:00"); }
-    void writeMergeRecord(int code, const std::array<QString, 5>& fields) override;
+    void writeMergeRecord(int code, const std::array<QString, 5>& fields) override {
+        if (journalFailure) throw *journalFailure;
+        merges.push_back({code, fields});
+    }
     void markModified() override { ++modified; }
     void setFilterDialogStale() override {}
-    void setStatusText(const QString&, const QString&) override {}
-
-    // The tree: node keys with their parent keys ("" for the root) and texts.
-    QString selectedTypeName() const override { return selected; }
-    QString selectedNodeText() const override { return texts.value(selected); }
-    bool selectedNodeHasChildren() const override { return parents.values().contains(selected); }
-    QString parentNodeKey(const QString& key) const override { return parents.value(key); }
-    void addTreeNode(const QString& parentKey, const QString& key, const QString& text,
-                     const QString& image, const QString& selectedImage) override;
-    void removeTreeNode(const QString& key) override;
-    void selectTreeNode(const QString& key) override { selected = key; }
-    void refreshNode(const QString& key, bool full) override {
-        refreshes << key + (full ? QStringLiteral(" full") : QString());
-    }
-    void appendQuickFindEntry(const QString& description) override { quickFind << description; }
-    void rebuildQuickFind() override { quickFind << QStringLiteral("<rebuilt>"); }
-    void setTitleLabel(const QString& caption) override { title = caption; }
-    bool showSystemProperties() const override { return showSystem; }
-
-    // The filter list: rows in order.
-    QStringList selectedFilterRows() const override { return selectedRows; }
-    QStringList filterRowCells(const QString& key) const override { return rows.value(key); }
-    void addFilterRow(const QString& key, const QStringList& cells) override;
-    void setFilterRowCells(const QString& key, const QStringList& cells) override {
-        rows[key] = cells;
-    }
-    void removeFilterRow(const QString& key) override;
-    void updateFilterCommands() override {}
 
     ScriptedInteraction script;
+    QHash<QString, bool> commands;
     std::vector<Merge> merges;
     int modified = 0;
     std::optional<AppError> journalFailure;  // when set, merge records fail with it
-
-    QString selected = QStringLiteral("DefaultBrowser");
-    QHash<QString, QString> parents, texts;
-    QHash<QString, QStringList> images;  // image, selected image
-    QStringList refreshes, quickFind;
-    QString title;
-    bool showSystem = false;
-
-    QStringList rowOrder, selectedRows;
-    QHash<QString, QStringList> rows;
 
   private:
     doc::Document& document_;
 };
 
-// A document with the window and both kinds of operation; unique ids are drawn from `ids`.
+// The document shown in the views, with both kinds of operation working on them. Unique
+// ids of new filters are drawn from `ids`.
 struct Ops {
     Ops();
 
+    // Selects a node as a click on it does.
+    void select(const QString& key);
+    void selectFilterRows(const QStringList& keys);
+    const views::TreeNode* node(const QString& key) { return views.tree().node(key); }
+    QStringList rowCells(const QString& key);
     QStringList messageTitles() const;
     QStringList filterField(const QString& field) const;
     // A field of the dialog request made `index`-th.
@@ -103,6 +79,8 @@ struct Ops {
 
     std::unique_ptr<doc::Document> document;
     FakeWindow window;
+    views::BrowserViews views;
+    bool showSystem = false;
     QStringList deletedTypes;
     bool filtersUnsorted = false;
     bool filterDialogStale = true;
