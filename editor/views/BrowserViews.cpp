@@ -11,6 +11,7 @@
 #include "editing/FilterRowCells.h"
 #include "editing/FilterRowKey.h"
 #include "editing/PropertyOperations.h"
+#include "editing/ReportedErrors.h"
 #include "editor/views/BrowserTreeBuilder.h"
 #include "editor/views/NodeCaptions.h"
 #include "editor/views/ViewHost.h"
@@ -43,16 +44,26 @@ BrowserViews::BrowserViews(ViewHost& host, QObject* parent)
       treeSelection_(&tree_),
       propertySelection_(&properties_),
       filterSelection_(&filters_) {
-    tree_.setLabelEditHandler(
-        [this](const QString& key, const QString& text) { return treeLabelEdit(key, text); });
-    properties_.setLabelEditHandler(
-        [this](const QString& key, const QString& text) { return propertyLabelEdit(key, text); });
-    filters_.setLabelEditHandler(
-        [this](const QString& key, const QString& text) { return filterLabelEdit(key, text); });
+    tree_.setLabelEditHandler([this](const QString& key, const QString& text) {
+        return reported([&] { return treeLabelEdit(key, text); });
+    });
+    properties_.setLabelEditHandler([this](const QString& key, const QString& text) {
+        return reported([&] { return propertyLabelEdit(key, text); });
+    });
+    filters_.setLabelEditHandler([this](const QString& key, const QString& text) {
+        return reported([&] { return filterLabelEdit(key, text); });
+    });
     filterTree_.setLabelEditHandler([](const QString&, const QString&) { return false; });
 }
 
 BrowserViews::~BrowserViews() = default;
+
+bool BrowserViews::reported(const std::function<bool()>& labelEdit) {
+    if (!editHost_) return false;
+    bool kept = false;
+    editing::runReported(editHost_->interaction(), [&] { kept = labelEdit(); });
+    return kept;
+}
 
 // ---- building and clearing -------------------------------------------------------------
 
@@ -282,8 +293,9 @@ void BrowserViews::filterRightPress(int row, bool modifierHeld) {
 }
 
 void BrowserViews::propertyDoubleClick(int row) {
-    if (row < 0 || row >= properties_.size() || !operations_) return;
-    operations_->changeProperty(properties_.row(row).key);
+    if (row < 0 || row >= properties_.size() || !operations_ || !editHost_) return;
+    const QString name = properties_.row(row).key;
+    editing::runReported(editHost_->interaction(), [&] { operations_->changeProperty(name); });
 }
 
 void BrowserViews::filterDoubleClick(int row) {

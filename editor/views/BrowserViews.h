@@ -166,6 +166,8 @@ class BrowserViews : public QObject,
     void selectOnly(QItemSelectionModel& selection, const QModelIndex& index, bool modifierHeld);
     QList<int> selectedRows(const QItemSelectionModel& selection) const;
     void showPopupAfter(Button button, const QString& band);
+    // Runs a label edit from a view; an error it raises is reported and cancels the edit.
+    bool reported(const std::function<bool()>& labelEdit);
 
     ViewHost& host_;
     std::function<DisplayOptions()> options_;

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QLabel>
 
+#include "editing/ReportedErrors.h"
 #include "editor/CommandTable.h"
 #include "editor/frmMain.h"
 #include "editor/lifecycle/FileLifecycle.h"
@@ -48,8 +49,10 @@ void MainWindowViews::placePanes() {
     QObject::connect(&views_, &BrowserViews::popupRequested, &window_,
                      [this](const QString& band) { window_.showPopup(band, QCursor::pos()); });
     // A double click on a filter row changes that filter.
-    QObject::connect(&views_, &BrowserViews::changeFilterRequested, &window_,
-                     [this](const QString& rowKey) { filterOperations_.changeFilter(rowKey); });
+    QObject::connect(
+        &views_, &BrowserViews::changeFilterRequested, &window_, [this](const QString& rowKey) {
+            editing::runReported(interaction_, [&] { filterOperations_.changeFilter(rowKey); });
+        });
 }
 
 void MainWindowViews::connectHooks(lifecycle::MainWindowView& lifecycleView) {
@@ -69,8 +72,11 @@ void MainWindowViews::connectHooks(lifecycle::MainWindowView& lifecycleView) {
 
 void MainWindowViews::registerCommands() {
     editor::CommandDispatcher& dispatcher = window_.dispatcher();
-    const auto add = [&dispatcher](const char* tool, std::function<void()> operation) {
-        dispatcher.registerOperation(QString::fromLatin1(tool), std::move(operation));
+    // A failing document call is reported and ends the command, never the program.
+    const auto add = [this, &dispatcher](const char* tool, std::function<void()> operation) {
+        dispatcher.registerOperation(QString::fromLatin1(tool), [this, operation] {
+            editing::runReported(interaction_, operation);
+        });
     };
     add("miPropertiesAdd", [this] { operations_.addProperty(); });
     add("miPropertiesChange", [this] { changeSelectedProperty(); });

@@ -322,3 +322,15 @@ TEST(OperationsView, NodesAndFilterRowsAddedByTheOperations) {
     EXPECT_FALSE(shown.window.enabled("miFiltersChange"));
     EXPECT_FALSE(shown.window.enabled("miFiltersRemove"));
 }
+
+TEST(OperationsView, AFailingDocumentCallIsReportedNotThrown) {
+    ShownDocument shown;
+    const int row = shown.views.propertyList().rowOfKey("CSSVersion");
+    shown.document->DefaultBrowser().deleteProperty("CSSVersion");  // the row is now stale
+    EXPECT_NO_THROW(shown.views.propertyDoubleClick(row));
+    EXPECT_FALSE(
+        shown.views.propertyList().setData(shown.views.propertyList().index(row, 0), "Other"));
+    ASSERT_EQ(shown.window.script.messages().size(), 2);
+    EXPECT_TRUE(shown.window.script.messages()[0].text.startsWith("Error #438: "));
+    EXPECT_EQ(shown.window.script.messages()[0].icon, MsgIcon::Critical);
+}
