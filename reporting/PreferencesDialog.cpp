@@ -16,11 +16,13 @@ void PreferencesDialog::showModal() {
     dialog_->showModal();
 }
 
-void PreferencesDialog::runCommand(const std::function<void()>& refreshSelected) {
-    const OptionsHost& hooks = controller_.host();
-    PreferencesCommand command{&controller_.options(), [this] { showModal(); },
-                               [hooks] { return hooks.openDocument && hooks.openDocument(); },
-                               refreshSelected};
+void PreferencesDialog::runCommand() {
+    const auto fileOpen = [this] {
+        const OptionsHost& hooks = controller_.host();
+        return hooks.openDocument && hooks.openDocument() != nullptr;
+    };
+    PreferencesCommand command{&controller_.options(), [this] { showModal(); }, fileOpen,
+                               refreshSelected_};
     command();
 }
 

@@ -24,12 +24,17 @@ class PreferencesDialog {
 
     // Shows the dialog modally on the tab to open (the Setup Wizard sets it first).
     void showModal();
+    // How the main window shows its selected browser again, forced (the browser views).
+    void setRefreshSelected(std::function<void()> refresh) {
+        refreshSelected_ = std::move(refresh);
+    }
     // The main window's "&Preferences and options..." command: the dialog, then the selected
-    // browser shown again (forced) when a display option changed while a file is open.
-    void runCommand(const std::function<void()>& refreshSelected);
+    // browser shown again when a display option changed while a file is open.
+    void runCommand();
 
   private:
     OptionsController controller_;
+    std::function<void()> refreshSelected_;
     // Owned here, or by its parent window when that goes first.
     QPointer<frmOptions> dialog_;
 };
