@@ -61,6 +61,8 @@ void FilterForm::build() {
     valueStack_ = new QStackedWidget(group);
     valueStack_->addWidget(txValueToSet_);
     valueStack_->addWidget(cbValueToSet_);
+    // Height left over when the data field hides goes to the layout, not to this row.
+    valueStack_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     txPriority_ = new QLineEdit(group);
     txPriority_->setObjectName(ff::kPriority);
     cbBasedOn_ = new QComboBox(group);
