@@ -55,6 +55,9 @@ void AppHost::joinFileAndViews() {
     views_ = std::make_unique<views::MainWindowViews>(*main_, fileWindow_->lifecycle(),
                                                       fileWindow_->view(), interaction_,
                                                       QDateTime::currentDateTime());
+    hitTester_ =
+        std::make_unique<exporting::MainWindowHitTester>(interaction_, *main_, *fileWindow_);
+    hitTester_->setBrowserViews(&views_->views());
 }
 
 // The recent-files list is lost when the internal data cannot be saved at exit; the user

@@ -9,6 +9,7 @@
 #include "editor/frmMain.h"
 #include "editor/lifecycle/MainWindowLifecycle.h"
 #include "editor/views/MainWindowViews.h"
+#include "export/MainWindowHitTester.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
 #include "reporting/PreferencesDialog.h"
@@ -69,6 +70,7 @@ class AppHost : public StartupHost {
     // The file lifecycle and the views in the main window; released before the window.
     std::unique_ptr<lifecycle::MainWindowLifecycle> fileWindow_;
     std::unique_ptr<views::MainWindowViews> views_;
+    std::unique_ptr<exporting::MainWindowHitTester> hitTester_;  // the Hit tester command (F5)
     SetupWizardFlags wizardFlags_;
     std::unique_ptr<PreferencesDialog> preferences_;
 };

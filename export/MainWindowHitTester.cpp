@@ -16,6 +16,9 @@ MainWindowHitTester::MainWindowHitTester(Interaction& interaction, editor::frmMa
 
 MainWindowHitTester::~MainWindowHitTester() {
     unloadWindow();
+    mainWindow_.dispatcher().registerOperation(QStringLiteral("miViewHitTest"), [] {});
+    lifecycle_.view().hooks().unloadHitTester = {};
+    mainWindow_.hooks().releaseHitTester = {};
 }
 
 void MainWindowHitTester::connectWindow() {
