@@ -203,14 +203,5 @@ TEST_F(HitTesterTest, FailuresOfExportAndDetectionAreReportedAndStopTheTest) {
     EXPECT_EQ(host.detection, nullptr);
 }
 
-TEST_F(HitTesterTest, UnloadDeletesTheTemporaryBdd) {
-    tester.TestUserAgent(kFirefox);
-    ASSERT_TRUE(QFile::exists(dir.file("temp.bdd")));
-    tester.unload();
-    EXPECT_FALSE(QFile::exists(dir.file("temp.bdd")));
-    tester.unload();  // nothing left to delete: no error
-    EXPECT_TRUE(ui.messages().isEmpty());
-}
-
 }  // namespace
 }  // namespace sentrel::exporting
