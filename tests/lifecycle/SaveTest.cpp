@@ -132,6 +132,24 @@ TEST_F(SaveTest, AFailedSaveKeepsTheMarksAndTheRecords) {
     EXPECT_TRUE(state.document()->isLocked());
 }
 
+// A compaction that fails part-way leaves the file on disk as it was and the document bound.
+TEST_F(SaveTest, AFailedCompactionKeepsTheFile) {
+    const QString file = openNew(QStringLiteral("k.bdf"));
+    const QByteArray before = read(QStringLiteral("k.bdf"));
+    life.services().save = [file](doc::Document& d, const QString& p) {
+        if (p == file) throw AppError(AppError::kDiskFull, QStringLiteral("the disk is full"));
+        d.save(p);
+    };
+    life.CompactFile();
+    ASSERT_EQ(titles(), QStringList{QStringLiteral("Error Compacting File")});
+    EXPECT_EQ(read(QStringLiteral("k.bdf")), before);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tmp.k.bdf.dtx"))));
+    ASSERT_TRUE(state.hasDocument());
+    EXPECT_EQ(state.document()->filePath(), file);
+    EXPECT_TRUE(state.document()->isLocked());
+    EXPECT_EQ(state.deletedTypes, QStringList{QStringLiteral("oldie")});
+}
+
 TEST_F(SaveTest, CompactRefusesUnsavedChangesAndDropsDeletedTypes) {
     const QString file = openNew(QStringLiteral("k.bdf"));
     edit(QStringLiteral("x"));
