@@ -69,7 +69,10 @@ void HitTester::load() {
     host_.setTemporaryBddOutOfDate(true);
     if (host_.hasUnsavedChanges() || host_.currentFile().isEmpty()) return;
     const QString beside = BddExport::bddPathFor(host_.currentFile());
-    if (!QFileInfo(beside).isFile()) return;
+    const QFileInfo bdd(beside);
+    // A BDD older than its definition file (its export after the last save failed, or the
+    // file was changed elsewhere) does not hold these definitions.
+    if (!bdd.isFile() || bdd.lastModified() < QFileInfo(host_.currentFile()).lastModified()) return;
     try {
         temporaryBdd_.copyFrom(beside);
         host_.setTemporaryBddOutOfDate(false);

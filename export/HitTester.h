@@ -41,8 +41,9 @@ class HitTester {
               detect::DefinitionsCache& cache = detect::DefinitionsCache::shared());
 
     // The window's first opening: without unsaved changes, the BDD beside the open file is
-    // copied over temp.bdd. When there is none, or the copy fails (which is reported), or
-    // there are unsaved changes, temp.bdd is marked out of date and the first test builds it.
+    // copied over temp.bdd. When there is none, or it is older than the file, or the copy
+    // fails (which is reported), or there are unsaved changes, temp.bdd is marked out of date
+    // and the first test builds it.
     void load();
     // The window's final unloading: temp.bdd is deleted.
     void unload();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
@@ -163,6 +164,15 @@ TEST_F(HitTesterTest, LoadWithoutABddBesideOrWithUnsavedChangesBuildsAtTheFirstT
     tester.load();
     tester.TestUserAgent(kChrome);
     EXPECT_EQ(valueOf("Browser"), "Edited");
+
+    // Saved, but the BDD beside is older than the file: it is not trusted.
+    host.unsavedChanges = false;
+    QFile bdd(dir.file("defs.bdd"));
+    ASSERT_TRUE(bdd.open(QIODevice::ReadWrite));
+    bdd.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    dir.write("defs.bdf", "saved");
+    tester.load();
+    EXPECT_TRUE(host.outOfDate);
 }
 
 TEST_F(HitTesterTest, FailedCopyIsReportedAndLeavesTemporaryBddToBeRebuilt) {
