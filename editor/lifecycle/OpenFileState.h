@@ -26,7 +26,7 @@ class OpenFileState {
     QString mergeFilePath;
 
     bool unsavedChanges = false;    // an edit since the last save
-    bool bddOutOfDate = false;      // the Hit Tester must rebuild its BDD
+    bool bddOutOfDate = false;      // an edit since the BDD beside the file was written
     bool filtersUnsorted = false;   // the filters must be sorted before the next save
     bool filterDialogStale = true;  // the filter dialog must rebuild its property list
     // The Hit Tester's temp.bdd no longer holds these definitions: set by every edit, cleared
