@@ -109,7 +109,7 @@ void StructureUpgrade::fromStructure2(doc::Document& document) {
             doc::FilterElement& element = document.FiltersArray()[document.FiltersArray().Add()];
             const char* names[] = {"propToSet", "matchStr", "valToSet", "priority"};
             for (int i = 0; i < 4; ++i) element.set(QLatin1String(names[i]), row.value(i));
-            element.set(QStringLiteral("uId"), row.value(4).toString().trimmed().toLongLong());
+            element.set(QStringLiteral("uId"), row.value(4));  // the integer field converts it
             element.set(QStringLiteral("filterType"), 0);
             element.set(QStringLiteral("DataField"), QString());
         });
