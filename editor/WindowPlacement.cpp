@@ -37,6 +37,10 @@ int firstRunHorizontal(int innerHeight) {
     return qRound(innerHeight * 0.6);
 }
 
+int firstRunSplit(int innerWidth) {
+    return qRound(innerWidth * 0.3);
+}
+
 QRect restoredFromMaximised(const QRect& screen) {
     return centred(screen, 0.75, 0.8);
 }

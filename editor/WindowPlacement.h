@@ -27,6 +27,8 @@ inline constexpr int kMinimumWidth = 3000;
 QRect firstRunGeometry(const QRect& screen);
 // First run: the horizontal splitter at 60 % of the window's inner height.
 int firstRunHorizontal(int innerHeight);
+// First run: the tree panes take 30 % of the window's width, so descriptions are readable.
+int firstRunSplit(int innerWidth);
 // Restoring a window that started maximised: 75 % of the screen wide, 80 % high, centred.
 QRect restoredFromMaximised(const QRect& screen);
 // A window is never narrower than the minimum width.

@@ -366,6 +366,8 @@ void frmMain::applyPendingSplits() {
     pendingSplits_.reset();
     if (s.firstRun()) {
         setHorizontal(placement::firstRunHorizontal(layout_.height()));
+        SizeControls(placement::firstRunSplit(layout_.width()));
+        SizeControlsFilters(placement::firstRunSplit(layout_.width()));
         return;
     }
     if (s.horizontal) setHorizontal(*s.horizontal);

@@ -14,5 +14,11 @@ base="$(realpath -m "${SENTREL_HOME:-$HOME/.local/share/sentrel}")"
 
 mkdir -p "$base"
 cp -Rn "$root/data/." "$base/"
+# Each shipped definition file gets its BDD beside it, as an installation would have it, so
+# the detection library can read the definitions from the start.
+for bdf in "$base"/maindefs.bdf "$base"/intmpl.bdf; do
+    bdd="${bdf%.bdf}.bdd"
+    [ -e "$bdd" ] || "$build/app/bdf/sentrel-bdf" export "$bdf" "$bdd" >/dev/null
+done
 "$build/app/sentrel-editor" --register-basedir "$base"
 exec "$build/app/sentrel-editor" "$base/maindefs.bdf"

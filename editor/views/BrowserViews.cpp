@@ -85,6 +85,9 @@ QStringList BrowserViews::buildViews(doc::Document& document, QString& lastEntry
         selectNode(first->key);
         refreshNode(first->key, true);
         properties_.sortByColumn(0);
+        // The root opens expanded so the top-level folders and browsers show at once.
+        nodeExpanded(first->key, true);
+        emit expandRequested(tree_.indexOf(first->key), true);
     }
     filterTree_.addNode({}, QStringLiteral("Filters"), QStringLiteral("All filters"),
                         QStringLiteral("filter"), QStringLiteral("filter"));

@@ -143,8 +143,9 @@ TEST(RefreshNode, TitleStatusAndCommandStates) {
     EXPECT_FALSE(window.enabled("miViewParent"));
     EXPECT_FALSE(window.enabled("miBrowsersDelete"));
     EXPECT_FALSE(window.enabled("miBrowsersUserAgent"));
-    EXPECT_TRUE(window.enabled("miBrowsersExpand"));
-    EXPECT_FALSE(window.enabled("miBrowsersCollapse"));
+    // The root opens expanded: it can be collapsed, not expanded again.
+    EXPECT_FALSE(window.enabled("miBrowsersExpand"));
+    EXPECT_TRUE(window.enabled("miBrowsersCollapse"));
     EXPECT_TRUE(window.panels.value("ObjectUpdate").startsWith(" Folder updated: "));
     EXPECT_TRUE(window.panels.value("ObjectUpdate").endsWith(" "));
 
