@@ -24,7 +24,7 @@ using commands::Pane;
 
 constexpr int kStatusInterval = 20000;
 
-struct PaneSpec {
+struct PaneInfo {
     const char* name;
     const char* label;
     const char* caption;
@@ -32,7 +32,7 @@ struct PaneSpec {
 };
 
 // In the order of the Pane values after None.
-const PaneSpec kPanes[4] = {{"tvTreeView", "lblTitle0", "Defined browsers:", ""},
+const PaneInfo kPanes[4] = {{"tvTreeView", "lblTitle0", "Defined browsers:", ""},
                             {"lvListView", "lblTitle1", "Browser properties:", "Property|Value"},
                             {"tvFilterTree", "filterLabel", "Defined filters:", ""},
                             {"lvFilterList", "settingsLabel", "Filter settings:",
@@ -47,10 +47,10 @@ std::unique_ptr<QSettings> userSettings() {
                                        QStringLiteral("Sentrel"), QStringLiteral("Sentrel"));
 }
 
-QWidget* placeholderPane(const PaneSpec& spec, QWidget* parent) {
+QWidget* placeholderPane(const PaneInfo& pane, QWidget* parent) {
     auto* view = new QTreeWidget(parent);
-    view->setObjectName(QString::fromUtf8(spec.name));
-    const QString columns = QString::fromUtf8(spec.columns);
+    view->setObjectName(QString::fromUtf8(pane.name));
+    const QString columns = QString::fromUtf8(pane.columns);
     const bool tree = columns.isEmpty();
     view->setHeaderHidden(tree);
     view->setRootIsDecorated(tree);
