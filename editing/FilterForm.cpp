@@ -7,8 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -16,7 +14,6 @@
 #include "document/Vocabulary.h"
 #include "editing/FilterFormCheck.h"
 #include "editing/FilterFormFields.h"
-#include "shell/QtInteraction.h"
 
 namespace sentrel::editing {
 
@@ -36,7 +33,7 @@ bool isUserAgentKind(const QString& displayName) {
 
 }  // namespace
 
-FilterForm::FilterForm(QWidget* parent) : QDialog(parent) {
+FilterForm::FilterForm(QWidget* parent) : FieldDialog(ff::kHelpTopic, parent) {
     setObjectName(ff::kDialogName);
     build();
 }
@@ -83,20 +80,8 @@ void FilterForm::build() {
     form->addRow(QStringLiteral("Based on:"), cbBasedOn_);
     form->addRow(lblData_, txData_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("btnOK"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    QPushButton* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    connect(ok, &QPushButton::clicked, this, &FilterForm::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (showHelp_) showHelp_(ff::kHelpTopic);
-    });
+    QDialogButtonBox* buttons = buttonRow({QStringLiteral("btnOK"), QStringLiteral("btnCancel"),
+                                           QStringLiteral("btnHelp"), QStringLiteral("&OK")});
     connect(cbProperty_, &QComboBox::currentTextChanged, this, &FilterForm::onPropertyChosen);
     connect(cbBasedOn_, &QComboBox::currentTextChanged, this, &FilterForm::onKindChosen);
 
@@ -166,13 +151,8 @@ void FilterForm::showDataField() {
     txData_->setVisible(visible);
 }
 
-void FilterForm::onOk() {
-    const QVariantMap current = fields();
-    if (!accept_ || accept_(current)) {
-        accept();
-        return;
-    }
-    switch (FilterFormCheck::firstFailure(current)) {
+void FilterForm::focusFailure(const QVariantMap& fields) {
+    switch (FilterFormCheck::firstFailure(fields)) {
         case FilterFormCheck::Failure::Value:
             valueStack_->currentWidget()->setFocus();
             break;
@@ -184,26 +164,8 @@ void FilterForm::onOk() {
     }
 }
 
-DialogResult FilterForm::run(const DialogRequest& request) {
-    load(request.fields);
-    accept_ = request.accept;
-    // Cancel and the window's close box both reject: closing the window is a cancel.
-    const bool confirmed = exec() == QDialog::Accepted;
-    accept_ = nullptr;
-    return {confirmed, confirmed ? fields() : QVariantMap()};
-}
-
 void registerFilterForm(QtInteraction& interaction, std::function<void(int topic)> showHelp) {
-    auto instance = std::make_shared<QPointer<FilterForm>>();
-    interaction.registerDialog(
-        ff::kDialogName,
-        [instance, showHelp](const DialogRequest& request, QWidget* parent) -> DialogResult {
-            if (!*instance) {
-                *instance = new FilterForm(parent);
-                (*instance)->setHelp(showHelp);
-            }
-            return (*instance)->run(request);
-        });
+    registerFieldDialog<FilterForm>(interaction, ff::kDialogName, std::move(showHelp));
 }
 
 }  // namespace sentrel::editing

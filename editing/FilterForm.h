@@ -1,19 +1,14 @@
 #pragma once
 
-#include <QDialog>
 #include <QVariantMap>
 #include <functional>
 
-#include "shell/Interaction.h"
+#include "editing/FieldDialog.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QStackedWidget;
-
-namespace sentrel {
-class QtInteraction;
-}
 
 namespace sentrel::editing {
 
@@ -21,19 +16,15 @@ namespace sentrel::editing {
 // to set (a True/False drop-down for Boolean properties), the priority, what the condition
 // is matched against and, for kinds other than the user agent, the data field. One
 // instance is reused. OK runs the request's check; Cancel and the close box cancel.
-class FilterForm : public QDialog {
+class FilterForm : public FieldDialog {
     Q_OBJECT
   public:
     explicit FilterForm(QWidget* parent = nullptr);
 
-    void setHelp(std::function<void(int topic)> showHelp) { showHelp_ = std::move(showHelp); }
-    // Shows the dialog modally for a request and answers what the user confirmed.
-    DialogResult run(const DialogRequest& request);
-
     // The fields as they stand, the drop-down's text copied into the value first when it
     // shows.
-    QVariantMap fields() const;
-    void load(const QVariantMap& fields);
+    QVariantMap fields() const override;
+    void load(const QVariantMap& fields) override;
     bool isBoolean() const;
 
   private:
@@ -41,7 +32,7 @@ class FilterForm : public QDialog {
     void onPropertyChosen();
     void onKindChosen();
     void showDataField();
-    void onOk();
+    void focusFailure(const QVariantMap& fields) override;
 
     QComboBox* cbProperty_ = nullptr;
     QLabel* lblDataType_ = nullptr;
@@ -54,8 +45,6 @@ class FilterForm : public QDialog {
     QLabel* lblData_ = nullptr;
     QLineEdit* txData_ = nullptr;
     QVariantMap extra_;
-    std::function<bool(const QVariantMap&)> accept_;
-    std::function<void(int)> showHelp_;
 };
 
 // Registers the filter dialog with the interaction under its name; the one instance is

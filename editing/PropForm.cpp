@@ -7,15 +7,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "document/Vocabulary.h"
 #include "editing/PropFormCheck.h"
 #include "editing/PropFormFields.h"
-#include "shell/QtInteraction.h"
 
 namespace sentrel::editing {
 
@@ -42,7 +39,7 @@ void presetDropDown(QComboBox* box, const QString& fieldText) {
 
 }  // namespace
 
-PropForm::PropForm(QWidget* parent) : QDialog(parent) {
+PropForm::PropForm(QWidget* parent) : FieldDialog(kHelpTopic, parent) {
     setObjectName(pf::kDialogName);
     build();
 }
@@ -79,20 +76,8 @@ void PropForm::build() {
         new QCheckBox(QStringLiteral("&Apply new \"Value\" setting to child browsers"), this);
     chkApply_->setObjectName(pf::kApply);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    QPushButton* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    connect(ok, &QPushButton::clicked, this, &PropForm::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (showHelp_) showHelp_(kHelpTopic);
-    });
+    QDialogButtonBox* buttons = buttonRow(
+        {QStringLiteral("OKButton"), QStringLiteral("CancelButton"), QStringLiteral("HelpButton")});
     connect(comboDataType_, &QComboBox::currentTextChanged, this, &PropForm::onDataTypeChosen);
     connect(txInitialValue_, &QLineEdit::textEdited, this, &PropForm::onValueEdited);
 
@@ -190,35 +175,8 @@ void PropForm::focusFailure(const QVariantMap& fields) {
     }
 }
 
-void PropForm::onOk() {
-    const QVariantMap current = fields();
-    if (accept_ && !accept_(current)) {
-        focusFailure(current);
-        return;
-    }
-    accept();
-}
-
-DialogResult PropForm::run(const DialogRequest& request) {
-    load(request.fields);
-    accept_ = request.accept;
-    // Cancel and the window's close box both reject: the caller sees a cancel either way.
-    const bool confirmed = exec() == QDialog::Accepted;
-    accept_ = nullptr;
-    return {confirmed, confirmed ? fields() : QVariantMap()};
-}
-
 void registerPropForm(QtInteraction& interaction, std::function<void(int topic)> showHelp) {
-    auto instance = std::make_shared<QPointer<PropForm>>();
-    interaction.registerDialog(
-        pf::kDialogName,
-        [instance, showHelp](const DialogRequest& request, QWidget* parent) -> DialogResult {
-            if (!*instance) {
-                *instance = new PropForm(parent);
-                (*instance)->setHelp(showHelp);
-            }
-            return (*instance)->run(request);
-        });
+    registerFieldDialog<PropForm>(interaction, pf::kDialogName, std::move(showHelp));
 }
 
 }  // namespace sentrel::editing

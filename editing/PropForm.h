@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <QVariantMap>
 #include <functional>
 
-#include "shell/Interaction.h"
+#include "editing/FieldDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -12,28 +11,20 @@ class QLabel;
 class QLineEdit;
 class QStackedWidget;
 
-namespace sentrel {
-class QtInteraction;
-}
-
 namespace sentrel::editing {
 
 // The property dialog: name, data type, the value for the selected browser and the default
 // value for all others, with True/False drop-downs for Boolean properties, and the box that
 // applies a changed value to the child browsers. One instance is reused; it keeps its
 // contents between uses. OK runs the request's check; Cancel and the close box cancel.
-class PropForm : public QDialog {
+class PropForm : public FieldDialog {
     Q_OBJECT
   public:
     explicit PropForm(QWidget* parent = nullptr);
 
-    void setHelp(std::function<void(int topic)> showHelp) { showHelp_ = std::move(showHelp); }
-    // Shows the dialog modally for a request and answers what the user confirmed.
-    DialogResult run(const DialogRequest& request);
-
     // The fields as they stand, the drop-downs' texts copied into the value fields first.
-    QVariantMap fields() const;
-    void load(const QVariantMap& fields);
+    QVariantMap fields() const override;
+    void load(const QVariantMap& fields) override;
     bool isBoolean() const;
 
     static constexpr int kHelpTopic = 1150;
@@ -42,9 +33,8 @@ class PropForm : public QDialog {
     void build();
     void onDataTypeChosen();
     void onValueEdited(const QString& text);
-    void onOk();
     void focusFirstField();
-    void focusFailure(const QVariantMap& fields);
+    void focusFailure(const QVariantMap& fields) override;
 
     QLineEdit* txPropName_ = nullptr;
     QComboBox* comboDataType_ = nullptr;
@@ -58,8 +48,6 @@ class PropForm : public QDialog {
     QCheckBox* chkApply_ = nullptr;
     bool showingBoolean_ = false;
     QVariantMap extra_;  // request fields the dialog does not show (names already taken)
-    std::function<bool(const QVariantMap&)> accept_;
-    std::function<void(int)> showHelp_;
 };
 
 // Registers the property dialog with the interaction under its name; the one instance is

@@ -5,18 +5,15 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editing/BrowFormFields.h"
-#include "shell/QtInteraction.h"
 
 namespace sentrel::editing {
 
 namespace bf = browform;
 
-browForm::browForm(QWidget* parent) : QDialog(parent) {
+browForm::browForm(QWidget* parent) : FieldDialog(bf::kHelpTopic, parent) {
     setObjectName(bf::kDialogName);
     setWindowTitle(QStringLiteral("Add New Browser"));
     build();
@@ -35,20 +32,8 @@ void browForm::build() {
     form->addRow(QStringLiteral("&Identifying user agent string:"), txUserAgent_);
     form->addRow(QStringLiteral("&Parent:"), cbParent_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setDefault(true);
-    QPushButton* cancel =
-        buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    QPushButton* help = buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole);
-    help->setObjectName(QStringLiteral("btnHelp"));
-    connect(ok, &QPushButton::clicked, this, &browForm::onOk);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [this] {
-        if (showHelp_) showHelp_(bf::kHelpTopic);
-    });
+    QDialogButtonBox* buttons = buttonRow(
+        {QStringLiteral("OKButton"), QStringLiteral("btnCancel"), QStringLiteral("btnHelp")});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
@@ -75,35 +60,14 @@ QVariantMap browForm::fields() const {
     return result;
 }
 
-void browForm::onOk() {
-    if (accept_ && !accept_(fields())) {
-        txDescription_->selectAll();
-        txDescription_->setFocus();
-        return;
-    }
-    accept();
-}
-
-DialogResult browForm::run(const DialogRequest& request) {
-    load(request.fields);
-    accept_ = request.accept;
-    // Cancel and the window's close box both reject: closing the window is a cancel.
-    const bool confirmed = exec() == QDialog::Accepted;
-    accept_ = nullptr;
-    return {confirmed, confirmed ? fields() : QVariantMap()};
+// Every check OK runs here is on the description, so a refusal goes back to it.
+void browForm::focusFailure(const QVariantMap&) {
+    txDescription_->selectAll();
+    txDescription_->setFocus();
 }
 
 void registerBrowForm(QtInteraction& interaction, std::function<void(int topic)> showHelp) {
-    auto instance = std::make_shared<QPointer<browForm>>();
-    interaction.registerDialog(
-        bf::kDialogName,
-        [instance, showHelp](const DialogRequest& request, QWidget* parent) -> DialogResult {
-            if (!*instance) {
-                *instance = new browForm(parent);
-                (*instance)->setHelp(showHelp);
-            }
-            return (*instance)->run(request);
-        });
+    registerFieldDialog<browForm>(interaction, bf::kDialogName, std::move(showHelp));
 }
 
 }  // namespace sentrel::editing
