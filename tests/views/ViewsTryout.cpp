@@ -3,36 +3,11 @@
 // command line. Base directory: the file's folder.
 //   views_tryout path/to/file.bdf
 #include <QApplication>
-#include <QFileInfo>
 
-#include "document/Document.h"
-#include "editing/FilterForm.h"
-#include "editing/PropForm.h"
-#include "editing/browForm.h"
-#include "editor/frmMain.h"
-#include "editor/lifecycle/MainWindowLifecycle.h"
-#include "editor/views/MainWindowViews.h"
-#include "shell/QtInteraction.h"
-
-using namespace sentrel;
+#include "tests/support/TryoutWindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QtInteraction ui;
-    editor::frmMain window(ui);
-    ui.setParentWidget(&window);
-    editing::registerPropForm(ui);
-    editing::registerBrowForm(ui);
-    editing::registerFilterForm(ui);
-    auto internal = doc::Document::create();
-    lifecycle::MainWindowLifecycle wiring(ui, window, [&] { return &internal->lru().bdfName; });
-    const QString file =
-        argc > 1 ? QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() : QString();
-    wiring.setBaseDirectory(QFileInfo(file).absolutePath());
-    views::MainWindowViews views(window, wiring.lifecycle(), wiring.view(), ui,
-                                 QDateTime::currentDateTime());
-    window.resize(1200, 800);
-    window.show();
-    if (!file.isEmpty()) wiring.lifecycle().OpenFile(file);
-    return app.exec();
+    sentrel::test::TryoutWindow tryout(argc, argv);
+    return tryout.exec();
 }
