@@ -24,15 +24,6 @@ enum Cell { kPropertyCell, kConditionCell, kValueCell, kPriorityCell, kKindCell,
 
 constexpr int kMaxUId = 99999999;
 
-int findFilter(doc::FiltersArray& filters, const QString& rowKey) {
-    int uId = 0;
-    if (!uIdFromRowKey(rowKey, &uId)) return -1;
-    for (int i = 0; i < filters.Count(); ++i) {
-        if (filters[i].number(QStringLiteral("uId")) == uId) return i;
-    }
-    return -1;
-}
-
 QString text(const QVariantMap& form, const QString& field) {
     return form.value(field).toString();
 }
@@ -160,7 +151,7 @@ void FilterOperations::changeFilter(const QString& rowKey) {
     if (!runFilterForm(fields, &form)) return;
 
     doc::FiltersArray& filters = host_.document().FiltersArray();
-    const int index = findFilter(filters, rowKey);
+    const int index = filterIndexOfRowKey(filters, rowKey);
     if (index < 0) {
         host_.interaction().message(
             QStringLiteral("Error: Could not find matching key in filter object for update."),
@@ -194,7 +185,7 @@ void FilterOperations::removeFilters() {
 
 void FilterOperations::removeFilter(const QString& rowKey) {
     doc::FiltersArray& filters = host_.document().FiltersArray();
-    const int index = findFilter(filters, rowKey);
+    const int index = filterIndexOfRowKey(filters, rowKey);
     if (index < 0) {
         host_.interaction().message(
             QStringLiteral("Error: Could not find matching key in filter object."),

@@ -12,15 +12,6 @@ namespace {
 
 constexpr int kFilterChanged = 11;
 
-int findFilter(doc::FiltersArray& filters, const QString& rowKey) {
-    int uId = 0;
-    if (!uIdFromRowKey(rowKey, &uId)) return -1;
-    for (int i = 0; i < filters.Count(); ++i) {
-        if (filters[i].number(QStringLiteral("uId")) == uId) return i;
-    }
-    return -1;
-}
-
 }  // namespace
 
 bool FilterPropertyEdit::apply(const QString& rowKey, const QString& newProperty) {
@@ -33,7 +24,7 @@ bool FilterPropertyEdit::apply(const QString& rowKey, const QString& newProperty
         return false;
     }
     doc::FiltersArray& filters = document.FiltersArray();
-    const int index = findFilter(filters, rowKey);
+    const int index = filterIndexOfRowKey(filters, rowKey);
     if (index < 0) {
         interaction.message(QStringLiteral("Error: Could not find filter to update property name."),
                             QStringLiteral("Error Changing Filter Property"), MsgIcon::Critical);

@@ -39,9 +39,7 @@ void BrowserTreeView::mousePressEvent(QMouseEvent* event) {
         QTreeView::mousePressEvent(event);
         return;
     }
-    const QModelIndex found =
-        hitTestRightward([this](const QPoint& point) { return indexAt(point); },
-                         event->position().toPoint(), viewport()->width());
+    const QModelIndex found = itemRightwardAt(*this, event->position().toPoint());
     if (found.isValid()) views_.treeRightPress(views_.tree().keyAt(found));
 }
 

@@ -1,5 +1,7 @@
 #include "editor/views/RightwardHitTest.h"
 
+#include <QAbstractItemView>
+
 namespace sentrel::views {
 
 QModelIndex hitTestRightward(const std::function<QModelIndex(const QPoint&)>& hitTest, QPoint point,
@@ -10,6 +12,11 @@ QModelIndex hitTestRightward(const std::function<QModelIndex(const QPoint&)>& hi
         found = hitTest(point);
     }
     return found;
+}
+
+QModelIndex itemRightwardAt(const QAbstractItemView& view, QPoint point) {
+    return hitTestRightward([&view](const QPoint& at) { return view.indexAt(at); }, point,
+                            view.viewport()->width());
 }
 
 }  // namespace sentrel::views

@@ -83,9 +83,7 @@ void RowListView::mousePressEvent(QMouseEvent* event) {
         QTreeView::mousePressEvent(event);
         return;
     }
-    const QModelIndex found =
-        hitTestRightward([this](const QPoint& point) { return indexAt(point); },
-                         event->position().toPoint(), viewport()->width());
+    const QModelIndex found = itemRightwardAt(*this, event->position().toPoint());
     if (!found.isValid()) return;
     const bool modifierHeld =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
