@@ -5,23 +5,16 @@
 #include "document/Document.h"
 #include "document/DocumentReader.h"
 #include "shell/AppError.h"
+#include "support/FilterCollection.h"
 #include "support/TempDir.h"
+#include "support/ThrownError.h"
 
 using namespace sentrel;
 using namespace sentrel::doc;
+using sentrel::test::failureOf;
 using sentrel::test::TempDir;
 
 namespace {
-
-// The error a call throws, or 0.
-AppError failureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AppError& e) {
-        return e;
-    }
-    return AppError(0, QString());
-}
 
 // Filters as structure 0 to 2 documents have them: five fields.
 void addOldFilters(Document& document, int count) {
@@ -80,14 +73,7 @@ void upgradeToStructure3(Document& document) {
     document.deleteProperty("FiltersArray");
     document.deleteType("FiltersArray");
     document.deleteType("Filters");
-    TypeObject& filters = document.AddType("Filters", "CLSID_ParamObjType");
-    const char* const fields[][2] = {{"PropToSet", "string"}, {"MatchStr", "string"},
-                                     {"ValToSet", "string"},  {"Priority", "integer"},
-                                     {"uid", "integer"},      {"filterType", "integer"},
-                                     {"dataField", "string"}};
-    for (const auto& field : fields) filters.AddProperty(field[0], field[1]);
-    document.addArrayType("FiltersArray", "Filters");
-    document.AddProperty("FiltersArray", "FiltersArray");
+    test::addFilterCollection(document);
     for (const QVariantList& row : rows) {
         FilterElement& filter = document.FiltersArray()[document.FiltersArray().Add()];
         filter.set("propToSet", row[0]);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -8,22 +7,17 @@
 
 #include "document/Document.h"
 #include "shell/AppError.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/ThrownError.h"
 
 using namespace sentrel;
 using namespace sentrel::doc;
+using sentrel::test::errorOf;
+using sentrel::test::FileSizeLimit;
 using sentrel::test::TempDir;
 
 namespace {
-
-int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Runs the probe program on `path` to completion and answers what it printed.
 QString probe(const QString& path, const QStringList& prefix = {}, const QStringList& more = {}) {
@@ -41,22 +35,6 @@ QString savedDocument(const TempDir& dir, const QString& name, const QString& de
     document->save(dir.file(name));
     return dir.file(name);
 }
-
-// Limits the size of files this process writes, so that writes fail as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-  private:
-    rlimit saved_{};
-};
 
 }  // namespace
 

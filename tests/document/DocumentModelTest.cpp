@@ -2,20 +2,13 @@
 
 #include "document/Document.h"
 #include "shell/AppError.h"
+#include "support/ThrownError.h"
 
 using namespace sentrel;
 using namespace sentrel::doc;
+using sentrel::test::errorOf;
 
 namespace {
-
-int errorOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // A root with two parameters and a two-level tree: DefaultBrowser > ie > ie6.
 std::unique_ptr<Document> smallTree() {

@@ -1,6 +1,7 @@
 #include "EditingFixture.h"
 
 #include "document/Vocabulary.h"
+#include "support/FilterCollection.h"
 
 namespace sentrel::test {
 
@@ -24,17 +25,6 @@ void addFilter(doc::Document& document, const QString& property, int uId, int ki
     filter.set("uId", uId);
     filter.set("filterType", kind);
     filter.set("DataField", kind == 0 ? QString() : "field" + QString::number(uId));
-}
-
-void addFilterCollection(doc::Document& document) {
-    doc::TypeObject& filters = document.AddType("Filters", "CLSID_ParamObjType");
-    const char* const fields[][2] = {{"PropToSet", "string"}, {"MatchStr", "string"},
-                                     {"ValToSet", "string"},  {"Priority", "integer"},
-                                     {"uid", "integer"},      {"filterType", "integer"},
-                                     {"dataField", "string"}};
-    for (const auto& field : fields) filters.AddProperty(field[0], field[1]);
-    document.addArrayType("FiltersArray", "Filters");
-    document.AddProperty("FiltersArray", "FiltersArray");
 }
 
 }  // namespace

@@ -1,19 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 #include <QDir>
 #include <QFile>
-#include <csignal>
 
 #include "ExportFixture.h"
 #include "detect/BddReader.h"
 #include "export/BddExport.h"
 #include "shell/ScriptedInteraction.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace sentrel::exporting {
 namespace {
+
+using sentrel::test::FileSizeLimit;
 
 // Records what the export shows, in order.
 class RecordingStatus : public ExportStatus {
@@ -22,22 +22,6 @@ class RecordingStatus : public ExportStatus {
     void setStatusText(const QString& text) override { log << "status:" + text; }
     void letEventsRun() override { log << "events"; }
     QStringList log;
-};
-
-// Lowers the file size limit so that writing more than `bytes` fails as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-  private:
-    rlimit saved_{};
 };
 
 class BddExportTest : public ::testing::Test {
