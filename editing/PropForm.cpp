@@ -76,8 +76,9 @@ void PropForm::build() {
         new QCheckBox(QStringLiteral("&Apply new \"Value\" setting to child browsers"), this);
     chkApply_->setObjectName(pf::kApply);
 
-    QDialogButtonBox* buttons = buttonRow(
-        {QStringLiteral("OKButton"), QStringLiteral("CancelButton"), QStringLiteral("HelpButton")});
+    QDialogButtonBox* buttons =
+        buttonRow({QStringLiteral("OKButton"), QStringLiteral("CancelButton"),
+                   QStringLiteral("HelpButton"), QString()});
     connect(comboDataType_, &QComboBox::currentTextChanged, this, &PropForm::onDataTypeChosen);
     connect(txInitialValue_, &QLineEdit::textEdited, this, &PropForm::onValueEdited);
 

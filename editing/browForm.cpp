@@ -32,8 +32,8 @@ void browForm::build() {
     form->addRow(QStringLiteral("&Identifying user agent string:"), txUserAgent_);
     form->addRow(QStringLiteral("&Parent:"), cbParent_);
 
-    QDialogButtonBox* buttons = buttonRow(
-        {QStringLiteral("OKButton"), QStringLiteral("btnCancel"), QStringLiteral("btnHelp")});
+    QDialogButtonBox* buttons = buttonRow({QStringLiteral("OKButton"), QStringLiteral("btnCancel"),
+                                           QStringLiteral("btnHelp"), QString()});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
