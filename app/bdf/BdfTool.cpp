@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "app/bdf/ExportCommands.h"
-#include "app/bdf/InspectCommands.h"
+#include "app/bdf/ReadCommands.h"
 #include "shell/AppError.h"
 
 namespace sentrel::bdf {
@@ -23,7 +23,7 @@ bool isHelpRequest(const QString& word) {
 }  // namespace
 
 BdfTool::BdfTool() {
-    addInspectCommands(*this);
+    addReadCommands(*this);
     addExportCommands(*this);
 }
 

@@ -6,7 +6,7 @@
 #include <QSet>
 #include <map>
 
-#include "app/bdf/InspectCommands.h"
+#include "app/bdf/ReadCommands.h"
 #include "detect/Pattern.h"
 #include "document/Document.h"
 #include "document/Vocabulary.h"

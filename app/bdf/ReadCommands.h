@@ -26,6 +26,6 @@ DocumentSummary summarize(doc::Document& document);
 
 // The read-only commands: info, types, get, check. They load the file without its lock,
 // so they work while the editor holds it.
-void addInspectCommands(BdfTool& tool);
+void addReadCommands(BdfTool& tool);
 
 }  // namespace sentrel::bdf

@@ -1,4 +1,4 @@
-#include "app/bdf/InspectCommands.h"
+#include "app/bdf/ReadCommands.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -116,7 +116,7 @@ DocumentSummary summarize(Document& document) {
     return summary;
 }
 
-void addInspectCommands(BdfTool& tool) {
+void addReadCommands(BdfTool& tool) {
     const QStringList file = {QStringLiteral("FILE")};
     tool.add({QStringLiteral("info"), file,
               QStringLiteral("structure, version, last update and counts of a definition file"),
