@@ -2,8 +2,21 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_set>
+#include <utility>
 
 namespace sentrel::detect {
+
+namespace {
+
+std::string asciiLower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    }
+    return text;
+}
+
+}  // namespace
 
 EntryIndex::Piece EntryIndex::pieceAt(std::string_view text, size_t pos) {
     Piece piece = 0;
@@ -25,52 +38,141 @@ std::vector<EntryIndex::Piece> EntryIndex::piecesOf(const Pattern& pattern) {
     return pieces;
 }
 
+// Adds the letter pairs and the pieces of `text`. A pair is stored as a piece beginning with
+// the bytes 0 and 0xFF, which no UTF-8 text holds (a chance clash could only let a pattern
+// through to be run, never keep one out).
+void EntryIndex::addText(std::string_view text, Signature& signature) {
+    for (size_t pos = 0; pos + 2 <= text.size(); ++pos) {
+        signature.add(0xFF0000u | static_cast<unsigned char>(text[pos]) << 8 |
+                      static_cast<unsigned char>(text[pos + 1]));
+        if (pos + kPieceLength <= text.size()) signature.add(pieceAt(text, pos));
+    }
+}
+
+EntryIndex::Signature EntryIndex::signatureOf(const Pattern& pattern) {
+    Signature signature;
+    for (const std::string& run : pattern.requiredRuns()) addText(run, signature);
+    return signature;
+}
+
 EntryIndex::EntryIndex(const std::vector<Pattern>& patterns) {
     byRank_.resize(patterns.size());
     std::iota(byRank_.begin(), byRank_.end(), 0u);
     std::stable_sort(byRank_.begin(), byRank_.end(), [&](uint32_t a, uint32_t b) {
         return patterns[a].literalCount() > patterns[b].literalCount();
     });
-
-    std::vector<std::vector<Piece>> pieces(patterns.size());
-    std::unordered_map<Piece, uint32_t> sharedBy;
-    for (size_t i = 0; i < patterns.size(); ++i) {
-        pieces[i] = piecesOf(patterns[i]);
-        for (Piece piece : pieces[i]) ++sharedBy[piece];
-    }
+    std::vector<std::vector<Piece>> pieces(byRank_.size());  // by rank
+    std::vector<Signature> signatures(byRank_.size());
+    std::vector<char> live(byRank_.size());  // not empty, not a repeat
+    std::unordered_set<std::string> seen;
     for (uint32_t rank = 0; rank < byRank_.size(); ++rank) {
-        const uint32_t position = byRank_[rank];
-        if (patterns[position].empty()) continue;  // never matches
-        const auto& own = pieces[position];
+        const Pattern& pattern = patterns[byRank_[rank]];
+        if (pattern.empty()) continue;  // never matches, never filed
+        // A repeated pattern can never win: the earlier one, ranked first, matches the same
+        // texts. Case does not count in matching, so it does not here.
+        if (!seen.insert(asciiLower(pattern.text())).second) continue;
+        live[rank] = 1;
+        pieces[rank] = piecesOf(pattern);
+        signatures[rank] = signatureOf(pattern);
+    }
+    fileByRarestPiece(pieces, signatures, live);
+}
+
+// Files every pattern with pieces under the one fewest patterns share, in buckets laid out
+// one after the other.
+void EntryIndex::fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
+                                   const std::vector<Signature>& signatures,
+                                   const std::vector<char>& live) {
+    PieceTable sharedBy;
+    for (const auto& own : pieces) {
+        for (Piece piece : own) {
+            uint32_t& count = sharedBy.at(piece);
+            count = count == PieceTable::kAbsent ? 1 : count + 1;
+        }
+    }
+    std::vector<std::pair<Piece, uint32_t>> filing;  // rarest piece, rank
+    std::vector<uint32_t> unfiled;
+    for (uint32_t rank = 0; rank < pieces.size(); ++rank) {
+        const auto& own = pieces[rank];
         if (own.empty()) {
-            unfiled_.push_back(rank);
+            if (live[rank]) unfiled.push_back(rank);
             continue;
         }
-        const Piece rarest = *std::min_element(
-            own.begin(), own.end(), [&](Piece a, Piece b) { return sharedBy[a] < sharedBy[b]; });
-        filed_[rarest].push_back(rank);
-    }
-}
-
-void EntryIndex::gatherCandidates(std::string_view lowerBytes, std::vector<uint32_t>& ranks) const {
-    ranks.assign(unfiled_.begin(), unfiled_.end());
-    if (filed_.empty()) return;
-    for (size_t pos = 0; pos + kPieceLength <= lowerBytes.size(); ++pos) {
-        const auto found = filed_.find(pieceAt(lowerBytes, pos));
-        if (found != filed_.end()) {
-            ranks.insert(ranks.end(), found->second.begin(), found->second.end());
+        Piece rarest = own.front();
+        uint32_t fewest = sharedBy.find(rarest);
+        for (Piece piece : own) {
+            const uint32_t count = sharedBy.find(piece);
+            if (count < fewest) {
+                rarest = piece;
+                fewest = count;
+            }
         }
+        filing.emplace_back(rarest, rank);
     }
-    std::sort(ranks.begin(), ranks.end());
-    ranks.erase(std::unique(ranks.begin(), ranks.end()), ranks.end());
+    std::sort(filing.begin(), filing.end());
+    filed_.reserve(filing.size());
+    filedSignatures_.reserve(filing.size());
+    for (size_t i = 0; i < filing.size(); ++i) {
+        if (i == 0 || filing[i].first != filing[i - 1].first) {
+            bucketOf_.at(filing[i].first) = static_cast<uint32_t>(bucketStart_.size());
+            bucketStart_.push_back(static_cast<uint32_t>(i));
+        }
+        filed_.push_back(filing[i].second);
+        filedSignatures_.push_back(signatures[filing[i].second]);
+    }
+    unfiledBucket_ = static_cast<uint32_t>(bucketStart_.size());
+    unfiledCount_ = unfiled.size();
+    bucketStart_.push_back(static_cast<uint32_t>(filed_.size()));
+    for (uint32_t rank : unfiled) {
+        filed_.push_back(rank);
+        filedSignatures_.push_back(signatures[rank]);
+    }
+    bucketStart_.push_back(static_cast<uint32_t>(filed_.size()));
 }
 
+// Opens a cursor on every bucket the text can reach: those of its pieces and the bucket of
+// the patterns without pieces.
+void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch) const {
+    scratch.buckets.assign(1, unfiledBucket_);
+    for (size_t pos = 0; pos + kPieceLength <= lowerBytes.size(); ++pos) {
+        const uint32_t bucket = bucketOf_.find(pieceAt(lowerBytes, pos));
+        if (bucket != PieceTable::kAbsent) scratch.buckets.push_back(bucket);
+    }
+    std::sort(scratch.buckets.begin(), scratch.buckets.end());
+    scratch.buckets.erase(std::unique(scratch.buckets.begin(), scratch.buckets.end()),
+                          scratch.buckets.end());
+    scratch.cursors.clear();
+    for (uint32_t bucket : scratch.buckets) {
+        const uint32_t begin = bucketStart_[bucket];
+        const uint32_t end = bucketStart_[bucket + 1];
+        if (begin < end) scratch.cursors.push_back({filed_[begin], begin, end});
+    }
+}
+
+// Walks the reachable buckets together in rank order (each bucket is sorted by rank) and
+// tests each pattern whose signature the text covers; the first that matches wins, so the
+// patterns ranked below the winner are never looked at.
 int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::string_view lowerBytes,
                          std::u32string_view folded, Scratch& scratch) const {
-    gatherCandidates(lowerBytes, scratch.candidates);
-    for (uint32_t rank : scratch.candidates) {
-        const uint32_t position = byRank_[rank];
-        if (patterns[position].matchesFolded(folded)) return static_cast<int>(position);
+    openBuckets(lowerBytes, scratch);
+    Signature text;
+    addText(lowerBytes, text);
+    const auto later = [](const Cursor& a, const Cursor& b) { return a.rank > b.rank; };
+    auto& heap = scratch.cursors;
+    std::make_heap(heap.begin(), heap.end(), later);
+    while (!heap.empty()) {
+        std::pop_heap(heap.begin(), heap.end(), later);
+        Cursor& next = heap.back();
+        if (filedSignatures_[next.at].within(text) &&
+            patterns[byRank_[next.rank]].matchesFolded(folded)) {
+            return static_cast<int>(byRank_[next.rank]);
+        }
+        if (++next.at == next.end) {
+            heap.pop_back();
+        } else {
+            next.rank = filed_[next.at];
+            std::push_heap(heap.begin(), heap.end(), later);
+        }
     }
     return -1;
 }

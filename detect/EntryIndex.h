@@ -1,12 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "detect/Pattern.h"
+#include "detect/PieceTable.h"
 
 namespace sentrel::detect {
 
@@ -14,18 +15,31 @@ namespace sentrel::detect {
 // literal characters that matches, ties going to the earlier pattern.
 //
 // Patterns are ranked once by (literal count descending, position ascending), so the first
-// matching pattern in rank order is the winner. Each pattern is filed under one four-letter
-// piece of a literal run it requires (the piece fewest patterns share); a text can only match
-// patterns filed under pieces it contains, plus those too short on literals to be filed. A
-// lookup gathers those candidates, orders them by rank and tests them until one matches.
+// matching pattern in rank order is the winner; a pattern that repeats an earlier one can
+// never win and is left out. Each pattern is filed under one four-letter piece of a literal
+// run it requires (the piece fewest patterns share), in a bucket sorted by rank; a text can
+// only match patterns filed under pieces it contains, plus those too short on literals to be
+// filed. Every pattern also keeps a signature: the pieces and letter pairs of its literal
+// runs hashed into 512 bits. A pattern whose signature holds a bit the text's lacks needs
+// something the text does not have, and is passed over without running it.
+//
+// A lookup walks the buckets its text reaches together, in rank order, and stops at the
+// first pattern that matches: patterns ranked below the winner are never looked at.
 class EntryIndex {
   public:
     EntryIndex() = default;
     explicit EntryIndex(const std::vector<Pattern>& patterns);
 
+    // A position in one bucket during a lookup.
+    struct Cursor {
+        uint32_t rank;  // of the pattern at `at`
+        uint32_t at;    // index in the filed patterns
+        uint32_t end;   // of the bucket
+    };
     // Per-thread working memory, reused between lookups.
     struct Scratch {
-        std::vector<uint32_t> candidates;
+        std::vector<uint32_t> buckets;
+        std::vector<Cursor> cursors;
     };
 
     // The position of the winning pattern for `text`, or -1. `folded` is the text decoded by
@@ -33,19 +47,46 @@ class EntryIndex {
     int findBest(const std::vector<Pattern>& patterns, std::string_view lowerBytes,
                  std::u32string_view folded, Scratch& scratch) const;
 
-    size_t unfiledCount() const { return unfiled_.size(); }
+    size_t unfiledCount() const { return unfiledCount_; }
 
   private:
     static constexpr size_t kPieceLength = 4;
-    using Piece = uint32_t;
+    using Piece = PieceTable::Piece;
+
+    // Pieces and letter pairs hashed into 512 bits, one cache line.
+    struct alignas(64) Signature {
+        std::array<uint64_t, 8> bits{};
+        void add(Piece piece) {
+            const uint32_t bit = (piece * 0x85EBCA6Bu) >> 23;
+            bits[bit >> 6] |= uint64_t{1} << (bit & 63);
+        }
+        // True when every bit of this signature is in `text`'s.
+        bool within(const Signature& text) const {
+            for (size_t i = 0; i < bits.size(); i += 4) {
+                const uint64_t missing =
+                    (bits[i] & ~text.bits[i]) | (bits[i + 1] & ~text.bits[i + 1]) |
+                    (bits[i + 2] & ~text.bits[i + 2]) | (bits[i + 3] & ~text.bits[i + 3]);
+                if (missing != 0) return false;
+            }
+            return true;
+        }
+    };
 
     static Piece pieceAt(std::string_view text, size_t pos);
     static std::vector<Piece> piecesOf(const Pattern& pattern);
-    void gatherCandidates(std::string_view lowerBytes, std::vector<uint32_t>& ranks) const;
+    static Signature signatureOf(const Pattern& pattern);
+    static void addText(std::string_view text, Signature& signature);
+    void fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
+                           const std::vector<Signature>& signatures, const std::vector<char>& live);
+    void openBuckets(std::string_view lowerBytes, Scratch& scratch) const;
 
-    std::vector<uint32_t> byRank_;                            // rank -> position
-    std::unordered_map<Piece, std::vector<uint32_t>> filed_;  // piece -> ranks
-    std::vector<uint32_t> unfiled_;                           // ranks, ascending
+    std::vector<uint32_t> byRank_;            // rank -> position
+    PieceTable bucketOf_;                     // piece -> bucket
+    std::vector<uint32_t> bucketStart_;       // bucket -> first index in filed_, and an end
+    std::vector<uint32_t> filed_;             // ranks, ascending within each bucket
+    std::vector<Signature> filedSignatures_;  // beside filed_, read in the same order
+    uint32_t unfiledBucket_ = 0;              // the bucket of the patterns without pieces
+    size_t unfiledCount_ = 0;
 };
 
 }  // namespace sentrel::detect

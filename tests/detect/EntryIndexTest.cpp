@@ -55,3 +55,21 @@ TEST(EntryIndex, FindsTheSameWinnerAsTestingEveryPattern) {
     }
     EXPECT_GT(matched, 100);  // the comparison exercised real matches
 }
+
+TEST(EntryIndex, RepeatedPatternLeavesTheWinToTheFirst) {
+    // The index leaves repeats (in any case) out; the first of them must still win.
+    const std::vector<Pattern> patterns = {Pattern("*chrome*"), Pattern("Mozilla/*Chrome/*"),
+                                           Pattern("MOZILLA/*chrome/*"), Pattern("")};
+    const EntryIndex index(patterns);
+    EntryIndex::Scratch scratch;
+    for (const std::string text : {"Mozilla/5.0 Chrome/120", "Opera Chrome", ""}) {
+        std::string lower;
+        Definitions::lowerBytes(text, lower);
+        EXPECT_EQ(index.findBest(patterns, lower, decodeFolded(text), scratch),
+                  bruteForceBest(patterns, text))
+            << text;
+    }
+    EXPECT_EQ(index.findBest(patterns, "mozilla/5.0 chrome/120",
+                             decodeFolded("Mozilla/5.0 Chrome/120"), scratch),
+              1);
+}
