@@ -1,5 +1,7 @@
 #include "detect/BrowserObj.h"
 
+#include <filesystem>
+
 #include "detect/DetectError.h"
 #include "detect/ExtendedProperties.h"
 #include "detect/TextCompare.h"
@@ -13,9 +15,11 @@ BrowserObj::BrowserObj(DefinitionsCache& cache) : cache_(&cache) {}
 
 void BrowserObj::DataFile(const std::string& path) {
     dataFile_ = path;
+    // A relative path is resolved on every call, as the working folder may change.
+    cacheKey_ = std::filesystem::path(path).is_absolute() ? DefinitionsCache::keyFor(path) : "";
     definitions_.reset();
     entry_ = nullptr;
-    values_.clear();
+    filtered_ = false;
     definitions_ = cache_->get(path);
 }
 
@@ -24,28 +28,33 @@ void BrowserObj::refreshDefinitions() {
         throw DetectError(DetectError::kNoDataFile,
                           "No data file is set: set DataFile before calling Initialize.");
     }
-    auto current = cache_->get(dataFile_);
-    definitions_ = std::move(current);
+    if (cacheKey_.empty()) {
+        definitions_ = cache_->get(dataFile_);
+    } else {
+        cache_->refreshKeyed(cacheKey_, definitions_);
+    }
 }
 
 void BrowserObj::Initialize(std::string_view userAgent) {
-    Request request;
-    request.userAgent = userAgent;
-    Initialize(request);
+    detect(userAgent, nullptr);
 }
 
 void BrowserObj::Initialize(const Request& request) {
-    entry_ = nullptr;
-    values_.clear();
-    refreshDefinitions();
-    Definitions::lowerBytes(request.userAgent, lowerAgent_);
-    decodeUtf8(request.userAgent, foldedAgent_, true);
-    entry_ = &definitions_->detectPrepared(lowerAgent_, foldedAgent_, scratch_);
-    values_ = entry_->values;
-    applyFilters(request);
+    detect(request.userAgent, &request);
 }
 
-const std::string* BrowserObj::testedValue(const FilterRule& filter, const Request& request) const {
+void BrowserObj::detect(std::string_view userAgent, const Request* request) {
+    entry_ = nullptr;
+    filtered_ = false;
+    refreshDefinitions();
+    Definitions::lowerBytes(userAgent, lowerAgent_);
+    decodeUtf8(userAgent, foldedAgent_, true);
+    entry_ = &definitions_->detectPrepared(lowerAgent_, foldedAgent_, scratch_);
+    applyFilters(userAgent, request);
+}
+
+// The field a Cookie, ENV or Cert filter tests, or nullptr when the request lacks it.
+const std::string* BrowserObj::testedField(const FilterRule& filter, const Request& request) {
     switch (filter.kind) {
         case FilterKind::UserAgent:
             return &request.userAgent;
@@ -61,18 +70,26 @@ const std::string* BrowserObj::testedValue(const FilterRule& filter, const Reque
     return nullptr;
 }
 
-void BrowserObj::applyFilters(const Request& request) {
+void BrowserObj::applyFilters(std::string_view userAgent, const Request* request) {
     const auto& filters = definitions_->filters();
     for (size_t i = 0; i < filters.size(); ++i) {
         const int target = definitions_->filterTarget(i);
-        const std::string* tested = testedValue(filters[i], request);
-        if (target < 0 || !tested) continue;
+        if (target < 0) continue;
         const Pattern& pattern = definitions_->filterPattern(i);
-        const bool matched = filters[i].kind == FilterKind::UserAgent
-                                 ? pattern.matchesFolded(foldedAgent_)
-                                 : pattern.matches(*tested);
-        if (!matched) continue;
-        values_[target] = filters[i].valueToSet == "*" ? *tested : filters[i].valueToSet;
+        std::string_view tested = userAgent;
+        if (filters[i].kind == FilterKind::UserAgent) {
+            if (!pattern.matchesFolded(foldedAgent_)) continue;
+        } else {
+            const std::string* field = request ? testedField(filters[i], *request) : nullptr;
+            if (!field || !pattern.matches(*field)) continue;
+            tested = *field;
+        }
+        if (!filtered_) {
+            values_.assign(entry_->values.begin(), entry_->values.end());  // reuses buffers
+            filtered_ = true;
+        }
+        const std::string& value = filters[i].valueToSet;
+        values_[target].assign(value == "*" ? tested : std::string_view(value));
     }
 }
 
@@ -116,7 +133,7 @@ std::string BrowserObj::value(std::string_view name) const {
     requireResult();
     if (const std::string* system = systemValue(name)) return *system;
     const int index = definitions_->propertyIndex(name);
-    if (index >= 0) return values_[index];
+    if (index >= 0) return filtered_ ? values_[index] : entry_->values[index];
     throw DetectError(DetectError::kUnknownProperty,
                       "The property \"" + std::string(name) + "\" does not exist.");
 }

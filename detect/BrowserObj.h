@@ -70,16 +70,21 @@ class BrowserObj {
 
   private:
     void refreshDefinitions();
-    void applyFilters(const Request& request);
-    const std::string* testedValue(const FilterRule& filter, const Request& request) const;
+    void detect(std::string_view userAgent, const Request* request);
+    void applyFilters(std::string_view userAgent, const Request* request);
+    static const std::string* testedField(const FilterRule& filter, const Request& request);
     void requireResult() const;
     const std::string* systemValue(std::string_view name) const;
 
     DefinitionsCache* cache_;
     std::string dataFile_;
+    std::string cacheKey_;  // dataFile_ as the cache files it, when it is absolute
     std::shared_ptr<const Definitions> definitions_;
     const BrowserEntry* entry_ = nullptr;  // owned by definitions_
-    std::vector<std::string> values_;      // after filters
+    // The entry's values with the filters applied. Filled only when a filter matched
+    // (`filtered_`); otherwise the entry's own values are the result, and are not copied.
+    std::vector<std::string> values_;
+    bool filtered_ = false;
     EntryIndex::Scratch scratch_;
     std::string lowerAgent_;
     std::u32string foldedAgent_;

@@ -41,23 +41,33 @@ std::shared_ptr<DefinitionsCache::Slot> DefinitionsCache::slotFor(const std::str
 }
 
 std::shared_ptr<const Definitions> DefinitionsCache::get(const std::string& path) {
-    const std::string key = keyFor(path);
+    std::shared_ptr<const Definitions> definitions;
+    refreshKeyed(keyFor(path), definitions);
+    return definitions;
+}
+
+void DefinitionsCache::refreshKeyed(const std::string& key,
+                                    std::shared_ptr<const Definitions>& held) {
     const auto slot = slotFor(key);
     std::lock_guard lock(slot->mutex);
     const auto now = clock_();
-    if (slot->definitions && now - slot->checkedAt < checkInterval_) return slot->definitions;
+    const bool fresh = slot->definitions && now - slot->checkedAt < checkInterval_;
+    if (!fresh) reloadIfChanged(key, *slot, now);
+    if (held != slot->definitions) held = slot->definitions;
+}
 
+// Reads the file again when its stamp changed (or nothing is loaded), under the slot's lock.
+void DefinitionsCache::reloadIfChanged(const std::string& key, Slot& slot,
+                                       std::chrono::steady_clock::time_point now) {
     const FileStamp stamp = stampOf(key);
-    if (slot->definitions && stamp == slot->stamp) {
-        slot->checkedAt = now;
-        return slot->definitions;
+    if (slot.definitions && stamp == slot.stamp) {
+        slot.checkedAt = now;
+        return;
     }
-    slot->definitions.reset();  // a file that fails to load must not be served
-    auto loaded = std::make_shared<const Definitions>(BddReader::readFile(key));
-    slot->definitions = loaded;
-    slot->stamp = stamp;
-    slot->checkedAt = now;
-    return loaded;
+    slot.definitions.reset();  // a file that fails to load must not be served
+    slot.definitions = std::make_shared<const Definitions>(BddReader::readFile(key));
+    slot.stamp = stamp;
+    slot.checkedAt = now;
 }
 
 void DefinitionsCache::forget(const std::string& path) {

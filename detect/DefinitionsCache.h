@@ -31,6 +31,9 @@ class DefinitionsCache {
     // DetectError when the file is missing, unreadable or not a BDD; nothing is kept for a
     // file that failed, so the next request tries again.
     std::shared_ptr<const Definitions> get(const std::string& path);
+    // The same for a path already turned into its key (keyFor), brought up to date in
+    // `held`: a detection object asks on every call, and mostly keeps what it holds.
+    void refreshKeyed(const std::string& key, std::shared_ptr<const Definitions>& held);
 
     // Drops what is loaded for `path`, so the next request reads the file afresh whatever
     // the check interval says. For a writer that has just replaced the file and must not be
@@ -60,6 +63,8 @@ class DefinitionsCache {
 
     static FileStamp stampOf(const std::string& path);
     std::shared_ptr<Slot> slotFor(const std::string& key);
+    void reloadIfChanged(const std::string& key, Slot& slot,
+                         std::chrono::steady_clock::time_point now);
 
     Clock clock_;
     std::chrono::milliseconds checkInterval_;

@@ -44,20 +44,22 @@ char32_t decodeOne(std::string_view text, size_t pos, size_t& length) {
 }  // namespace
 
 void decodeUtf8(std::string_view text, std::u32string& out, bool foldCase) {
-    out.clear();
-    out.reserve(text.size());
+    out.resize(text.size());  // never more code points than bytes
+    char32_t* const begin = out.data();
+    char32_t* next = begin;
     size_t pos = 0;
     while (pos < text.size()) {
         const auto b = static_cast<unsigned char>(text[pos]);
         if (b < 0x80) {
-            out.push_back(foldCase ? foldAscii(b) : b);
+            *next++ = foldCase ? foldAscii(b) : b;
             ++pos;
             continue;
         }
         size_t length = 1;
-        out.push_back(decodeOne(text, pos, length));
+        *next++ = decodeOne(text, pos, length);
         pos += length;
     }
+    out.resize(static_cast<size_t>(next - begin));
 }
 
 std::u32string decodeFolded(std::string_view text) {
