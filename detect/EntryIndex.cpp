@@ -130,22 +130,33 @@ void EntryIndex::fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces
     bucketStart_.push_back(static_cast<uint32_t>(filed_.size()));
 }
 
-// Opens a cursor on every bucket the text can reach: those of its pieces and the bucket of
-// the patterns without pieces.
-void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch) const {
-    scratch.buckets.assign(1, unfiledBucket_);
-    for (size_t pos = 0; pos + kPieceLength <= lowerBytes.size(); ++pos) {
-        const uint32_t bucket = bucketOf_.find(pieceAt(lowerBytes, pos));
-        if (bucket != PieceTable::kAbsent) scratch.buckets.push_back(bucket);
+// Opens a cursor on a bucket unless this lookup has opened it already.
+void EntryIndex::openBucket(uint32_t bucket, Scratch& scratch) const {
+    if (scratch.openedIn[bucket] == scratch.lookup) return;
+    scratch.openedIn[bucket] = scratch.lookup;
+    const uint32_t begin = bucketStart_[bucket];
+    const uint32_t end = bucketStart_[bucket + 1];
+    if (begin < end) scratch.cursors.push_back({filed_[begin], begin, end});
+}
+
+// Opens a cursor on every bucket the text can reach, those of its pieces and the bucket of
+// the patterns without pieces, and fills the text's signature, in one pass over the text.
+void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch, Signature& text) const {
+    if (scratch.openedIn.size() < bucketStart_.size() || ++scratch.lookup == 0) {
+        scratch.openedIn.assign(bucketStart_.size(), 0);  // also when the count wraps
+        scratch.lookup = 1;
     }
-    std::sort(scratch.buckets.begin(), scratch.buckets.end());
-    scratch.buckets.erase(std::unique(scratch.buckets.begin(), scratch.buckets.end()),
-                          scratch.buckets.end());
     scratch.cursors.clear();
-    for (uint32_t bucket : scratch.buckets) {
-        const uint32_t begin = bucketStart_[bucket];
-        const uint32_t end = bucketStart_[bucket + 1];
-        if (begin < end) scratch.cursors.push_back({filed_[begin], begin, end});
+    openBucket(unfiledBucket_, scratch);
+    Piece piece = 0;  // the last four bytes, as pieceAt() reads them
+    for (size_t pos = 0; pos < lowerBytes.size(); ++pos) {
+        piece = (piece << 8) | static_cast<unsigned char>(lowerBytes[pos]);
+        if (pos < 1) continue;
+        text.add(0xFF0000u | (piece & 0xFFFFu));
+        if (pos + 1 < kPieceLength) continue;
+        text.add(piece);
+        const uint32_t bucket = bucketOf_.find(piece);
+        if (bucket != PieceTable::kAbsent) openBucket(bucket, scratch);
     }
 }
 
@@ -154,9 +165,8 @@ void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch) cons
 // patterns ranked below the winner are never looked at.
 int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::string_view lowerBytes,
                          std::u32string_view folded, Scratch& scratch) const {
-    openBuckets(lowerBytes, scratch);
     Signature text;
-    addText(lowerBytes, text);
+    openBuckets(lowerBytes, scratch, text);
     const auto later = [](const Cursor& a, const Cursor& b) { return a.rank > b.rank; };
     auto& heap = scratch.cursors;
     std::make_heap(heap.begin(), heap.end(), later);

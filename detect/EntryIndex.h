@@ -38,8 +38,9 @@ class EntryIndex {
     };
     // Per-thread working memory, reused between lookups.
     struct Scratch {
-        std::vector<uint32_t> buckets;
         std::vector<Cursor> cursors;
+        std::vector<uint32_t> openedIn;  // bucket -> the lookup that last opened it
+        uint32_t lookup = 0;
     };
 
     // The position of the winning pattern for `text`, or -1. `folded` is the text decoded by
@@ -78,7 +79,8 @@ class EntryIndex {
     static void addText(std::string_view text, Signature& signature);
     void fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
                            const std::vector<Signature>& signatures, const std::vector<char>& live);
-    void openBuckets(std::string_view lowerBytes, Scratch& scratch) const;
+    void openBucket(uint32_t bucket, Scratch& scratch) const;
+    void openBuckets(std::string_view lowerBytes, Scratch& scratch, Signature& text) const;
 
     std::vector<uint32_t> byRank_;            // rank -> position
     PieceTable bucketOf_;                     // piece -> bucket
