@@ -97,6 +97,8 @@ void Pattern::addToken(Token token) {
     if (token.kind == Kind::Star && !tokens_.empty() && tokens_.back().kind == Kind::Star) return;
     if (token.kind == Kind::Literal || token.kind == Kind::List) ++literalCount_;
     if (token.kind != Kind::Star) ++minimumLength_;
+    tail_ = token.kind == Kind::Star ? 0 : tail_ + 1;
+    hasStar_ = hasStar_ || token.kind == Kind::Star;
     tokens_.push_back(token);
 }
 
@@ -134,11 +136,30 @@ bool Pattern::matches(std::string_view text) const {
     return matchesFolded(decodeFolded(text));
 }
 
+// The tokens after the last star must match the last characters one for one; testing them
+// first turns away most texts that differ only near the end without walking the whole text.
+// The caller has checked that the text is at least minimumLength_ long.
+bool Pattern::tailMatches(std::u32string_view text) const {
+    if (!hasStar_ && text.size() != minimumLength_) return false;
+    for (size_t k = 1; k <= tail_; ++k) {
+        if (!tokenMatches(tokens_[tokens_.size() - k], text[text.size() - k])) return false;
+    }
+    return true;
+}
+
+// After a star, a literal token can only match where the text holds that character: moves
+// `at` there, or returns false when the rest of the text has none.
+bool Pattern::skipToLiteral(size_t token, std::u32string_view text, size_t& at) const {
+    if (token >= tokens_.size() || tokens_[token].kind != Kind::Literal) return true;
+    at = text.find(tokens_[token].literal, at);
+    return at != std::u32string_view::npos;
+}
+
 // Greedy matching with backtracking to the most recent star only. When a later star is
 // reached, earlier stars never need to give up characters again, which bounds the work by
 // text length x token count.
 bool Pattern::matchesFolded(std::u32string_view text) const {
-    if (tokens_.empty() || text.size() < minimumLength_) return false;
+    if (tokens_.empty() || text.size() < minimumLength_ || !tailMatches(text)) return false;
     constexpr size_t kNone = static_cast<size_t>(-1);
     size_t p = 0;
     size_t i = 0;
@@ -147,13 +168,16 @@ bool Pattern::matchesFolded(std::u32string_view text) const {
     while (i < text.size()) {
         if (p < tokens_.size() && tokens_[p].kind == Kind::Star) {
             starToken = p++;
+            if (!skipToLiteral(p, text, i)) return false;
             starText = i;
         } else if (p < tokens_.size() && tokenMatches(tokens_[p], text[i])) {
             ++p;
             ++i;
         } else if (starToken != kNone) {
             p = starToken + 1;
-            i = ++starText;
+            i = starText + 1;
+            if (!skipToLiteral(p, text, i)) return false;
+            starText = i;
         } else {
             return false;
         }

@@ -63,6 +63,8 @@ class Pattern {
     void addToken(Token token);
     void collectRequiredRuns();
     bool tokenMatches(const Token& token, char32_t c) const;
+    bool tailMatches(std::u32string_view text) const;
+    bool skipToLiteral(size_t token, std::u32string_view text, size_t& at) const;
 
     std::string text_;
     std::vector<Token> tokens_;
@@ -70,6 +72,8 @@ class Pattern {
     std::vector<std::string> requiredRuns_;
     int literalCount_ = 0;
     size_t minimumLength_ = 0;  // characters any match needs
+    size_t tail_ = 0;           // tokens after the last star: they match the text's last characters
+    bool hasStar_ = false;
 };
 
 }  // namespace sentrel::detect
