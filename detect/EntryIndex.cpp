@@ -136,7 +136,9 @@ void EntryIndex::openBucket(uint32_t bucket, Scratch& scratch) const {
     scratch.openedIn[bucket] = scratch.lookup;
     const uint32_t begin = bucketStart_[bucket];
     const uint32_t end = bucketStart_[bucket + 1];
-    if (begin < end) scratch.cursors.push_back({filed_[begin], begin, end});
+    if (begin == end) return;
+    scratch.cursors.push_back({filed_[begin], begin, end});
+    __builtin_prefetch(&filedSignatures_[begin]);  // read once the walk reaches it
 }
 
 // Opens a cursor on every bucket the text can reach, those of its pieces and the bucket of
@@ -181,6 +183,7 @@ int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::string_view 
             heap.pop_back();
         } else {
             next.rank = filed_[next.at];
+            __builtin_prefetch(&filedSignatures_[next.at]);
             std::push_heap(heap.begin(), heap.end(), later);
         }
     }

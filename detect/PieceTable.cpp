@@ -19,6 +19,9 @@ void PieceTable::grow() {
 
 uint32_t& PieceTable::at(Piece piece) {
     if ((size_ + 1) * 2 > slots_.size()) grow();
+    if (filter_.empty()) filter_.assign(kFilterBits / 64, 0);
+    const uint32_t bit = filterBitOf(piece);
+    filter_[bit >> 6] |= uint64_t{1} << (bit & 63);
     for (size_t i = slotOf(piece);; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.value == kAbsent) {
