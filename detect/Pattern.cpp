@@ -115,7 +115,7 @@ void Pattern::collectRequiredRuns() {
     if (!run.empty()) requiredRuns_.push_back(std::move(run));
 }
 
-bool Pattern::tokenMatches(const Token& token, char32_t c) const {
+bool Pattern::wildcardMatches(const Token& token, char32_t c) const {
     switch (token.kind) {
         case Kind::Literal:
             return token.literal == c;

@@ -62,7 +62,11 @@ class Pattern {
     size_t parseList(const std::u32string& source, size_t open);
     void addToken(Token token);
     void collectRequiredRuns();
-    bool tokenMatches(const Token& token, char32_t c) const;
+    // Literals, by far the most common tokens, are tested inline.
+    bool tokenMatches(const Token& token, char32_t c) const {
+        return token.kind == Kind::Literal ? token.literal == c : wildcardMatches(token, c);
+    }
+    bool wildcardMatches(const Token& token, char32_t c) const;
     bool tailMatches(std::u32string_view text) const;
     bool skipToLiteral(size_t token, std::u32string_view text, size_t& at) const;
 
