@@ -33,9 +33,10 @@ int Definitions::propertyIndex(std::string_view name) const {
 }
 
 void Definitions::lowerBytes(std::string_view text, std::string& out) {
-    out.assign(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    out.resize(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        out[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
     }
 }
 
