@@ -47,9 +47,8 @@ void BrowserObj::detect(std::string_view userAgent, const Request* request) {
     entry_ = nullptr;
     filtered_ = false;
     refreshDefinitions();
-    Definitions::lowerBytes(userAgent, lowerAgent_);
     decodeUtf8(userAgent, foldedAgent_, true);
-    entry_ = &definitions_->detectPrepared(lowerAgent_, foldedAgent_, scratch_);
+    entry_ = &definitions_->detectPrepared(userAgent, foldedAgent_, scratch_);
     applyFilters(userAgent, request);
 }
 

@@ -86,7 +86,6 @@ class BrowserObj {
     std::vector<std::string> values_;
     bool filtered_ = false;
     EntryIndex::Scratch scratch_;
-    std::string lowerAgent_;
     std::u32string foldedAgent_;
 };
 

@@ -32,25 +32,15 @@ int Definitions::propertyIndex(std::string_view name) const {
     return found == propertyByName_.end() ? -1 : found->second;
 }
 
-void Definitions::lowerBytes(std::string_view text, std::string& out) {
-    out.resize(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        out[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    }
-}
-
 const BrowserEntry& Definitions::detect(std::string_view userAgent,
                                         EntryIndex::Scratch& scratch) const {
-    std::string lower;
-    lowerBytes(userAgent, lower);
-    return detectPrepared(lower, decodeFolded(userAgent), scratch);
+    return detectPrepared(userAgent, decodeFolded(userAgent), scratch);
 }
 
-const BrowserEntry& Definitions::detectPrepared(std::string_view lowerBytes,
+const BrowserEntry& Definitions::detectPrepared(std::string_view userAgent,
                                                 std::u32string_view folded,
                                                 EntryIndex::Scratch& scratch) const {
-    const int best = index_.findBest(entryPatterns_, lowerBytes, folded, scratch);
+    const int best = index_.findBest(entryPatterns_, userAgent, folded, scratch);
     return best < 0 ? *defaultEntry_ : content_.entries[best];
 }
 

@@ -33,15 +33,12 @@ class Definitions {
     // the most literal characters, ties going to the earlier entry; with no match the entry
     // named "DefaultBrowser" (an empty one of that name if the file has none).
     const BrowserEntry& detect(std::string_view userAgent, EntryIndex::Scratch& scratch) const;
-    // The same for a user agent already prepared (see prepare()).
-    const BrowserEntry& detectPrepared(std::string_view lowerBytes, std::u32string_view folded,
+    // The same for a user agent already decoded by decodeFolded() into `folded`.
+    const BrowserEntry& detectPrepared(std::string_view userAgent, std::u32string_view folded,
                                        EntryIndex::Scratch& scratch) const;
 
     // Index of the property with that name (any case), or -1.
     int propertyIndex(std::string_view name) const;
-
-    // Lowers ASCII letters of a user agent, as the index expects.
-    static void lowerBytes(std::string_view text, std::string& out);
 
   private:
     BddContent content_;

@@ -143,7 +143,7 @@ void EntryIndex::openBucket(uint32_t bucket, Scratch& scratch) const {
 
 // Opens a cursor on every bucket the text can reach, those of its pieces and the bucket of
 // the patterns without pieces, and fills the text's signature, in one pass over the text.
-void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch, Signature& text) const {
+void EntryIndex::openBuckets(std::string_view bytes, Scratch& scratch, Signature& text) const {
     if (scratch.openedIn.size() < bucketStart_.size() || ++scratch.lookup == 0) {
         scratch.openedIn.assign(bucketStart_.size(), 0);  // also when the count wraps
         scratch.lookup = 1;
@@ -151,8 +151,9 @@ void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch, Sign
     scratch.cursors.clear();
     openBucket(unfiledBucket_, scratch);
     Piece piece = 0;  // the last four bytes, as pieceAt() reads them
-    for (size_t pos = 0; pos < lowerBytes.size(); ++pos) {
-        piece = (piece << 8) | static_cast<unsigned char>(lowerBytes[pos]);
+    for (size_t pos = 0; pos < bytes.size(); ++pos) {
+        const auto byte = static_cast<unsigned char>(bytes[pos]);
+        piece = (piece << 8) | (byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
         if (pos < 1) continue;
         text.add(0xFF0000u | (piece & 0xFFFFu));
         if (pos + 1 < kPieceLength) continue;
@@ -165,10 +166,10 @@ void EntryIndex::openBuckets(std::string_view lowerBytes, Scratch& scratch, Sign
 // Walks the reachable buckets together in rank order (each bucket is sorted by rank) and
 // tests each pattern whose signature the text covers; the first that matches wins, so the
 // patterns ranked below the winner are never looked at.
-int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::string_view lowerBytes,
+int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::string_view bytes,
                          std::u32string_view folded, Scratch& scratch) const {
     Signature text;
-    openBuckets(lowerBytes, scratch, text);
+    openBuckets(bytes, scratch, text);
     const auto later = [](const Cursor& a, const Cursor& b) { return a.rank > b.rank; };
     auto& heap = scratch.cursors;
     std::make_heap(heap.begin(), heap.end(), later);

@@ -44,8 +44,8 @@ class EntryIndex {
     };
 
     // The position of the winning pattern for `text`, or -1. `folded` is the text decoded by
-    // decodeFolded(); `lowerBytes` is the text with ASCII letters lowered.
-    int findBest(const std::vector<Pattern>& patterns, std::string_view lowerBytes,
+    // decodeFolded(); `bytes` is the text itself (its ASCII letters are lowered as they are read).
+    int findBest(const std::vector<Pattern>& patterns, std::string_view bytes,
                  std::u32string_view folded, Scratch& scratch) const;
 
     size_t unfiledCount() const { return unfiledCount_; }
@@ -80,7 +80,7 @@ class EntryIndex {
     void fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
                            const std::vector<Signature>& signatures, const std::vector<char>& live);
     void openBucket(uint32_t bucket, Scratch& scratch) const;
-    void openBuckets(std::string_view lowerBytes, Scratch& scratch, Signature& text) const;
+    void openBuckets(std::string_view bytes, Scratch& scratch, Signature& text) const;
 
     std::vector<uint32_t> byRank_;            // rank -> position
     PieceTable bucketOf_;                     // piece -> bucket
