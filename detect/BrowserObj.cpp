@@ -1,7 +1,5 @@
 #include "detect/BrowserObj.h"
 
-#include <filesystem>
-
 #include "detect/DetectError.h"
 #include "detect/ExtendedProperties.h"
 #include "detect/TextCompare.h"
@@ -15,12 +13,13 @@ BrowserObj::BrowserObj(DefinitionsCache& cache) : cache_(&cache) {}
 
 void BrowserObj::DataFile(const std::string& path) {
     dataFile_ = path;
-    // A relative path is resolved on every call, as the working folder may change.
-    cacheKey_ = std::filesystem::path(path).is_absolute() ? DefinitionsCache::keyFor(path) : "";
+    // An absolute path keeps its key; any other is resolved on every call, as the working
+    // folder may change.
+    cacheKey_ = path.starts_with('/') ? DefinitionsCache::keyFor(path) : "";
     definitions_.reset();
     entry_ = nullptr;
     filtered_ = false;
-    definitions_ = cache_->get(path);
+    loadDefinitions();
 }
 
 void BrowserObj::refreshDefinitions() {
@@ -28,6 +27,10 @@ void BrowserObj::refreshDefinitions() {
         throw DetectError(DetectError::kNoDataFile,
                           "No data file is set: set DataFile before calling Initialize.");
     }
+    loadDefinitions();
+}
+
+void BrowserObj::loadDefinitions() {
     if (cacheKey_.empty()) {
         definitions_ = cache_->get(dataFile_);
     } else {

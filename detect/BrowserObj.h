@@ -70,6 +70,7 @@ class BrowserObj {
 
   private:
     void refreshDefinitions();
+    void loadDefinitions();
     void detect(std::string_view userAgent, const Request* request);
     void applyFilters(std::string_view userAgent, const Request* request);
     static const std::string* testedField(const FilterRule& filter, const Request& request);
