@@ -9,7 +9,7 @@ namespace sentrel {
 // handlers can show "Error #" + number the way the messages expect. System failures use
 // the classic run-time numbers below.
 class AppError : public std::runtime_error {
-public:
+  public:
     AppError(int number, QString description, QString source = QStringLiteral("Sentrel"));
 
     int number() const { return number_; }
@@ -26,7 +26,7 @@ public:
     static constexpr int kPathNotFound = 76;
     static constexpr int kCannotReachServer = 432;  // missing file or folder on bind
 
-private:
+  private:
     int number_;
     QString source_;
     QString description_;

@@ -12,7 +12,14 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 
 // Button sets and answers keep the classic numbering so that callers can reason about
 // "the second button" the way the messages are written.
-enum class MsgButtons { OK = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
+enum class MsgButtons {
+    OK = 0,
+    OKCancel = 1,
+    AbortRetryIgnore = 2,
+    YesNoCancel = 3,
+    YesNo = 4,
+    RetryCancel = 5
+};
 enum class MsgAnswer { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
 struct MessageRequest {
@@ -65,7 +72,7 @@ struct DialogResult {
 // Everything the program asks of or tells the user goes through this interface, so that
 // operations run the same under the real widgets and under a test script.
 class Interaction {
-public:
+  public:
     virtual ~Interaction() = default;
 
     virtual MsgAnswer message(const MessageRequest& request) = 0;

@@ -45,7 +45,9 @@ QMessageBox::StandardButton toQtButton(MsgAnswer answer) {
     return QMessageBox::Ok;
 }
 
-QString filterString(const FileRequest& request) { return request.filters.join(QStringLiteral(";;")); }
+QString filterString(const FileRequest& request) {
+    return request.filters.join(QStringLiteral(";;"));
+}
 
 QString startPath(const FileRequest& request) {
     if (request.fileName.isEmpty()) return request.directory;

@@ -12,7 +12,7 @@ namespace sentrel {
 // Named dialogs are shown by the function registered for the name by the window that owns
 // the dialog's widget.
 class QtInteraction : public Interaction {
-public:
+  public:
     using Interaction::message;
     using DialogRunner = std::function<DialogResult(const DialogRequest&, QWidget* parent)>;
 
@@ -25,7 +25,7 @@ public:
     std::optional<QString> inputBox(const InputRequest& request) override;
     DialogResult runDialog(const DialogRequest& request) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
     QHash<QString, DialogRunner> dialogs_;
 };

@@ -11,7 +11,7 @@ namespace sentrel {
 // every request is recorded exactly. An unanswered message takes its default button; an
 // unanswered chooser, input box or dialog is cancelled.
 class ScriptedInteraction : public Interaction {
-public:
+  public:
     using Interaction::message;
 
     struct Event {
@@ -47,7 +47,7 @@ public:
     // Answers that were queued but never asked for.
     bool allAnswersUsed() const;
 
-private:
+  private:
     // A queued text answer; `given` false means the user cancelled.
     struct TextAnswer {
         TextAnswer() = default;

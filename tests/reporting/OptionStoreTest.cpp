@@ -96,7 +96,7 @@ TEST_F(OptionStoreTest, TextOptionsReadOneCharacterAsEmptyAndFallBackWhenEmpty) 
     registry.setString(kOptionsKey, "autoloadBDF", "x");
 
     const OptionStore store = loaded();
-    EXPECT_EQ(store.srwsDatabase, "");  // one character reads back empty
+    EXPECT_EQ(store.srwsDatabase, "");    // one character reads back empty
     EXPECT_EQ(store.srwsTableOwner, "");  // "-1" is the key store's "missing"
     EXPECT_EQ(store.srwsServer, "42");
     EXPECT_EQ(store.logFile, "/opt/sentrel/browsers.out");

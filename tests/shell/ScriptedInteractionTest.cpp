@@ -22,8 +22,9 @@ TEST(ScriptedInteraction, DialogAnswersPassThroughTheDialogsOwnCheck) {
     ScriptedInteraction ui;
     ui.answerDialog({{"name", "2bad"}});
     ui.answerDialog({{"name", "good"}});
-    DialogRequest request{"PropForm", {{"name", ""}, {"type", "String"}},
-                          [](const QVariantMap& f) { return f["name"].toString() != "2bad"; }};
+    DialogRequest request{"PropForm", {{"name", ""}, {"type", "String"}}, [](const QVariantMap& f) {
+                              return f["name"].toString() != "2bad";
+                          }};
     const DialogResult result = ui.runDialog(request);
     EXPECT_TRUE(result.accepted);
     EXPECT_EQ(result.fields["name"], "good");

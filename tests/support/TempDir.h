@@ -7,7 +7,7 @@ namespace sentrel::test {
 
 // A fresh folder per test, removed afterwards.
 class TempDir {
-public:
+  public:
     TempDir();
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return dir_.filePath(name); }
@@ -15,7 +15,7 @@ public:
     QString write(const QString& name, const QByteArray& content) const;
     static QByteArray read(const QString& path);
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 
