@@ -4,6 +4,8 @@
 
 #include "document/Document.h"
 #include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
+#include "document/testing/SyntheticDocument.h"
 #include "shell/AppError.h"
 #include "support/FilterCollection.h"
 #include "support/TempDir.h"
@@ -147,6 +149,22 @@ TEST(DocumentFile, FiltersAndInternalsRoundTripInOrder) {
     EXPECT_EQ(loaded->FiltersArray().valuearray(), document->FiltersArray().valuearray());
     EXPECT_EQ(internals::BDFStructure(*loaded), 3);
     EXPECT_EQ(loaded->filePath(), dir.file("filters.bdf"));
+}
+
+TEST(DocumentFile, AChainOfAHundredThousandTypesSavesAndLoads) {
+    doc::testing::SyntheticShape chain;
+    chain.typeCount = 100000;
+    chain.childrenPerType = 1;
+    chain.userProperties = 8;
+    chain.ownValuesPerType = 5;
+    chain.filterCount = 2;
+    const auto document = doc::testing::buildSyntheticDocument(chain);
+    TempDir dir;
+    document->save(dir.file("deep.bdf"));
+    const auto loaded = Document::load(dir.file("deep.bdf"));
+    EXPECT_EQ(loaded->Path("b100000").getbasetype()->Name(), "b99999");
+    EXPECT_EQ(loaded->Path("b100000").values(), document->Path("b100000").values());
+    EXPECT_EQ(DocumentWriter::write(*loaded), TempDir::read(dir.file("deep.bdf")));
 }
 
 TEST(DocumentFile, UpgradeFromStructureZeroAndOneKeepsFiltersAndOrder) {
