@@ -109,10 +109,17 @@ TEST_F(BdfToolTest, CheckReportsUnloadableFiles) {
     EXPECT_TRUE(missing.err.startsWith("Error #")) << missing.err.toStdString();
 
     QByteArray content = test::TempDir::read(path);
-    const QString damaged = dir.write("damaged.bdf", content.left(content.size() / 2));
+    content = content.left(content.indexOf("\ntype desk") + 8);  // cut inside a line
+    const QString damaged = dir.write("damaged.bdf", content);
     const Outcome half = run({"check", damaged});
     EXPECT_EQ(half.code, 1);
-    EXPECT_TRUE(half.err.startsWith("Error #")) << half.err.toStdString();
+    EXPECT_EQ(half.err.toStdString(),
+              QStringLiteral("Error #1051: \"%1\" is damaged or not a definitions document: line "
+                             "%2: the file breaks off in this line, before its \"end\" line: it "
+                             "is incomplete.\n")
+                  .arg(damaged)
+                  .arg(content.count('\n') + 1)
+                  .toStdString());
 
     EXPECT_EQ(run({"info", dir.write("empty.bdf", "")}).code, 1);
     EXPECT_EQ(run({"types", dir.write("noise.bdf", QByteArray(4096, '\xff'))}).code, 1);
