@@ -128,13 +128,8 @@ TEST_F(BdfToolTest, CheckReportsUnloadableFiles) {
 // Types nested 100,000 deep: every command reads and writes them without deep recursion,
 // and the BDD carries the values the deepest entry inherits.
 TEST_F(BdfToolTest, CommandsWorkOnAHundredThousandLevelChain) {
-    doc::testing::SyntheticShape chain;
-    chain.typeCount = 100000;
-    chain.childrenPerType = 1;
-    chain.userProperties = 6;
-    chain.ownValuesPerType = 5;
-    chain.filterCount = 2;
-    const auto document = doc::testing::buildSyntheticDocument(chain);
+    const auto document =
+        doc::testing::buildSyntheticDocument(doc::testing::SyntheticShape::chain(100000));
     const QString deep = dir.file("deep.bdf");
     document->save(deep);
 

@@ -152,13 +152,8 @@ TEST(DocumentFile, FiltersAndInternalsRoundTripInOrder) {
 }
 
 TEST(DocumentFile, AChainOfAHundredThousandTypesSavesAndLoads) {
-    doc::testing::SyntheticShape chain;
-    chain.typeCount = 100000;
-    chain.childrenPerType = 1;
-    chain.userProperties = 8;
-    chain.ownValuesPerType = 5;
-    chain.filterCount = 2;
-    const auto document = doc::testing::buildSyntheticDocument(chain);
+    const auto document =
+        doc::testing::buildSyntheticDocument(doc::testing::SyntheticShape::chain(100000));
     TempDir dir;
     document->save(dir.file("deep.bdf"));
     const auto loaded = Document::load(dir.file("deep.bdf"));
