@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "DescriptionOf.h"
+#include "RecordRoundTrip.h"
+#include "reporting/reportsdb/ConnectionTargets.h"
+#include "reporting/reportsdb/ReportsDatabase.h"
+#include "reporting/reportsdb/SqliteDialect.h"
+#include "support/TempDir.h"
+
+using namespace sentrel;
+using namespace sentrel::reportsdb;
+using sentrel::test::descriptionOf;
+using sentrel::test::failureOf;
+
+namespace {
+
+class SqliteReportsTest : public ::testing::Test {
+  protected:
+    ReportsDatabase database(const QString& path) const {
+        ReportsDbSettings settings;
+        settings.filePath = path;
+        return ReportsDatabase(settings);
+    }
+
+    QStringList objects(const QString& path) const {
+        reportsdb::SQLConnection connection;
+        connection.Connect(fileTarget(path, FileOpening::ExistingOnly));
+        return connection.Query(
+            "SELECT type || ' ' || name FROM sqlite_master ORDER BY type, name");
+    }
+
+    static std::string runAsNobody(const QString& job, const QString& path) {
+        QProcess worker;
+        worker.start(QStringLiteral(REPORTSDB_WORKER), {job, path});
+        EXPECT_TRUE(worker.waitForFinished(60000));
+        return worker.readAllStandardOutput().trimmed().toStdString();
+    }
+
+    test::TempDir dir;
+    QString path = dir.file("reports/SNReports.db");
+};
+
+}  // namespace
+
+TEST_F(SqliteReportsTest, TestsOpenOnlyAFileThatExistsAndCreationMakesFileAndFolder) {
+    const AppError missing = failureOf([&] { database(path).ConnectTest(); });
+    EXPECT_EQ(missing.number(), AppError::kObjectErrorBase);
+    EXPECT_EQ(missing.source(), "SQLConnection");
+    EXPECT_EQ(
+        missing.description().toStdString(),
+        "Unable to connect to database\r[SQLite] the file does not exist: " + path.toStdString());
+    EXPECT_EQ(descriptionOf([&] { database(path).TableTest(); }),
+              missing.description().toStdString());
+    EXPECT_FALSE(QFileInfo::exists(dir.file("reports")));
+
+    database(path).CreateTables();
+    EXPECT_TRUE(QFileInfo(path).isFile());
+    EXPECT_EQ(failureOf([&] { database(path).ConnectTest(); }).number(), 0);
+    EXPECT_EQ(failureOf([&] { database(path).TableTest(); }).number(), 0);
+}
+
+TEST_F(SqliteReportsTest, AFileWithoutTablesFailsTheTableTestWithSQLitesReason) {
+    QDir().mkpath(dir.file("reports"));
+    { QFile(path).open(QIODevice::WriteOnly); }  // an empty file is an empty database
+    database(path).ConnectTest();
+    EXPECT_EQ(descriptionOf([&] { database(path).TableTest(); }),
+              "Unable to execute: INSERT INTO \"SNS\" (\"brow\"...\r[SQLite] no such table: SNS");
+}
+
+TEST_F(SqliteReportsTest, InitialisingTwiceKeepsOnlyTheReportObjectsAndOtherTablesRows) {
+    database(path).CreateTables();
+    {
+        reportsdb::SQLConnection connection;
+        connection.Connect(fileTarget(path, FileOpening::ExistingOnly));
+        connection.Execute("CREATE TABLE mine (a TEXT)");
+        connection.Execute("INSERT INTO mine VALUES (?)", {"kept"});
+        connection.Execute("INSERT INTO SNS (brow) VALUES (?)", {"old record"});
+    }
+    database(path).CreateTables();
+    EXPECT_EQ(objects(path),
+              QStringList({"table BrowserErrors", "table SNPLT", "table SNSTATS", "table mine",
+                           "table sqlite_sequence", "trigger BROWERR_insert", "trigger PLT_insert",
+                           "trigger SNS_insert", "view BROWERR", "view PLT", "view SNS"}));
+    reportsdb::SQLConnection connection;
+    connection.Connect(fileTarget(path, FileOpening::ExistingOnly));
+    EXPECT_EQ(connection.Query("SELECT a FROM mine"), QStringList{"kept"});
+    EXPECT_EQ(connection.Query("SELECT count(*) FROM SNSTATS"), QStringList{"0"});
+    EXPECT_EQ(connection.Query("PRAGMA journal_mode"), QStringList{"wal"});
+}
+
+TEST_F(SqliteReportsTest, ARecordThroughEachViewLandsInEveryColumnOfItsTable) {
+    database(path).CreateTables();
+    reportsdb::SQLConnection connection;
+    connection.Connect(fileTarget(path, FileOpening::ExistingOnly));
+    EXPECT_EQ(test::expectEveryViewColumnLands(connection, SqliteDialect()),
+              QList<int>({164, 21, 21}));
+    // The key counts up by itself.
+    connection.Execute("INSERT INTO PLT (Hittype) VALUES (?)", {"second"});
+    EXPECT_EQ(connection.Query("SELECT SNStatID FROM SNPLT ORDER BY SNStatID"),
+              QStringList({"1", "2"}));
+}
+
+TEST_F(SqliteReportsTest, BadFilesGiveSQLitesReasonAndAreLeftAsTheyWere) {
+    const QString corrupt = dir.write("corrupt.db", QByteArray(4096, 'x'));
+    const AppError notADatabase = failureOf([&] { database(corrupt).ConnectTest(); });
+    EXPECT_EQ(notADatabase.description().toStdString(),
+              "Unable to connect to database\r[SQLite] file is not a database");
+    EXPECT_EQ(descriptionOf([&] { database(corrupt).CreateTables(); }),
+              notADatabase.description().toStdString());
+    EXPECT_EQ(test::TempDir::read(corrupt), QByteArray(4096, 'x'));
+
+    const AppError folder = failureOf([&] { database(dir.path()).ConnectTest(); });
+    EXPECT_EQ(folder.number(), AppError::kObjectErrorBase);
+    EXPECT_TRUE(folder.description().startsWith("Unable to connect to database\r[SQLite] "))
+        << folder.description().toStdString();
+}
+
+TEST_F(SqliteReportsTest, AFileTheUserMayOnlyReadIsRefusedWithSQLitesReason) {
+    database(path).CreateTables();
+    const auto readOnly =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+    QFile::setPermissions(dir.path(), readOnly);
+    QFile::setPermissions(dir.file("reports"), readOnly);
+    const std::string refused =
+        "[SQLConnection] Unable to connect to database\r[SQLite] attempt to write a readonly "
+        "database";
+    EXPECT_EQ(runAsNobody("connect-test", path), refused);
+    EXPECT_EQ(runAsNobody("table-test", path), refused);
+    EXPECT_EQ(runAsNobody("create-tables", path), refused);
+    EXPECT_EQ(objects(path).size(), 10);
+}
