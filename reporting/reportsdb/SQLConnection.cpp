@@ -19,9 +19,11 @@ QString uniqueConnectionName() {
     return QStringLiteral("sentrel-reportsdb-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
+// The source named in error texts: the database behind the driver.
 QString driverSource(const QString& driver) {
-    return driver == QLatin1String("QPSQL") ? QStringLiteral("PostgreSQL")
-                                            : QStringLiteral("SQLite");
+    if (driver == QLatin1String("QPSQL")) return QStringLiteral("PostgreSQL");
+    if (driver == QLatin1String("QSQLITE")) return QStringLiteral("SQLite");
+    return driver.isEmpty() ? kSource : driver;
 }
 
 }  // namespace
@@ -45,6 +47,7 @@ void SQLConnection::Connect(const ConnectionTarget& target) {
     Disconnect();
     driver_ = target.driver;
     password_ = target.password;
+    QString failureText = QStringLiteral("Unable to connect to database");
     QSqlError failure;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(target.driver, name_);
@@ -54,24 +57,19 @@ void SQLConnection::Connect(const ConnectionTarget& target) {
         db.setUserName(target.user);
         db.setPassword(target.password);
         db.setConnectOptions(target.connectOptions);
-        if (!db.isValid()) {
-            failure = QSqlError(
-                QStringLiteral("The database driver %1 is not installed").arg(target.driver),
-                QString(), QSqlError::ConnectionError);
-        } else if (!db.open()) {
-            failure = db.lastError();
-        }
+        if (!db.isValid())
+            failureText = QStringLiteral("Unable to find the Qt SQL driver ") + target.driver;
+        if (!db.open()) failure = db.lastError();
         connected_ = db.isOpen();
     }
     for (const QString& statement : target.setupStatements) {
-        if (!failure.isValid() && connected_) {
-            QSqlQuery query(database());
-            if (!query.exec(statement)) failure = query.lastError();
-        }
+        if (failure.isValid()) break;
+        QSqlQuery query(database());
+        if (!query.exec(statement)) failure = query.lastError();
     }
     if (failure.isValid()) {
         Disconnect();
-        raise(QStringLiteral("Unable to connect to database"), failure);
+        raise(failureText, failure);
     }
 }
 
@@ -129,18 +127,6 @@ void SQLConnection::commit() {
 
 void SQLConnection::rollback() {
     database().rollback();
-}
-
-QString SQLConnection::version() const {
-    if (!connected_) return QString();
-    QSqlQuery query(database());
-    const bool server = driver_ == QLatin1String("QPSQL");
-    if (!query.exec(server ? QStringLiteral("SHOW server_version")
-                           : QStringLiteral("SELECT sqlite_version()")) ||
-        !query.next()) {
-        return driverSource(driver_);
-    }
-    return driverSource(driver_) + QLatin1Char(' ') + query.value(0).toString();
 }
 
 }  // namespace sentrel::reportsdb

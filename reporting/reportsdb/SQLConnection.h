@@ -9,16 +9,16 @@ namespace sentrel::reportsdb {
 
 // Where and how to open one database connection.
 struct ConnectionTarget {
-    QString driver;        // "QSQLITE" or "QPSQL"
-    QString databaseName;  // SQLite: the file (or a "file:" URI); PostgreSQL: the database
-    QString host;          // PostgreSQL: host name, address or socket folder
+    QString driver = {};        // "QSQLITE" or "QPSQL"
+    QString databaseName = {};  // SQLite: the file (or a "file:" URI); PostgreSQL: the database
+    QString host = {};          // PostgreSQL: host name, address or socket folder
     int port = -1;
-    QString user;
-    QString password;  // never shown: removed from every error text
-    QString connectOptions;
+    QString user = {};
+    QString password = {};  // never shown: removed from every error text
+    QString connectOptions = {};
     // Run right after opening, in this order (journal mode, time-outs); a failure fails
     // the connect.
-    QStringList setupStatements;
+    QStringList setupStatements = {};
 };
 
 // One connection to a reports database. Every failure raises an AppError numbered
@@ -36,8 +36,9 @@ class SQLConnection {
     SQLConnection(const SQLConnection&) = delete;
     SQLConnection& operator=(const SQLConnection&) = delete;
 
-    // Opens the connection (disconnecting first when connected); failure: "Unable to
-    // connect to database".
+    // Opens the connection (disconnecting first when connected) and runs the target's setup
+    // statements; failure: "Unable to connect to database", or "Unable to find the Qt SQL
+    // driver " + driver when Qt has no such driver.
     void Connect(const ConnectionTarget& target);
     // Closes the connection when open; never fails.
     void Disconnect();
@@ -64,8 +65,6 @@ class SQLConnection {
     }
 
     bool isConnected() const { return connected_; }
-    // The driver's name and version, for example "PostgreSQL 15.5".
-    QString version() const;
 
   private:
     QSqlDatabase database() const;

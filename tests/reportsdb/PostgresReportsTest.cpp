@@ -94,6 +94,13 @@ TEST_F(PostgresReportsTest, AnotherOwnerThanAtInitialisationFailsWithTheMissingR
               "relation \"second.SNS\" does not exist");
 }
 
+TEST_F(PostgresReportsTest, WithoutAnOwnerTheTablesGoToTheDefaultSchema) {
+    const ReportsDatabase database(settings(QString()));
+    database.CreateTables();
+    EXPECT_EQ(failureOf([&] { database.TableTest(); }).number(), 0);
+    EXPECT_EQ(query(settings("public"), "SELECT count(*) FROM public.\"SNS\""), QStringList{"0"});
+}
+
 TEST_F(PostgresReportsTest, TheOperatingSystemsOwnAuthenticationSendsNoUserOrPassword) {
     ReportsDbSettings s = settings("ops");
     s.server = PostgresServer::instance().socketServer();
@@ -107,6 +114,9 @@ TEST_F(PostgresReportsTest, TheOperatingSystemsOwnAuthenticationSendsNoUserOrPas
     EXPECT_EQ(failureOf([&] { database.TableTest(); }).number(), 0);
     EXPECT_EQ(query(s, "SELECT nspowner::regrole::text FROM pg_namespace WHERE nspname = 'ops'"),
               QStringList{"root"});
+    ServerCatalog catalog;
+    catalog.Connect(s.server, true, "reporter", "not the password");
+    EXPECT_EQ(catalog.ShowDatabases(), QStringList({"reports", "rootreports"}));
 }
 
 TEST_F(PostgresReportsTest, ConnectionFailuresGiveTheServersReasonAndNeverThePassword) {

@@ -114,10 +114,10 @@ TEST_F(SqliteReportsTest, BadFilesGiveSQLitesReasonAndAreLeftAsTheyWere) {
               notADatabase.description().toStdString());
     EXPECT_EQ(test::TempDir::read(corrupt), QByteArray(4096, 'x'));
 
-    const AppError folder = failureOf([&] { database(dir.path()).ConnectTest(); });
-    EXPECT_EQ(folder.number(), AppError::kObjectErrorBase);
-    EXPECT_TRUE(folder.description().startsWith("Unable to connect to database\r[SQLite] "))
-        << folder.description().toStdString();
+    const std::string folder =
+        "Unable to connect to database\r[SQLite] unable to open database file";
+    EXPECT_EQ(descriptionOf([&] { database(dir.path()).ConnectTest(); }), folder);
+    EXPECT_EQ(descriptionOf([&] { database(dir.path()).CreateTables(); }), folder);
 }
 
 TEST_F(SqliteReportsTest, AFileTheUserMayOnlyReadIsRefusedWithSQLitesReason) {
@@ -133,4 +133,30 @@ TEST_F(SqliteReportsTest, AFileTheUserMayOnlyReadIsRefusedWithSQLitesReason) {
     EXPECT_EQ(runAsNobody("table-test", path), refused);
     EXPECT_EQ(runAsNobody("create-tables", path), refused);
     EXPECT_EQ(objects(path).size(), 10);
+}
+
+TEST_F(SqliteReportsTest, ConnectionsBindValuesReportFailuresAndLeaveNoConnectionBehind) {
+    {
+        reportsdb::SQLConnection connection;
+        EXPECT_EQ(descriptionOf([&] { connection.Execute("SELECT 1"); }),
+                  "Unable to execute: SELECT 1...\r[SQLConnection] Not connected");
+        connection.Connect(fileTarget(dir.file("plain.db"), FileOpening::CreateWhenMissing));
+        EXPECT_TRUE(connection.ExecuteSuppressErrors("CREATE TABLE t (a TEXT)"));
+        EXPECT_FALSE(connection.ExecuteSuppressErrors("CREATE TABLE t (a TEXT)"));
+        connection.Execute("INSERT INTO t VALUES (?)", {"x'); DROP TABLE t; --"});
+        EXPECT_EQ(connection.Query("SELECT a FROM t"), QStringList{"x'); DROP TABLE t; --"});
+        const AppError failed = failureOf([&] { connection.Execute("SELECT absent FROM t"); });
+        EXPECT_EQ(failed.number(), AppError::kObjectErrorBase);
+        EXPECT_EQ(failed.source(), "SQLConnection");
+        EXPECT_EQ(failed.description().toStdString(),
+                  "Unable to execute: SELECT absent FROM t...\r[SQLite] no such column: absent");
+
+        reportsdb::SQLConnection noDriver;
+        EXPECT_EQ(descriptionOf([&] {
+                      noDriver.Connect({"QNOSUCH", path});
+                  }),
+                  "Unable to find the Qt SQL driver QNOSUCH\r[QNOSUCH] Driver not loaded");
+        EXPECT_FALSE(noDriver.isConnected());
+    }
+    EXPECT_EQ(QSqlDatabase::connectionNames(), QStringList());
 }
