@@ -17,7 +17,7 @@ class PostgresDialect : public SqlDialect {
     QString addPrimaryKey(const ReportTable& table) const;
 
   protected:
-    QString columnDefinition(const ReportColumn& column) const override;
+    const TypeNames& typeNames() const override;
     QString testBrowser() const override { return QStringLiteral("Test Record"); }
 
   private:

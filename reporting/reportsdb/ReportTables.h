@@ -10,6 +10,7 @@ enum class DatabaseKind { File, Server };
 
 // Column types in one vocabulary for both kinds; each dialect writes them in its own SQL.
 enum class ColumnKind { Identity, DateTime, Integer, Double, Byte, Text, FixedText, Memo, Numeric };
+constexpr int kColumnKinds = 9;
 
 struct ColumnType {
     ColumnKind kind;
@@ -27,6 +28,9 @@ struct ReportColumn {
     const char* fileViewName = nullptr;  // the file kind's view name when it differs
 
     bool isKey() const { return viewName == nullptr; }
+    ColumnType typeFor(DatabaseKind kind) const {
+        return kind == DatabaseKind::File ? fileType : serverType;
+    }
     // The column's name in the view of a database of the given kind.
     const char* viewNameFor(DatabaseKind kind) const {
         return kind == DatabaseKind::File && fileViewName ? fileViewName : viewName;

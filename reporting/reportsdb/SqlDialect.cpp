@@ -29,11 +29,16 @@ QString SqlDialect::qualified(const QString& name) const {
     return owner_.isEmpty() ? quote(name) : quote(owner_) + QLatin1Char('.') + quote(name);
 }
 
+QString SqlDialect::columnDefinition(const ReportColumn& column) const {
+    const ColumnType type = column.typeFor(kind());
+    const QString sqlType = QString::fromLatin1(typeNames()[int(type.kind)]);
+    return quote(latin(column.name)) + QLatin1Char(' ') +
+           (type.length > 0 ? sqlType.arg(type.length) : sqlType);
+}
+
 QString SqlDialect::createTable(const ReportTable& table) const {
     QStringList definitions;
-    for (const ReportColumn& column : table.columns) {
-        definitions << quote(latin(column.name)) + QLatin1Char(' ') + columnDefinition(column);
-    }
+    for (const ReportColumn& column : table.columns) definitions << columnDefinition(column);
     return QStringLiteral("CREATE TABLE ") + qualified(latin(table.name)) + QStringLiteral(" (") +
            definitions.join(QLatin1Char(',')) + QLatin1Char(')');
 }

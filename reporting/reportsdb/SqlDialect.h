@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <array>
 
 #include "reporting/reportsdb/ReportTables.h"
 
@@ -47,9 +48,14 @@ class SqlDialect {
     QString dropTable(const ReportTable& table) const;
     QString dropView(const ReportTable& table) const;
 
+    // The column's name and SQL type in this dialect.
+    QString columnDefinition(const ReportColumn& column) const;
+
   protected:
-    // The SQL type of a column in this dialect.
-    virtual QString columnDefinition(const ReportColumn& column) const = 0;
+    // The SQL type of each ColumnKind, in the enumeration's order; "%1" stands for the
+    // length.
+    using TypeNames = std::array<const char*, kColumnKinds>;
+    virtual const TypeNames& typeNames() const = 0;
     // The value of the test record's SNS column "brow".
     virtual QString testBrowser() const = 0;
     // The drops, then the tables, then `keys` (empty when the tables define their own),

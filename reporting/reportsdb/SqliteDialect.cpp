@@ -4,29 +4,19 @@
 
 namespace sentrel::reportsdb {
 
-QString SqliteDialect::columnDefinition(const ReportColumn& column) const {
-    const ColumnType type = column.fileType;
-    switch (type.kind) {
-        case ColumnKind::Identity:
-            return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
-        case ColumnKind::DateTime:
-            return QStringLiteral("DATETIME");
-        case ColumnKind::Integer:
-            return QStringLiteral("INTEGER");
-        case ColumnKind::Double:
-            return QStringLiteral("DOUBLE");
-        case ColumnKind::Byte:
-            return QStringLiteral("TINYINT");
-        case ColumnKind::Text:
-            return QStringLiteral("TEXT(%1)").arg(type.length);
-        case ColumnKind::FixedText:
-            return QStringLiteral("CHAR(%1)").arg(type.length);
-        case ColumnKind::Memo:
-            return QStringLiteral("TEXT");
-        case ColumnKind::Numeric:
-            return QStringLiteral("NUMERIC(18,0)");
-    }
-    return QString();
+const SqlDialect::TypeNames& SqliteDialect::typeNames() const {
+    // Access's types, written so that SQLite gives each the matching affinity; memo
+    // columns are plain TEXT.
+    static const TypeNames names = {"INTEGER PRIMARY KEY AUTOINCREMENT",
+                                    "DATETIME",
+                                    "INTEGER",
+                                    "DOUBLE",
+                                    "TINYINT",
+                                    "TEXT(%1)",
+                                    "CHAR(%1)",
+                                    "TEXT",
+                                    "NUMERIC(18,0)"};
+    return names;
 }
 
 QString SqliteDialect::createInsertTrigger(const ReportTable& table) const {

@@ -16,7 +16,7 @@ class SqliteDialect : public SqlDialect {
     QString createInsertTrigger(const ReportTable& table) const;
 
   protected:
-    QString columnDefinition(const ReportColumn& column) const override;
+    const TypeNames& typeNames() const override;
     QString testBrowser() const override { return QStringLiteral("SRWS Test Record"); }
 };
 

@@ -86,6 +86,22 @@ TEST_F(PostgresReportsTest, InitialisingTwiceKeepsOnlyTheReportObjectsAndOtherTa
     EXPECT_EQ(failureOf([&] { database.TableTest(); }).number(), 0);
 }
 
+TEST_F(PostgresReportsTest, ColumnsTakeThePostgresTypes) {
+    ReportsDatabase(settings("types")).CreateTables();
+    EXPECT_EQ(
+        query(settings("types"),
+              "SELECT column_name || ' ' || data_type || coalesce(' ' || "
+              "character_maximum_length, '') || ' ' || is_identity || is_nullable FROM "
+              "information_schema.columns WHERE table_schema = 'types' AND table_name = "
+              "'SNSTATS' AND column_name IN ('SNStatID', 'LastUpdate', 'Minorver', "
+              "'Minorverlet', 'Frames', 'BrowserDateTimeMs', 'Country', 'TextSizeAdj') "
+              "ORDER BY ordinal_position"),
+        QStringList({"SNStatID integer YESNO", "LastUpdate timestamp without time zone NOYES",
+                     "Minorver double precision NOYES", "Minorverlet character varying 5 NOYES",
+                     "Frames smallint NOYES", "BrowserDateTimeMs numeric NOYES",
+                     "TextSizeAdj character varying 25 NOYES", "Country character 2 NOYES"}));
+}
+
 TEST_F(PostgresReportsTest, AnotherOwnerThanAtInitialisationFailsWithTheMissingRelation) {
     ReportsDatabase(settings("first")).CreateTables();
     query(settings("second"), "CREATE SCHEMA second");

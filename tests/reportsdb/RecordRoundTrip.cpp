@@ -40,7 +40,6 @@ bool same(const QVariant& stored, const QVariant& expected, ColumnType type) {
 
 QList<int> expectEveryViewColumnLands(SQLConnection& connection, const SqlDialect& dialect) {
     QList<int> written;
-    const bool file = dialect.kind() == DatabaseKind::File;
     for (const ReportTable& table : reportTables()) {
         QStringList viewColumns;
         QStringList placeholders;
@@ -49,7 +48,7 @@ QList<int> expectEveryViewColumnLands(SQLConnection& connection, const SqlDialec
             const ReportColumn& column = table.columns[index];
             viewColumns << SqlDialect::quote(column.viewNameFor(dialect.kind()));
             placeholders << QStringLiteral("?");
-            values << sampleValue(file ? column.fileType : column.serverType, index);
+            values << sampleValue(column.typeFor(dialect.kind()), index);
         }
         connection.Execute(
             QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
@@ -58,7 +57,7 @@ QList<int> expectEveryViewColumnLands(SQLConnection& connection, const SqlDialec
         written << viewColumns.size();
         for (int index = 1; index < int(table.columns.size()); ++index) {
             const ReportColumn& column = table.columns[index];
-            const ColumnType type = file ? column.fileType : column.serverType;
+            const ColumnType type = column.typeFor(dialect.kind());
             const QStringList stored = connection.Query(
                 QStringLiteral("SELECT %1 FROM %2")
                     .arg(SqlDialect::quote(column.name), dialect.qualified(table.name)));

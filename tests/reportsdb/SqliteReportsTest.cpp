@@ -91,6 +91,10 @@ TEST_F(SqliteReportsTest, InitialisingTwiceKeepsOnlyTheReportObjectsAndOtherTabl
     EXPECT_EQ(connection.Query("SELECT a FROM mine"), QStringList{"kept"});
     EXPECT_EQ(connection.Query("SELECT count(*) FROM SNSTATS"), QStringList{"0"});
     EXPECT_EQ(connection.Query("PRAGMA journal_mode"), QStringList{"wal"});
+    EXPECT_EQ(connection.Query("SELECT name || ' ' || type FROM pragma_table_info('SNPLT') "
+                               "WHERE cid < 6"),
+              QStringList({"SNStatID INTEGER", "LastUpdate DATETIME", "Latency INTEGER",
+                           "Intra INTEGER", "Hittype TEXT(25)", "Page TEXT"}));
 }
 
 TEST_F(SqliteReportsTest, ARecordThroughEachViewLandsInEveryColumnOfItsTable) {
