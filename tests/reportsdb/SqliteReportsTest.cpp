@@ -42,7 +42,9 @@ class SqliteReportsTest : public ::testing::Test {
     }
 
     test::TempDir dir;
-    QString path = dir.file("reports/SNReports.db");
+    // Characters that mean something in a "file:" URI must stay part of the name.
+    QString folder = dir.file("my reports#1");
+    QString path = folder + "/SN?Reports%20.db";
 };
 
 }  // namespace
@@ -56,7 +58,7 @@ TEST_F(SqliteReportsTest, TestsOpenOnlyAFileThatExistsAndCreationMakesFileAndFol
         "Unable to connect to database\r[SQLite] the file does not exist: " + path.toStdString());
     EXPECT_EQ(descriptionOf([&] { database(path).TableTest(); }),
               missing.description().toStdString());
-    EXPECT_FALSE(QFileInfo::exists(dir.file("reports")));
+    EXPECT_FALSE(QFileInfo::exists(folder));
 
     database(path).CreateTables();
     EXPECT_TRUE(QFileInfo(path).isFile());
@@ -65,7 +67,7 @@ TEST_F(SqliteReportsTest, TestsOpenOnlyAFileThatExistsAndCreationMakesFileAndFol
 }
 
 TEST_F(SqliteReportsTest, AFileWithoutTablesFailsTheTableTestWithSQLitesReason) {
-    QDir().mkpath(dir.file("reports"));
+    QDir().mkpath(folder);
     { QFile(path).open(QIODevice::WriteOnly); }  // an empty file is an empty database
     database(path).ConnectTest();
     EXPECT_EQ(descriptionOf([&] { database(path).TableTest(); }),
@@ -118,10 +120,10 @@ TEST_F(SqliteReportsTest, BadFilesGiveSQLitesReasonAndAreLeftAsTheyWere) {
               notADatabase.description().toStdString());
     EXPECT_EQ(test::TempDir::read(corrupt), QByteArray(4096, 'x'));
 
-    const std::string folder =
+    const std::string notAFile =
         "Unable to connect to database\r[SQLite] unable to open database file";
-    EXPECT_EQ(descriptionOf([&] { database(dir.path()).ConnectTest(); }), folder);
-    EXPECT_EQ(descriptionOf([&] { database(dir.path()).CreateTables(); }), folder);
+    EXPECT_EQ(descriptionOf([&] { database(dir.path()).ConnectTest(); }), notAFile);
+    EXPECT_EQ(descriptionOf([&] { database(dir.path()).CreateTables(); }), notAFile);
 }
 
 TEST_F(SqliteReportsTest, AFileTheUserMayOnlyReadIsRefusedWithSQLitesReason) {
@@ -129,7 +131,7 @@ TEST_F(SqliteReportsTest, AFileTheUserMayOnlyReadIsRefusedWithSQLitesReason) {
     const auto readOnly =
         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
     QFile::setPermissions(dir.path(), readOnly);
-    QFile::setPermissions(dir.file("reports"), readOnly);
+    QFile::setPermissions(folder, readOnly);
     const std::string refused =
         "[SQLConnection] Unable to connect to database\r[SQLite] attempt to write a readonly "
         "database";
@@ -137,6 +139,12 @@ TEST_F(SqliteReportsTest, AFileTheUserMayOnlyReadIsRefusedWithSQLitesReason) {
     EXPECT_EQ(runAsNobody("table-test", path), refused);
     EXPECT_EQ(runAsNobody("create-tables", path), refused);
     EXPECT_EQ(objects(path).size(), 10);
+    const QString elsewhere = folder + "/new/SNReports.db";
+    EXPECT_EQ(runAsNobody("create-tables", elsewhere),
+              "[SQLConnection] Unable to connect to database\r[SQLite] unable to create the "
+              "folder: " +
+                  (folder + "/new").toStdString());
+    EXPECT_FALSE(QFileInfo::exists(folder + "/new"));
 }
 
 TEST_F(SqliteReportsTest, ConnectionsBindValuesReportFailuresAndLeaveNoConnectionBehind) {
