@@ -7,17 +7,6 @@
 
 namespace sentrel::detect {
 
-namespace {
-
-std::string asciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
-    return text;
-}
-
-}  // namespace
-
 EntryIndex::Piece EntryIndex::pieceAt(std::string_view text, size_t pos) {
     Piece piece = 0;
     for (size_t i = 0; i < kPieceLength; ++i) {
@@ -64,13 +53,13 @@ EntryIndex::EntryIndex(const std::vector<Pattern>& patterns) {
     std::vector<std::vector<Piece>> pieces(byRank_.size());  // by rank
     std::vector<Signature> signatures(byRank_.size());
     std::vector<char> live(byRank_.size());  // not empty, not a repeat
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::u32string> seen;
     for (uint32_t rank = 0; rank < byRank_.size(); ++rank) {
         const Pattern& pattern = patterns[byRank_[rank]];
         if (pattern.empty()) continue;  // never matches, never filed
-        // A repeated pattern can never win: the earlier one, ranked first, matches the same
-        // texts. Case does not count in matching, so it does not here.
-        if (!seen.insert(asciiLower(pattern.text())).second) continue;
+        // A pattern that matches the same texts as an earlier one can never win: the earlier
+        // one is ranked first.
+        if (!seen.insert(pattern.matchKey()).second) continue;
         live[rank] = 1;
         pieces[rank] = piecesOf(pattern);
         signatures[rank] = signatureOf(pattern);

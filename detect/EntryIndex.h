@@ -15,13 +15,13 @@ namespace sentrel::detect {
 // literal characters that matches, ties going to the earlier pattern.
 //
 // Patterns are ranked once by (literal count descending, position ascending), so the first
-// matching pattern in rank order is the winner; a pattern that repeats an earlier one can
-// never win and is left out. Each pattern is filed under one four-letter piece of a literal
-// run it requires (the piece fewest patterns share), in a bucket sorted by rank; a text can
-// only match patterns filed under pieces it contains, plus those too short on literals to be
-// filed. Every pattern also keeps a signature: the pieces and letter pairs of its literal
-// runs hashed into 512 bits. A pattern whose signature holds a bit the text's lacks needs
-// something the text does not have, and is passed over without running it.
+// matching pattern in rank order is the winner; a pattern that matches the same texts as an
+// earlier one (the same Pattern::matchKey()) can never win and is left out. Each pattern is filed
+// under one four-letter piece of a literal run it requires (the piece fewest patterns share), in a
+// bucket sorted by rank; a text can only match patterns filed under pieces it contains, plus those
+// too short on literals to be filed. Every pattern also keeps a signature: the pieces and letter
+// pairs of its literal runs hashed into 512 bits. A pattern whose signature holds a bit the text's
+// lacks needs something the text does not have, and is passed over without running it.
 //
 // A lookup walks the buckets its text reaches together, in rank order, and stops at the
 // first pattern that matches: patterns ranked below the winner are never looked at.

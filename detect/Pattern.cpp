@@ -88,9 +88,25 @@ size_t Pattern::parseList(const std::u32string& source, size_t open) {
         }
         if (high >= kAsciiEnd) list.ranges.emplace_back(std::max(low, kAsciiEnd), high);
     }
+    list.normalize();
     lists_.push_back(std::move(list));
     addToken({Kind::List, 0, static_cast<int>(lists_.size() - 1)});
     return close + 1;
+}
+
+// Lists keep their non-ASCII ranges sorted and merged, so that one set of characters has one
+// form in matchKey().
+void Pattern::CharList::normalize() {
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<std::pair<char32_t, char32_t>> merged;
+    for (const auto& range : ranges) {
+        if (!merged.empty() && range.first <= merged.back().second + 1) {
+            merged.back().second = std::max(merged.back().second, range.second);
+        } else {
+            merged.push_back(range);
+        }
+    }
+    ranges = std::move(merged);
 }
 
 void Pattern::addToken(Token token) {
@@ -113,6 +129,28 @@ void Pattern::collectRequiredRuns() {
         run.clear();
     }
     if (!run.empty()) requiredRuns_.push_back(std::move(run));
+}
+
+// Tokens other than literals are written as code points past U+10FFFF, which no literal is.
+std::u32string Pattern::matchKey() const {
+    constexpr char32_t kMark = 0x110000;
+    std::u32string key;
+    for (const Token& token : tokens_) {
+        if (token.kind == Kind::Literal) {
+            key.push_back(token.literal);
+            continue;
+        }
+        key.push_back(kMark + static_cast<char32_t>(token.kind));
+        if (token.kind != Kind::List) continue;
+        const CharList& list = lists_[token.list];
+        key.push_back(list.negated ? kMark : kMark + 1);
+        for (char32_t c = 0; c < kAsciiEnd; ++c) {
+            if (list.ascii.test(c)) key.push_back(c);
+        }
+        for (const auto& [low, high] : list.ranges) key += {low, high};
+        key.push_back(kMark);
+    }
+    return key;
 }
 
 bool Pattern::wildcardMatches(const Token& token, char32_t c) const {

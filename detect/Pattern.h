@@ -38,6 +38,10 @@ class Pattern {
     int literalCount() const { return literalCount_; }
     bool empty() const { return tokens_.empty(); }
     const std::string& text() const { return text_; }
+    // The compiled pattern as a string: patterns with the same key match the same texts,
+    // whatever their case or spelling ("MSIE [A-C]" and "msie [a-c]", but not "[a-z]" and
+    // "[A-z]", which also matches "_").
+    std::u32string matchKey() const;
 
     // Runs of consecutive literal ASCII characters, folded to lower case, that every matching
     // text must contain. Used to pick candidate patterns quickly.
@@ -51,6 +55,7 @@ class Pattern {
         std::vector<std::pair<char32_t, char32_t>> ranges;  // code points above ASCII
         bool negated = false;
         bool contains(char32_t c) const;
+        void normalize();
     };
 
     struct Token {

@@ -55,12 +55,15 @@ TEST(EntryIndex, FindsTheSameWinnerAsTestingEveryPattern) {
 }
 
 TEST(EntryIndex, RepeatedPatternLeavesTheWinToTheFirst) {
-    // The index leaves repeats (in any case) out; the first of them must still win.
-    const std::vector<Pattern> patterns = {Pattern("*chrome*"), Pattern("Mozilla/*Chrome/*"),
-                                           Pattern("MOZILLA/*chrome/*"), Pattern("")};
+    // The index leaves repeats (in any case) out; the first of them must still win. "[A-z]"
+    // differs from "[a-z]" in case only, but also matches "[", "_" and the like: no repeat.
+    const std::vector<Pattern> patterns = {
+        Pattern("*chrome*"), Pattern("Mozilla/*Chrome/*"), Pattern("MOZILLA/*chrome/*"),
+        Pattern(""),         Pattern("foo[a-z]"),          Pattern("Foo[A-z]"),
+        Pattern("FOO[z-A]")};
     const EntryIndex index(patterns);
     EntryIndex::Scratch scratch;
-    for (const std::string text : {"Mozilla/5.0 Chrome/120", "Opera Chrome", ""}) {
+    for (const std::string text : {"Mozilla/5.0 Chrome/120", "Opera Chrome", "", "foo_", "Foox"}) {
         EXPECT_EQ(index.findBest(patterns, text, decodeFolded(text), scratch),
                   bruteForceBest(patterns, text))
             << text;
@@ -68,4 +71,5 @@ TEST(EntryIndex, RepeatedPatternLeavesTheWinToTheFirst) {
     EXPECT_EQ(index.findBest(patterns, "Mozilla/5.0 Chrome/120",
                              decodeFolded("Mozilla/5.0 Chrome/120"), scratch),
               1);
+    EXPECT_EQ(index.findBest(patterns, "foo_", decodeFolded("foo_"), scratch), 5);
 }

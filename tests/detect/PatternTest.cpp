@@ -67,6 +67,15 @@ TEST(Pattern, BracketLists) {
     EXPECT_FALSE(match("*[*?#]", "abc"));
 }
 
+TEST(Pattern, MatchKeyIsSharedByPatternsThatMatchAlike) {
+    EXPECT_EQ(Pattern("MSIE [A-C]#*").matchKey(), Pattern("msie [c-a]#*").matchKey());
+    EXPECT_EQ(Pattern("a[\xC3\xA0-\xC3\xBF\xC3\xA0]").matchKey(),
+              Pattern("A[\xC3\xA0-\xC3\xBF]").matchKey());  // overlapping ranges merge
+    EXPECT_NE(Pattern("foo[a-z]").matchKey(), Pattern("foo[A-z]").matchKey());
+    EXPECT_NE(Pattern("[!a]").matchKey(), Pattern("[a]").matchKey());
+    EXPECT_NE(Pattern("a*").matchKey(), Pattern("a?").matchKey());
+}
+
 TEST(Pattern, UnclosedBracketIsLiteral) {
     EXPECT_TRUE(match("Mozilla [en*", "Mozilla [en-US"));
     EXPECT_FALSE(match("Mozilla [en*", "Mozilla en-US"));
