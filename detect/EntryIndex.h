@@ -43,15 +43,16 @@ class EntryIndex {
         uint32_t lookup = 0;
     };
 
-    // The position of the winning pattern for `text`, or -1. `folded` is the text decoded by
-    // decodeFolded(); `bytes` is the text itself (its ASCII letters are lowered as they are read).
-    int findBest(const std::vector<Pattern>& patterns, std::string_view bytes,
-                 std::u32string_view folded, Scratch& scratch) const;
+    // The position of the winning pattern for a text, or -1. `folded` is the text decoded by
+    // decodeFolded().
+    int findBest(const std::vector<Pattern>& patterns, std::u32string_view folded,
+                 Scratch& scratch) const;
 
     size_t unfiledCount() const { return unfiledCount_; }
 
   private:
     static constexpr size_t kPieceLength = 4;
+    static constexpr uint32_t kBeyondAscii = 0x80;
     using Piece = PieceTable::Piece;
 
     // Pieces and letter pairs hashed into 512 bits, one cache line.
@@ -80,7 +81,7 @@ class EntryIndex {
     void fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
                            const std::vector<Signature>& signatures, const std::vector<char>& live);
     void openBucket(uint32_t bucket, Scratch& scratch) const;
-    void openBuckets(std::string_view bytes, Scratch& scratch, Signature& text) const;
+    void openBuckets(std::u32string_view folded, Scratch& scratch, Signature& text) const;
 
     std::vector<uint32_t> byRank_;            // rank -> position
     PieceTable bucketOf_;                     // piece -> bucket
