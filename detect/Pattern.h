@@ -43,8 +43,9 @@ class Pattern {
     // "[A-z]", which also matches "_").
     std::u32string matchKey() const;
 
-    // Runs of consecutive literal characters that are ASCII once folded, folded, that every
-    // matching text must contain once folded. Used to pick candidate patterns quickly.
+    // Runs of consecutive literal characters that are ASCII once folded (so "\u212A", the
+    // Kelvin sign, counts as "k"), in folded form: every matching text holds them once folded.
+    // Used to pick candidate patterns quickly.
     const std::vector<std::string>& requiredRuns() const { return requiredRuns_; }
 
   private:
