@@ -170,6 +170,10 @@ void DocumentSaver::keepUnmoved(const AppError& error, const QString& target, qi
     const PendingMerge pending(context_.baseDirectory);
     const qint64 unmoved = count < 0 ? journal.size() : count;
     state.savedJournalBytes = unmoved;
+    if (unmoved == 0 && !QFileInfo::exists(pending.pathFor(target))) {
+        context_.tell(messages::mergeSaveError(error));  // no record is waiting anywhere
+        return;
+    }
     try {
         const QByteArray records = journal.collected().left(unmoved);
         pending.keep(target, records);

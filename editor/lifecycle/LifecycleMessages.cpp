@@ -33,15 +33,22 @@ QString quoted(const QString& path) {
     return u'"' + path + u'"';
 }
 
-MessageRequest mergeSaveError(const AppError& error, const QString& whereKept) {
-    return request(QStringLiteral("Error during merge save"),
-                   QStringLiteral("Error #") + QString::number(error.number()) +
-                       QStringLiteral(" occured while saving your merge data.") + kBreak +
-                       error.description() + kBreak + kBreak + whereKept,
-                   MsgIcon::Critical);
+// "Error during merge save", followed by where the records are kept.
+MessageRequest mergeSaveErrorKept(const AppError& error, const QString& whereKept) {
+    MessageRequest message = mergeSaveError(error);
+    message.text += kBreak + kBreak + whereKept;
+    return message;
 }
 
 }  // namespace
+
+MessageRequest mergeSaveError(const AppError& error) {
+    return request(QStringLiteral("Error during merge save"),
+                   QStringLiteral("Error #") + QString::number(error.number()) +
+                       QStringLiteral(" occured while saving your merge data.") + kBreak +
+                       error.description(),
+                   MsgIcon::Critical);
+}
 
 MessageRequest fileAlreadyOpen() {
     return request(QStringLiteral("File already open"),
@@ -199,7 +206,7 @@ MessageRequest saveAsError() {
 
 MessageRequest mergeRecordsKept(const AppError& error, const QString& pendingFile,
                                 const QString& mergeFile) {
-    return mergeSaveError(
+    return mergeSaveErrorKept(
         error, QStringLiteral("The merge records are kept in ") + quoted(pendingFile) +
                    QStringLiteral(". They will be added to the merge file ") + quoted(mergeFile) +
                    QStringLiteral(" the next time its definition file is "
@@ -207,7 +214,7 @@ MessageRequest mergeRecordsKept(const AppError& error, const QString& pendingFil
 }
 
 MessageRequest mergeRecordsInJournal(const AppError& error, const QString& journalFile) {
-    return mergeSaveError(
+    return mergeSaveErrorKept(
         error, QStringLiteral("The merge records could not be kept elsewhere either: they stay "
                               "in the temporary merge file ") +
                    quoted(journalFile) +

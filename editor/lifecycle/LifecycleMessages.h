@@ -24,6 +24,7 @@ MessageRequest readError(const QString& path, const AppError& error, const QStri
 MessageRequest saveChanges();
 MessageRequest saveError();
 MessageRequest saveAsError();
+MessageRequest mergeSaveError(const AppError& error);
 // "Error during merge save", with where the records that could not be moved are kept: in
 // the merge file's pending file, or (when that failed too) still in the temporary merge file.
 MessageRequest mergeRecordsKept(const AppError& error, const QString& pendingFile,

@@ -141,6 +141,20 @@ TEST_F(MergeTest, RecordsThatCannotReachTheMergeFileWaitInAPendingFile) {
     EXPECT_FALSE(QFileInfo::exists(pending));
 }
 
+// A failure with no record to keep says so plainly and makes no pending file.
+TEST_F(MergeTest, AFailureWithNoRecordsMakesNoPendingFile) {
+    openNew(QStringLiteral("n.bdf"));
+    life.markModified();  // a change that writes no record (the options' version fields)
+    QFile::remove(path(QStringLiteral("n.mrg")));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("gone/n.mrg")), path(QStringLiteral("n.mrg"))));
+    EXPECT_TRUE(life.SaveFile());
+    ASSERT_EQ(titles(), QStringList{QStringLiteral("Error during merge save")});
+    EXPECT_TRUE(ui.messages()[0].text.startsWith(
+        QStringLiteral("Error #75 occured while saving your merge data.\r\n")));
+    EXPECT_FALSE(ui.messages()[0].text.contains(QStringLiteral("\r\n\r\n")));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("pending-merge"))));
+}
+
 // Same-named merge files in different folders wait in different pending files.
 TEST_F(MergeTest, PendingFilesOfSameNamedMergeFilesDoNotMeet) {
     const lifecycle::PendingMerge pending(dir.path());
