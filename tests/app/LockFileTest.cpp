@@ -160,6 +160,23 @@ TEST(LockFile, ADocumentInAReadOnlyFolderIsLockedInTheRuntimeFolder) {
     EXPECT_EQ(probeAsNobody({path}, runtime.path()), "bound");
 }
 
+// A lock file this account cannot read: its own is taken over (it cannot be a live lock of
+// this account's), another account's is reported as held by that account.
+TEST(LockFile, UnreadableLockFilesByOwner) {
+    if (!nobody::available()) GTEST_SKIP() << "needs root and setpriv";
+    TempDir dir, runtime;
+    ASSERT_TRUE(nobody::give(dir.path()));
+    ASSERT_TRUE(nobody::give(runtime.path()));
+    const QString path = savedDocument(dir, QStringLiteral("u.bdf"));
+    const QString lock = dir.write(QStringLiteral("u.bdf.lock"), "1\nx\ny\n");
+    ASSERT_TRUE(QFile::setPermissions(lock, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(probeAsNobody({path}, runtime.path()), "error 1060");
+
+    ASSERT_TRUE(nobody::give(lock));
+    ASSERT_TRUE(QFile::setPermissions(lock, QFileDevice::Permissions()));
+    EXPECT_EQ(probeAsNobody({path}, runtime.path()), "bound");
+}
+
 // Without XDG_RUNTIME_DIR the runtime folder is a private folder in the temporary folder,
 // made for this account alone; one of that name that belongs to another account is refused.
 TEST(LockFile, RuntimeFolderFallsBackToAPrivateTemporaryFolder) {
