@@ -370,15 +370,8 @@ bool BrowserViews::treeLabelEdit(const QString& key, const QString& newText) {
 
 bool BrowserViews::propertyLabelEdit(const QString& oldName, const QString& newName) {
     if (!operations_ || newName == oldName) return false;
-    if (!operations_->renameProperty(oldName, newName)) {
-        // A protected property has been explained already; otherwise the name is taken.
-        if (editHost_ && !mainMod::isProtectedProperty(oldName)) {
-            editHost_->interaction().message(
-                QStringLiteral("The new name for this property already exists."),
-                QStringLiteral("Property Already Exists"), MsgIcon::Exclamation);
-        }
-        return false;
-    }
+    // A refused rename has told the user why.
+    if (!operations_->renameProperty(oldName, newName)) return false;
     const int row = properties_.rowOfKey(oldName);
     if (row >= 0) properties_.setKeyAndText(row, newName, newName);
     return true;
