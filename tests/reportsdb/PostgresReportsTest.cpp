@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+// Readable Qt values; every test file of the program includes it, so that all agree.
+#include "editing/QtPrinters.h"
+
 #include "DescriptionOf.h"
 #include "PostgresServer.h"
 #include "RecordRoundTrip.h"
