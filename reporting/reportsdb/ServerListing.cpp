@@ -8,6 +8,7 @@
 #include <map>
 
 #include "reporting/reportsdb/ConnectionTargets.h"
+#include "shell/AppError.h"
 
 namespace sentrel::reportsdb {
 
@@ -96,7 +97,11 @@ void ServerCatalog::Connect(const QString& server, bool useOsAuthentication, con
     settings.useOsAuthentication = useOsAuthentication;
     settings.user = user;
     settings.password = password;
-    connection_.Connect(serverTarget(settings, QStringLiteral("postgres")));
+    try {
+        connection_.Connect(serverTarget(settings, QStringLiteral("postgres")));
+    } catch (const AppError& e) {
+        throw AppError(kConnectFailed, e.description(), e.source());
+    }
 }
 
 QStringList ServerCatalog::ShowDatabases() {

@@ -36,8 +36,13 @@ ServerList ShowServers(const QString& currentName,
 // The databases of one server, for the "&Lookup..." button.
 class ServerCatalog {
   public:
+    // The number of the error raised when the server cannot be reached or refuses the login
+    // (the classic automation error), so that "&Lookup..." can tell it from other failures.
+    static constexpr int kConnectFailed = 440;
+
     // Connects to the server's "postgres" database with the operating system's own
-    // authentication or with `user` and `password`. Failures raise as SQLConnection does.
+    // authentication or with `user` and `password`. Failure raises an AppError numbered
+    // kConnectFailed, with source and description as SQLConnection gives them.
     void Connect(const QString& server, bool useOsAuthentication, const QString& user,
                  const QString& password);
     void Disconnect() { connection_.Disconnect(); }

@@ -21,6 +21,16 @@ namespace {
 
 const QString kWeirdOwner = QStringLiteral("we]ird\"owner");
 
+// The description when the test server refuses kUser's password over TCP.
+std::string loginRefused() {
+    return QStringLiteral(
+               "Unable to connect to database\r[PostgreSQL] connection to server at "
+               "\"127.0.0.1\", port %1 failed: FATAL:  password authentication failed for user "
+               "\"reporter\"")
+        .arg(PostgresServer::instance().port())
+        .toStdString();
+}
+
 class PostgresReportsTest : public ::testing::Test {
   protected:
     // The password login over TCP, tables under `owner`.
@@ -142,12 +152,7 @@ TEST_F(PostgresReportsTest, ConnectionFailuresGiveTheServersReasonAndNeverThePas
     const int port = PostgresServer::instance().port();
     ReportsDbSettings wrongPassword = settings("public");
     wrongPassword.password = QStringLiteral("wrong'pass word");
-    EXPECT_EQ(descriptionOf([&] { ReportsDatabase(wrongPassword).ConnectTest(); }),
-              QStringLiteral("Unable to connect to database\r[PostgreSQL] connection to server "
-                             "at \"127.0.0.1\", port %1 failed: FATAL:  password authentication "
-                             "failed for user \"reporter\"")
-                  .arg(port)
-                  .toStdString());
+    EXPECT_EQ(descriptionOf([&] { ReportsDatabase(wrongPassword).ConnectTest(); }), loginRefused());
 
     ReportsDbSettings unreachable = settings("public");
     const int closed = test::closedPort();
@@ -178,9 +183,11 @@ TEST_F(PostgresReportsTest, LookupListsTheUsersDatabasesButNoTemplateAndNotPostg
     EXPECT_EQ(catalog.ShowDatabases(), QStringList({"reports", "rootreports"}));
     catalog.Disconnect();
     EXPECT_EQ(catalog.ShowDatabases(), QStringList());
-    EXPECT_EQ(failureOf([&] {
-                  catalog.Connect(PostgresServer::instance().tcpServer(), false,
-                                  PostgresServer::kUser, "bad");
-              }).number(),
-              AppError::kObjectErrorBase);
+    const AppError refused = failureOf([&] {
+        catalog.Connect(PostgresServer::instance().tcpServer(), false, PostgresServer::kUser,
+                        "bad");
+    });
+    EXPECT_EQ(refused.number(), 440);
+    EXPECT_EQ(refused.source(), "SQLConnection");
+    EXPECT_EQ(refused.description().toStdString(), loginRefused());
 }
