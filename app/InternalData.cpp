@@ -1,6 +1,10 @@
 #include "app/InternalData.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include "document/FileLocation.h"
 
 #include "shell/AppError.h"
 
@@ -14,6 +18,11 @@ QString InternalData::pathOf(const QString& name) const {
 
 void InternalData::bind(const QString& baseDirectory) {
     baseDirectory_ = baseDirectory;
+    if (QFileInfo(baseDirectory).isDir() && !doc::file_location::isWritableFolder(baseDirectory)) {
+        throw AppError(kErrBaseDirectoryNotWritable,
+                       QStringLiteral("Sentrel can not write to its base directory \"%1\".")
+                           .arg(QDir::toNativeSeparators(baseDirectory)));
+    }
     document_ = binder_(pathOf(kFileName));
 }
 

@@ -17,10 +17,15 @@ class InternalData {
 
     static inline const QString kFileName = QStringLiteral("intdata.dtl");
     static inline const QString kRefreshName = QStringLiteral("intmp.dtx");
+    // The base directory exists but this account cannot write it: the internal data, the
+    // temporary merge file and the pending merge records could not be kept.
+    static constexpr int kErrBaseDirectoryNotWritable = 1061;
 
     explicit InternalData(Binder binder = &doc::Document::bind);
 
-    // Binds base directory + "/intdata.dtl"; throws AppError when the bind fails.
+    // Binds base directory + "/intdata.dtl"; throws AppError when the bind fails, and
+    // kErrBaseDirectoryNotWritable (naming the folder) before it when the folder exists but
+    // cannot be written.
     void bind(const QString& baseDirectory);
     // Rewrites the document through "intmp.dtx": saved there, released, bound again from
     // there and saved back to "intdata.dtl", which stays bound; "intmp.dtx" is removed, also

@@ -1,6 +1,8 @@
 #include "app/StartupErrorHandler.h"
 
+#include "app/InternalData.h"
 #include "document/Document.h"
+#include "document/DocumentLock.h"
 #include "shell/AppError.h"
 #include "shell/Product.h"
 
@@ -52,6 +54,30 @@ MessageRequest internalDataLocked() {
             MsgIcon::Exclamation};
 }
 
+// The base directory exists but cannot be written; the description names it.
+MessageRequest baseDirectoryNotWritable(const QString& description) {
+    return {QStringLiteral("Base directory not writable"),
+            description + kTwoLines +
+                QStringLiteral("Sentrel keeps its internal data (intdata.dtl), the temporary merge "
+                               "file (merge.tmp) and the merge records waiting for their merge "
+                               "files there. Make this folder writable for your account, or "
+                               "record a folder you can write as the base directory "
+                               "(sentrel-editor --register-basedir FOLDER), and start Sentrel "
+                               "again."),
+            MsgIcon::Critical};
+}
+
+// The internal data is locked by a process on another host or by another account; the
+// description names the holder and the lock file.
+MessageRequest lockedElsewhere(const QString& description) {
+    return {QStringLiteral("Internal data locked elsewhere"),
+            description + kTwoLines +
+                QStringLiteral("Sentrel can not start while that lock is held. If Sentrel is no "
+                               "longer running there, delete the lock file and start Sentrel "
+                               "again."),
+            MsgIcon::Exclamation};
+}
+
 MessageRequest alreadyRunning(int number) {
     return {QStringLiteral("Sentrel already running"),
             QStringLiteral("Sentrel already running (") + QString::number(number) +
@@ -82,6 +108,9 @@ MessageRequest startupFailureMessage(int number, const QString& description,
     const bool binding = lastPlace == marker::kLoadingInternalData;
     if (number == kOutdatedDll) return outdatedDll(lastPlace);
     if (binding && number == AppError::kCannotReachServer) return serverUnreachable();
+    if (number == InternalData::kErrBaseDirectoryNotWritable)
+        return baseDirectoryNotWritable(description);
+    if (binding && number == doc::kErrLockedElsewhere) return lockedElsewhere(description);
     if (binding && number == AppError::kPermissionDenied) return internalDataLocked();
     if (meansAlreadyRunning(number, lastPlace)) return alreadyRunning(number);
     return initializationError(number, description, lastPlace);

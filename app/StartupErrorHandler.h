@@ -20,7 +20,9 @@ inline const QString kAfterDisplayUi = QStringLiteral("after display ui");
 
 // The message the start-up error handler shows for a failure: the error's number and
 // description and the last place reached. Only the document library's "held" answer to
-// the bind of the internal data document means that another copy is running; any other
+// the bind of the internal data document means that another copy is running. A base
+// directory that cannot be written, and a lock held on another host or by another account,
+// get messages of their own that name the folder, the holder and the lock file; any other
 // failure there that is neither 70 nor 432 is reported as an initialisation error with its
 // number and description.
 MessageRequest startupFailureMessage(int number, const QString& description,

@@ -21,6 +21,10 @@ class StartupSequence {
         int errorNumber = 0;          // the failure's number when not started
         MessageRequest failure;       // the message shown when not started
         bool alreadyRunning = false;  // the failure was another running copy
+
+        // The program's exit status when the start-up ended it: 0 when another copy is
+        // running (the user is sent there; nothing failed), 1 for every failure.
+        int exitStatus() const { return alreadyRunning ? 0 : 1; }
     };
     // A whole number from 1 to 5; the internal data document is refreshed on a 5.
     using Draw = std::function<int()>;

@@ -2,11 +2,13 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <cstring>
+#include <functional>
 
 #include "app/AppHost.h"
 #include "app/FileToOpen.h"
 #include "app/InternalData.h"
 #include "app/StartupSequence.h"
+#include "app/UnattendedInteraction.h"
 #include "editing/FilterForm.h"
 #include "editing/PropForm.h"
 #include "editing/browForm.h"
@@ -38,28 +40,43 @@ bool isRegisterCall(int argc, char** argv) {
     return argc == 3 && std::strcmp(argv[1], "--register-basedir") == 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (isRegisterCall(argc, argv)) return registerBaseDirectory(argc, argv);
-
-    QApplication application(argc, argv);
-    QtInteraction interaction;
-    interaction.registerDialog(QStringLiteral("frmCacheTips"), &frmCacheTips::run);
-    editing::registerPropForm(interaction);
-    editing::registerBrowForm(interaction);
-    editing::registerFilterForm(interaction);
+// Starts the editor; once started, `run` works with its main window and answers the exit
+// status. A start-up that ends the program answers its own status.
+int runEditor(Interaction& interaction, const std::function<int(editor::frmMain&)>& run) {
     reg::mdlRegistry registry(interaction);
     app::InternalData internalData;
     app::AppHost host(interaction, registry, internalData);
     app::StartupSequence startup(host, interaction, internalData);
     const app::StartupSequence::Outcome outcome =
         startup.run(app::wholeCommandLine(QCoreApplication::arguments()));
-    // Another running copy is not a failure of this one.
-    if (!outcome.started) return outcome.alreadyRunning ? 0 : 1;
-
-    interaction.setParentWidget(host.mainWindow());
-    const int status = application.exec();
+    if (!outcome.started) return outcome.exitStatus();
+    const int status = run(*host.mainWindow());
     host.releaseInternalDataAtExit();
     return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (isRegisterCall(argc, argv)) return registerBaseDirectory(argc, argv);
+
+    QApplication application(argc, argv);
+    // Nobody at the screen: the start-up runs, its messages go to standard output, and the
+    // editor closes again at once.
+    if (qEnvironmentVariableIntValue("SENTREL_UNATTENDED") == 1) {
+        app::UnattendedInteraction interaction;
+        return runEditor(interaction, [](editor::frmMain& window) {
+            window.close();
+            return 0;
+        });
+    }
+    QtInteraction interaction;
+    interaction.registerDialog(QStringLiteral("frmCacheTips"), &frmCacheTips::run);
+    editing::registerPropForm(interaction);
+    editing::registerBrowForm(interaction);
+    editing::registerFilterForm(interaction);
+    return runEditor(interaction, [&interaction](editor::frmMain& window) {
+        interaction.setParentWidget(&window);
+        return QApplication::exec();
+    });
 }

@@ -50,8 +50,8 @@ void BrowserObj::detect(std::string_view userAgent, const Request* request) {
     entry_ = nullptr;
     filtered_ = false;
     refreshDefinitions();
-    decodeUtf8(userAgent, foldedAgent_, true);
-    entry_ = &definitions_->detectPrepared(userAgent, foldedAgent_, scratch_);
+    decodeUtf8(userAgent, foldedAgent_, Folding::Simple);
+    entry_ = &definitions_->detectPrepared(foldedAgent_, scratch_);
     applyFilters(userAgent, request);
 }
 

@@ -34,13 +34,12 @@ int Definitions::propertyIndex(std::string_view name) const {
 
 const BrowserEntry& Definitions::detect(std::string_view userAgent,
                                         EntryIndex::Scratch& scratch) const {
-    return detectPrepared(userAgent, decodeFolded(userAgent), scratch);
+    return detectPrepared(decodeFolded(userAgent), scratch);
 }
 
-const BrowserEntry& Definitions::detectPrepared(std::string_view userAgent,
-                                                std::u32string_view folded,
+const BrowserEntry& Definitions::detectPrepared(std::u32string_view folded,
                                                 EntryIndex::Scratch& scratch) const {
-    const int best = index_.findBest(entryPatterns_, userAgent, folded, scratch);
+    const int best = index_.findBest(entryPatterns_, folded, scratch);
     return best < 0 ? *defaultEntry_ : content_.entries[best];
 }
 

@@ -33,8 +33,8 @@ class Definitions {
     // the most literal characters, ties going to the earlier entry; with no match the entry
     // named "DefaultBrowser" (an empty one of that name if the file has none).
     const BrowserEntry& detect(std::string_view userAgent, EntryIndex::Scratch& scratch) const;
-    // The same for a user agent already decoded by decodeFolded() into `folded`.
-    const BrowserEntry& detectPrepared(std::string_view userAgent, std::u32string_view folded,
+    // The same for a user agent already decoded by decodeFolded().
+    const BrowserEntry& detectPrepared(std::u32string_view folded,
                                        EntryIndex::Scratch& scratch) const;
 
     // Index of the property with that name (any case), or -1.

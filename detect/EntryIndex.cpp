@@ -7,17 +7,6 @@
 
 namespace sentrel::detect {
 
-namespace {
-
-std::string asciiLower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
-    return text;
-}
-
-}  // namespace
-
 EntryIndex::Piece EntryIndex::pieceAt(std::string_view text, size_t pos) {
     Piece piece = 0;
     for (size_t i = 0; i < kPieceLength; ++i) {
@@ -64,13 +53,13 @@ EntryIndex::EntryIndex(const std::vector<Pattern>& patterns) {
     std::vector<std::vector<Piece>> pieces(byRank_.size());  // by rank
     std::vector<Signature> signatures(byRank_.size());
     std::vector<char> live(byRank_.size());  // not empty, not a repeat
-    std::unordered_set<std::string> seen;
+    std::unordered_set<std::u32string> seen;
     for (uint32_t rank = 0; rank < byRank_.size(); ++rank) {
         const Pattern& pattern = patterns[byRank_[rank]];
         if (pattern.empty()) continue;  // never matches, never filed
-        // A repeated pattern can never win: the earlier one, ranked first, matches the same
-        // texts. Case does not count in matching, so it does not here.
-        if (!seen.insert(asciiLower(pattern.text())).second) continue;
+        // A pattern that matches the same texts as an earlier one can never win: the earlier
+        // one is ranked first.
+        if (!seen.insert(pattern.matchKey()).second) continue;
         live[rank] = 1;
         pieces[rank] = piecesOf(pattern);
         signatures[rank] = signatureOf(pattern);
@@ -142,18 +131,20 @@ void EntryIndex::openBucket(uint32_t bucket, Scratch& scratch) const {
 }
 
 // Opens a cursor on every bucket the text can reach, those of its pieces and the bucket of
-// the patterns without pieces, and fills the text's signature, in one pass over the text.
-void EntryIndex::openBuckets(std::string_view bytes, Scratch& scratch, Signature& text) const {
+// the patterns without pieces, and fills the text's signature, in one pass over the folded
+// text: a "\u212A" (Kelvin sign) there is a "k", as patterns match it.
+void EntryIndex::openBuckets(std::u32string_view folded, Scratch& scratch, Signature& text) const {
     if (scratch.openedIn.size() < bucketStart_.size() || ++scratch.lookup == 0) {
         scratch.openedIn.assign(bucketStart_.size(), 0);  // also when the count wraps
         scratch.lookup = 1;
     }
     scratch.cursors.clear();
     openBucket(unfiledBucket_, scratch);
-    Piece piece = 0;  // the last four bytes, as pieceAt() reads them
-    for (size_t pos = 0; pos < bytes.size(); ++pos) {
-        const auto byte = static_cast<unsigned char>(bytes[pos]);
-        piece = (piece << 8) | (byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
+    Piece piece = 0;  // the last four characters, as pieceAt() reads them
+    for (size_t pos = 0; pos < folded.size(); ++pos) {
+        // Runs hold ASCII only: any other character stands as a byte no run holds.
+        const char32_t c = folded[pos];
+        piece = (piece << 8) | (c < 0x80 ? c : kBeyondAscii);
         if (pos < 1) continue;
         text.add(0xFF0000u | (piece & 0xFFFFu));
         if (pos + 1 < kPieceLength) continue;
@@ -166,10 +157,10 @@ void EntryIndex::openBuckets(std::string_view bytes, Scratch& scratch, Signature
 // Walks the reachable buckets together in rank order (each bucket is sorted by rank) and
 // tests each pattern whose signature the text covers; the first that matches wins, so the
 // patterns ranked below the winner are never looked at.
-int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::string_view bytes,
-                         std::u32string_view folded, Scratch& scratch) const {
+int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::u32string_view folded,
+                         Scratch& scratch) const {
     Signature text;
-    openBuckets(bytes, scratch, text);
+    openBuckets(folded, scratch, text);
     const auto later = [](const Cursor& a, const Cursor& b) { return a.rank > b.rank; };
     auto& heap = scratch.cursors;
     std::make_heap(heap.begin(), heap.end(), later);

@@ -15,13 +15,13 @@ namespace sentrel::detect {
 // literal characters that matches, ties going to the earlier pattern.
 //
 // Patterns are ranked once by (literal count descending, position ascending), so the first
-// matching pattern in rank order is the winner; a pattern that repeats an earlier one can
-// never win and is left out. Each pattern is filed under one four-letter piece of a literal
-// run it requires (the piece fewest patterns share), in a bucket sorted by rank; a text can
-// only match patterns filed under pieces it contains, plus those too short on literals to be
-// filed. Every pattern also keeps a signature: the pieces and letter pairs of its literal
-// runs hashed into 512 bits. A pattern whose signature holds a bit the text's lacks needs
-// something the text does not have, and is passed over without running it.
+// matching pattern in rank order is the winner; a pattern that matches the same texts as an
+// earlier one (the same Pattern::matchKey()) can never win and is left out. Each pattern is filed
+// under one four-letter piece of a literal run it requires (the piece fewest patterns share), in a
+// bucket sorted by rank; a text can only match patterns filed under pieces it contains, plus those
+// too short on literals to be filed. Every pattern also keeps a signature: the pieces and letter
+// pairs of its literal runs hashed into 512 bits. A pattern whose signature holds a bit the text's
+// lacks needs something the text does not have, and is passed over without running it.
 //
 // A lookup walks the buckets its text reaches together, in rank order, and stops at the
 // first pattern that matches: patterns ranked below the winner are never looked at.
@@ -43,15 +43,16 @@ class EntryIndex {
         uint32_t lookup = 0;
     };
 
-    // The position of the winning pattern for `text`, or -1. `folded` is the text decoded by
-    // decodeFolded(); `bytes` is the text itself (its ASCII letters are lowered as they are read).
-    int findBest(const std::vector<Pattern>& patterns, std::string_view bytes,
-                 std::u32string_view folded, Scratch& scratch) const;
+    // The position of the winning pattern for a text, or -1. `folded` is the text decoded by
+    // decodeFolded().
+    int findBest(const std::vector<Pattern>& patterns, std::u32string_view folded,
+                 Scratch& scratch) const;
 
     size_t unfiledCount() const { return unfiledCount_; }
 
   private:
     static constexpr size_t kPieceLength = 4;
+    static constexpr uint32_t kBeyondAscii = 0x80;
     using Piece = PieceTable::Piece;
 
     // Pieces and letter pairs hashed into 512 bits, one cache line.
@@ -80,7 +81,7 @@ class EntryIndex {
     void fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
                            const std::vector<Signature>& signatures, const std::vector<char>& live);
     void openBucket(uint32_t bucket, Scratch& scratch) const;
-    void openBuckets(std::string_view bytes, Scratch& scratch, Signature& text) const;
+    void openBuckets(std::u32string_view folded, Scratch& scratch, Signature& text) const;
 
     std::vector<uint32_t> byRank_;            // rank -> position
     PieceTable bucketOf_;                     // piece -> bucket

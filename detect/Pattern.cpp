@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "detect/CaseFolding.h"
 #include "detect/Utf8.h"
 
 namespace sentrel::detect {
@@ -9,14 +10,6 @@ namespace sentrel::detect {
 namespace {
 
 constexpr char32_t kAsciiEnd = 128;
-
-bool isAsciiLetter(char32_t c) {
-    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
-}
-
-char32_t otherCase(char32_t c) {
-    return (c >= U'a' && c <= U'z') ? c - 32 : foldAscii(c);
-}
 
 }  // namespace
 
@@ -33,7 +26,7 @@ bool Pattern::CharList::contains(char32_t c) const {
 
 Pattern::Pattern(std::string_view pattern) : text_(pattern) {
     std::u32string source;
-    decodeUtf8(pattern, source, false);
+    decodeUtf8(pattern, source, Folding::None);
     for (size_t i = 0; i < source.size();) {
         const char32_t c = source[i];
         if (c == U'[') {
@@ -47,7 +40,7 @@ Pattern::Pattern(std::string_view pattern) : text_(pattern) {
         } else if (c == U'#') {
             addToken({Kind::Digit});
         } else {
-            addToken({Kind::Literal, foldAscii(c)});
+            addToken({Kind::Literal, foldCase(c)});
         }
         ++i;
     }
@@ -67,7 +60,7 @@ size_t Pattern::parseList(const std::u32string& source, size_t open) {
         return open + 1;
     }
     if (!negated && close == first + 1) {  // one member: just a literal character
-        addToken({Kind::Literal, foldAscii(source[first])});
+        addToken({Kind::Literal, foldCase(source[first])});
         return close + 1;
     }
     CharList list;
@@ -82,15 +75,43 @@ size_t Pattern::parseList(const std::u32string& source, size_t open) {
         } else {
             ++j;
         }
-        for (char32_t c = low; c <= high && c < kAsciiEnd; ++c) {
-            list.ascii.set(c);
-            if (isAsciiLetter(c)) list.ascii.set(otherCase(c));
-        }
-        if (high >= kAsciiEnd) list.ranges.emplace_back(std::max(low, kAsciiEnd), high);
+        list.add(low, high);
     }
+    list.normalize();
     lists_.push_back(std::move(list));
     addToken({Kind::List, 0, static_cast<int>(lists_.size() - 1)});
     return close + 1;
+}
+
+// Text reaches a list folded, so the list holds its characters as folding leaves them: a
+// range keeps its own characters and gains those they fold to ("[À-Þ]" gains "à-þ").
+void Pattern::CharList::add(char32_t low, char32_t high) {
+    addFolded(low, high);
+    if (high < kAsciiEnd) return;
+    for (const auto& [first, last] : foldedImages(std::max(low, kAsciiEnd), high)) {
+        addFolded(first, last);
+    }
+}
+
+// ASCII capitals never reach a list: they are stored as small letters.
+void Pattern::CharList::addFolded(char32_t low, char32_t high) {
+    for (char32_t c = low; c <= high && c < kAsciiEnd; ++c) ascii.set(foldAscii(c));
+    if (high >= kAsciiEnd) ranges.emplace_back(std::max(low, kAsciiEnd), high);
+}
+
+// Lists keep their non-ASCII ranges sorted and merged, so that one set of characters has one
+// form in matchKey().
+void Pattern::CharList::normalize() {
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<std::pair<char32_t, char32_t>> merged;
+    for (const auto& range : ranges) {
+        if (!merged.empty() && range.first <= merged.back().second + 1) {
+            merged.back().second = std::max(merged.back().second, range.second);
+        } else {
+            merged.push_back(range);
+        }
+    }
+    ranges = std::move(merged);
 }
 
 void Pattern::addToken(Token token) {
@@ -113,6 +134,28 @@ void Pattern::collectRequiredRuns() {
         run.clear();
     }
     if (!run.empty()) requiredRuns_.push_back(std::move(run));
+}
+
+// Tokens other than literals are written as code points past U+10FFFF, which no literal is.
+std::u32string Pattern::matchKey() const {
+    constexpr char32_t kMark = 0x110000;
+    std::u32string key;
+    for (const Token& token : tokens_) {
+        if (token.kind == Kind::Literal) {
+            key.push_back(token.literal);
+            continue;
+        }
+        key.push_back(kMark + static_cast<char32_t>(token.kind));
+        if (token.kind != Kind::List) continue;
+        const CharList& list = lists_[token.list];
+        key.push_back(list.negated ? kMark : kMark + 1);
+        for (char32_t c = 0; c < kAsciiEnd; ++c) {
+            if (list.ascii.test(c)) key.push_back(c);
+        }
+        for (const auto& [low, high] : list.ranges) key += {low, high};
+        key.push_back(kMark);
+    }
+    return key;
 }
 
 bool Pattern::wildcardMatches(const Token& token, char32_t c) const {

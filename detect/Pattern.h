@@ -9,9 +9,9 @@
 namespace sentrel::detect {
 
 // A match string of the definitions: a pattern over the whole text, compared without regard
-// to ASCII case.
+// to case (Unicode's simple case folding, CaseFolding.h).
 //   *        any run of characters (also none)
-//   ?        exactly one character
+//   ?        exactly one character (code point; a byte that is not valid UTF-8 counts as one)
 //   #        one digit 0-9
 //   [abc]    one character of the list; [a-z] ranges; [!abc] one character not in the list
 //   [[]      a literal "["; a "[" with no closing "]" is a literal "["
@@ -38,19 +38,28 @@ class Pattern {
     int literalCount() const { return literalCount_; }
     bool empty() const { return tokens_.empty(); }
     const std::string& text() const { return text_; }
+    // The compiled pattern as a string: patterns with the same key match the same texts,
+    // whatever their case or spelling ("MSIE [A-C]" and "msie [a-c]", but not "[a-z]" and
+    // "[A-z]", which also matches "_").
+    std::u32string matchKey() const;
 
-    // Runs of consecutive literal ASCII characters, folded to lower case, that every matching
-    // text must contain. Used to pick candidate patterns quickly.
+    // Runs of consecutive literal characters that are ASCII once folded (so "\u212A", the
+    // Kelvin sign, counts as "k"), in folded form: every matching text holds them once folded.
+    // Used to pick candidate patterns quickly.
     const std::vector<std::string>& requiredRuns() const { return requiredRuns_; }
 
   private:
     enum class Kind { Literal, AnyChar, Digit, List, Star };
 
     struct CharList {
-        std::bitset<128> ascii;                             // both cases already added
+        std::bitset<128> ascii;                             // folded: no capitals
         std::vector<std::pair<char32_t, char32_t>> ranges;  // code points above ASCII
         bool negated = false;
+        // `c` is a folded character.
         bool contains(char32_t c) const;
+        void add(char32_t low, char32_t high);
+        void addFolded(char32_t low, char32_t high);
+        void normalize();
     };
 
     struct Token {

@@ -53,8 +53,7 @@ QString nameStem(const QString& description, NewTypeKind kind) {
     return stem.left(kStemLength);
 }
 
-QString withRandomSuffix(const QString& stem, NewTypeKind kind) {
-    const quint32 suffix = QRandomGenerator::global()->bounded(kSuffixLow, kSuffixHigh);
+QString withSuffix(const QString& stem, NewTypeKind kind, quint32 suffix) {
     QString name = stem + QString::number(suffix);
     if (kind == NewTypeKind::Folder && !isAsciiLetter(name.front())) name.prepend(u'x');
     return name;
@@ -332,12 +331,16 @@ bool isDescendant(const QString& ancestorName, const QString& typeName, doc::Doc
     return false;
 }
 
+quint32 randomNameSuffix() {
+    return QRandomGenerator::global()->bounded(kSuffixLow, kSuffixHigh);
+}
+
 QString generateTypeName(const QString& description, NewTypeKind kind,
-                         const doc::Document& document) {
+                         const doc::Document& document, const NameSuffixSource& drawSuffix) {
     const QString stem = nameStem(description, kind);
     if (stem.isEmpty()) return {};
     for (int draw = 0; draw < kMaxNameDraws; ++draw) {
-        QString name = withRandomSuffix(stem, kind);
+        QString name = withSuffix(stem, kind, drawSuffix());
         if (!document.hasType(name)) return name;
     }
     return {};

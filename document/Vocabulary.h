@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 namespace sentrel::doc {
 class Document;
@@ -92,10 +93,15 @@ bool isDescendant(const QString& ancestorName, const QString& typeName, doc::Doc
 QString dateText(const QDateTime& dateTime);
 
 enum class NewTypeKind { Browser, Folder };
+// Draws the seven-digit number a generated type name ends in, 1000000 to 9999999.
+using NameSuffixSource = std::function<quint32()>;
+// The random draw generateTypeName uses unless it is given another source.
+quint32 randomNameSuffix();
 // A fresh type name for a new browser or folder with this description: up to 20 letters
 // and digits of the description plus seven random digits, never a name the document
-// already has. "" when the description cannot make a name.
+// already has (a taken one is drawn again). "" when the description cannot make a name.
 QString generateTypeName(const QString& description, NewTypeKind kind,
-                         const doc::Document& document);
+                         const doc::Document& document,
+                         const NameSuffixSource& drawSuffix = randomNameSuffix);
 
 }  // namespace sentrel::mainMod

@@ -10,21 +10,22 @@ namespace sentrel::editing {
 namespace bf = browform;
 
 BrowFormCheck::Failure BrowFormCheck::firstFailure(const QVariantMap& fields,
-                                                   doc::Document& document,
-                                                   QString* generatedName) {
+                                                   doc::Document& document, QString* generatedName,
+                                                   const mainMod::NameSuffixSource& drawSuffix) {
     const QString description = fields.value(bf::kDescription).toString();
     if (description.isEmpty()) return Failure::Empty;
     if (mainMod::descriptionExists(description, document)) return Failure::Exists;
     const QString name =
-        mainMod::generateTypeName(description, mainMod::NewTypeKind::Browser, document);
+        mainMod::generateTypeName(description, mainMod::NewTypeKind::Browser, document, drawSuffix);
     if (name.isEmpty()) return Failure::Invalid;
     if (generatedName) *generatedName = name;
     return Failure::None;
 }
 
 bool BrowFormCheck::accept(const QVariantMap& fields, doc::Document& document,
-                           Interaction& interaction, QString* generatedName) {
-    switch (firstFailure(fields, document, generatedName)) {
+                           Interaction& interaction, QString* generatedName,
+                           const mainMod::NameSuffixSource& drawSuffix) {
+    switch (firstFailure(fields, document, generatedName, drawSuffix)) {
         case Failure::None:
             return true;
         case Failure::Empty:

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include "document/Vocabulary.h"
+
 namespace sentrel {
 class Interaction;
 }
@@ -19,12 +21,13 @@ class BrowFormCheck {
     enum class Failure { None, Empty, Exists, Invalid };
 
     // The first failing check, without telling anyone; on success `generatedName` receives
-    // a type name the document does not have yet.
+    // a type name the document does not have yet, its number drawn from `drawSuffix`.
     static Failure firstFailure(const QVariantMap& fields, doc::Document& document,
-                                QString* generatedName);
+                                QString* generatedName,
+                                const mainMod::NameSuffixSource& drawSuffix);
     // Runs the checks and shows the message of the first failure; true when all pass.
     static bool accept(const QVariantMap& fields, doc::Document& document, Interaction& interaction,
-                       QString* generatedName);
+                       QString* generatedName, const mainMod::NameSuffixSource& drawSuffix);
 };
 
 }  // namespace sentrel::editing

@@ -6,6 +6,7 @@
 #include "editing/BrowFormFields.h"
 #include "editing/BrowserOperationsView.h"
 #include "editing/EditHost.h"
+#include "editing/UndoOnFailure.h"
 #include "shell/AppError.h"
 #include "shell/Interaction.h"
 
@@ -63,6 +64,19 @@ QString BrowserOperations::findLiveType(const QString& description) const {
     return {};
 }
 
+void BrowserOperations::addType(const QString& name, const QString& parent,
+                                const ParamValues& values, int code,
+                                const std::array<QString, 5>& record) {
+    doc::Document& document = host_.document();
+    doc::TypeObject& type = document.AddInheritedType(name, parent);
+    undoOnFailure(
+        [&] {
+            for (const auto& [parameter, value] : values) type.SetParamDefValue(parameter, value);
+            host_.writeMergeRecord(code, record);
+        },
+        [&] { document.deleteType(name); });
+}
+
 void BrowserOperations::addBrowser() {
     doc::Document& document = host_.document();
     Interaction& interaction = host_.interaction();
@@ -76,7 +90,7 @@ void BrowserOperations::addBrowser() {
     };
     const DialogResult answer = interaction.runDialog(
         {bf::kDialogName, fields, [&](const QVariantMap& form) {
-             return BrowFormCheck::accept(form, document, interaction, &generated);
+             return BrowFormCheck::accept(form, document, interaction, &generated, drawSuffix_);
          }});
     if (!answer.accepted || generated.isEmpty()) return;
 
@@ -90,12 +104,12 @@ void BrowserOperations::addBrowser() {
     const QString description = answer.fields.value(bf::kDescription).toString();
     const QString agent = answer.fields.value(bf::kUserAgent).toString();
     const QString stamp = host_.dateStamp();
-    doc::TypeObject& type = document.AddInheritedType(generated, parent);
-    type.SetParamDefValue(mainMod::kDescriptionParam, description);
-    type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
-    type.SetParamDefValue(mainMod::kTypeParam, mainMod::kTypeBrowser);
-    type.SetParamDefValue(mainMod::kUserAgentParam, agent);
-    host_.writeMergeRecord(kBrowserAdded, {generated, parent, description, agent, stamp});
+    addType(generated, parent,
+            {{mainMod::kDescriptionParam, description},
+             {mainMod::kLastUpdateParam, stamp},
+             {mainMod::kTypeParam, mainMod::kTypeBrowser},
+             {mainMod::kUserAgentParam, agent}},
+            kBrowserAdded, {generated, parent, description, agent, stamp});
     view_.appendQuickFindEntry(description);
 
     view_.addTreeNode(parent, generated, description, kBrowserImage, kBrowserImage);
@@ -134,7 +148,7 @@ void BrowserOperations::createFolder() {
 void BrowserOperations::addFolder(const QString& description) {
     doc::Document& document = host_.document();
     const QString name =
-        mainMod::generateTypeName(description, mainMod::NewTypeKind::Folder, document);
+        mainMod::generateTypeName(description, mainMod::NewTypeKind::Folder, document, drawSuffix_);
     if (name.isEmpty()) {
         host_.interaction().message(
             QStringLiteral("You did not enter a valid description for this folder.  A "
@@ -145,13 +159,13 @@ void BrowserOperations::addFolder(const QString& description) {
     QString parent = view_.selectedTypeName();
     if (parent.isEmpty()) parent = mainMod::kRootTypeName;
     const QString stamp = host_.dateStamp();
-    doc::TypeObject& type = document.AddInheritedType(name, parent);
-    type.SetParamDefValue(mainMod::kDescriptionParam, description);
-    type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
-    type.SetParamDefValue(mainMod::kTypeParam, mainMod::kTypeFolder);
-    // A folder shows the icon it inherits, if any.
-    const QString icon = type.Path(mainMod::kIconParam);
-    host_.writeMergeRecord(kFolderCreated, {name, parent, description, icon, stamp});
+    // A folder shows the icon it inherits, if any: its parent's.
+    const QString icon = document.Path(parent).Path(mainMod::kIconParam);
+    addType(name, parent,
+            {{mainMod::kDescriptionParam, description},
+             {mainMod::kLastUpdateParam, stamp},
+             {mainMod::kTypeParam, mainMod::kTypeFolder}},
+            kFolderCreated, {name, parent, description, icon, stamp});
     view_.appendQuickFindEntry(description);
 
     const QString image = icon.isEmpty() ? kFolderImage : icon;
@@ -171,9 +185,9 @@ void BrowserOperations::setUserAgent() {
     if (pattern.isEmpty()) return;
 
     const QString stamp = host_.dateStamp();
+    host_.writeMergeRecord(kUserAgentSet, {name, {}, pattern, {}, stamp});
     type.SetParamDefValue(mainMod::kUserAgentParam, pattern);
     type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
-    host_.writeMergeRecord(kUserAgentSet, {name, {}, pattern, {}, stamp});
     if (view_.showSystemProperties()) view_.refreshNode(name, true);
     view_.setTitleLabel(QStringLiteral("Browser: ") + view_.selectedNodeText() +
                         QStringLiteral("  (") + pattern + QLatin1Char(')'));
@@ -187,9 +201,9 @@ void BrowserOperations::deleteSelectedType() {
     // would take its children out of the tree with it.
     if (name.isEmpty() || parent.isEmpty() || view_.selectedNodeHasChildren()) return;
 
+    host_.writeMergeRecord(kTypeDeleted, {name, {}, {}, {}, {}});
     host_.document().Path(name).SetParamDefValue(mainMod::kTypeParam, mainMod::kTypeDeleted);
     if (!deletedTypes_.contains(name, Qt::CaseInsensitive)) deletedTypes_ << name;
-    host_.writeMergeRecord(kTypeDeleted, {name, {}, {}, {}, {}});
 
     view_.removeTreeNode(name);
     view_.rebuildQuickFind();

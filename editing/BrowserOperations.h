@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <utility>
+
+#include "document/Vocabulary.h"
 
 namespace sentrel::doc {
 class Document;
@@ -14,8 +18,8 @@ class EditHost;
 
 // Creating, describing and deleting the types of the browser tree: a browser through the
 // add-browser dialog, a folder through an input box, a browser's identifying user agent, and
-// deleting a leaf type. Each change is written to the document, recorded in the merge
-// journal, shown in the tree and ends with the host's markModified.
+// deleting a leaf type. Each change is written to the document together with its merge
+// record (or not at all), shown in the tree and ends with the host's markModified.
 class BrowserOperations {
   public:
     // `deletedTypes` is the open file's list of types marked deleted, emptied by compaction.
@@ -25,6 +29,9 @@ class BrowserOperations {
     // The descriptions of every live browser type and folder, in the document's type order:
     // the parents the add-browser dialog offers.
     static QStringList LoadBrowserParents(doc::Document& document);
+
+    // Replaces the random draw of the number that ends a new type's name (tests).
+    void setNameSuffixSource(mainMod::NameSuffixSource source) { drawSuffix_ = std::move(source); }
 
     // Adds a browser under the parent chosen in the dialog (preset to the selected node).
     void addBrowser();
@@ -38,6 +45,11 @@ class BrowserOperations {
     void deleteSelectedType();
 
   private:
+    using ParamValues = QList<std::pair<QString, QString>>;
+    // Adds a browser or folder type with these values and writes its merge record; when a
+    // value or the record cannot be written, the type is taken out again.
+    void addType(const QString& name, const QString& parent, const ParamValues& values, int code,
+                 const std::array<QString, 5>& record);
     QString askFolderDescription();
     void addFolder(const QString& description);
     QString findLiveType(const QString& description) const;
@@ -45,6 +57,7 @@ class BrowserOperations {
     EditHost& host_;
     BrowserOperationsView& view_;
     QStringList& deletedTypes_;
+    mainMod::NameSuffixSource drawSuffix_ = mainMod::randomNameSuffix;
 };
 
 }  // namespace sentrel::editing

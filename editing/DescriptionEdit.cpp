@@ -33,11 +33,12 @@ DescriptionEdit::Outcome DescriptionEdit::apply(const QString& typeName, const Q
         return Outcome::Refused;
     }
     const QString stamp = host_.dateStamp();
+    // The record goes first: a description it could not record is not changed.
+    host_.writeMergeRecord(kDescriptionChanged, {typeName, {}, newText, {}, stamp});
     doc::TypeObject& type = document.Path(typeName);
     type.SetParamDefValue(mainMod::kDescriptionParam, newText);
     type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
     host_.markModified();
-    host_.writeMergeRecord(kDescriptionChanged, {typeName, {}, newText, {}, stamp});
     return Outcome::Changed;
 }
 

@@ -133,11 +133,20 @@ QVariantMap FilterForm::fields() const {
 void FilterForm::onPropertyChosen() {
     lblDataType_->setText(FilterFormCheck::typeLabel(extra_, cbProperty_->currentText()));
     const bool boolean = isBoolean();
-    if (boolean) {
-        const bool isFalse = txValueToSet_->text().compare(ff::kFalse, Qt::CaseInsensitive) == 0;
-        cbValueToSet_->setCurrentText(isFalse ? ff::kFalse : ff::kTrue);
-    }
+    if (boolean) presetBooleanDropDown();
     valueStack_->setCurrentIndex(boolean ? 1 : 0);
+}
+
+void FilterForm::presetBooleanDropDown() {
+    const QString value = txValueToSet_->text();
+    // "*" sets the property whatever its type; a filter that has it keeps it selectable, so
+    // that changing only its priority leaves the value alone.
+    const bool anyValue = value == ff::kAnyValue;
+    const int anyIndex = cbValueToSet_->findText(ff::kAnyValue);
+    if (anyValue && anyIndex < 0) cbValueToSet_->addItem(ff::kAnyValue);
+    if (!anyValue && anyIndex >= 0) cbValueToSet_->removeItem(anyIndex);
+    const bool isFalse = value.compare(ff::kFalse, Qt::CaseInsensitive) == 0;
+    cbValueToSet_->setCurrentText(anyValue ? ff::kAnyValue : isFalse ? ff::kFalse : ff::kTrue);
 }
 
 void FilterForm::onKindChosen() {

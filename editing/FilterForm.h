@@ -30,6 +30,7 @@ class FilterForm : public FieldDialog {
   private:
     void build();
     void onPropertyChosen();
+    void presetBooleanDropDown();
     void onKindChosen();
     void showDataField();
     void focusFailure(const QVariantMap& fields) override;

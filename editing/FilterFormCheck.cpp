@@ -56,7 +56,7 @@ FilterFormCheck::Failure FilterFormCheck::firstFailure(const QVariantMap& fields
     if (!inputComplete(fields)) return Failure::Input;
     const QString value = text(fields, ff::kValue);
     const QString type = propertyType(fields, text(fields, ff::kProperty));
-    if (value != QStringLiteral("*") && !mainMod::isValidValue(value, type)) {
+    if (value != ff::kAnyValue && !mainMod::isValidValue(value, type)) {
         return Failure::Value;
     }
     return Failure::None;

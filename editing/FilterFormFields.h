@@ -27,6 +27,8 @@ inline const QString kChangeMode = QStringLiteral("change");
 inline const QString kBooleanLabel = QStringLiteral("(Boolean)");
 inline const QString kTrue = QStringLiteral("True");
 inline const QString kFalse = QStringLiteral("False");
+// The value to set that suits a property of any type.
+inline const QString kAnyValue = QStringLiteral("*");
 
 inline constexpr int kHelpTopic = 1149;
 

@@ -9,8 +9,11 @@
 #include "editing/FilterFormFields.h"
 #include "editing/FilterMergeValue.h"
 #include "editing/FilterOperationsView.h"
+#include "editing/FilterPropertyChoices.h"
 #include "editing/FilterRowCells.h"
 #include "editing/FilterRowKey.h"
+#include "editing/RemoveEach.h"
+#include "editing/UndoOnFailure.h"
 #include "shell/Interaction.h"
 
 namespace sentrel::editing {
@@ -39,13 +42,9 @@ FilterOperations::FilterOperations(EditHost& host, FilterOperationsView& view, F
 void FilterOperations::UpdateFilterPropertyList() {
     if (!flags_.filterDialogStale && form_.contains(ff::kProperties)) return;
     const doc::TypeObject& root = host_.document().DefaultBrowser();
-    QStringList properties;
+    const QStringList properties = filterPropertyChoices(root);
     QVariantMap types;
-    for (const QString& name : root.enumerate()) {
-        if (mainMod::isSystemProperty(name)) continue;
-        properties << name;
-        types.insert(name, root.GetPropertyType(name));
-    }
+    for (const QString& name : properties) types.insert(name, root.GetPropertyType(name));
     form_.insert(ff::kProperties, properties);
     form_.insert(ff::kPropertyTypes, types);
     flags_.filterDialogStale = false;
@@ -122,12 +121,16 @@ void FilterOperations::addFilter() {
 
     doc::FiltersArray& filters = host_.document().FiltersArray();
     const int uId = freshUId(filters);
-    doc::FilterElement& filter = filters[filters.Add()];
-    store(filter, form);
-    filter.set(QStringLiteral("uId"), uId);
-    writeMergeRecord(kFilterAdded, filter);
+    const int index = filters.Add();
+    undoOnFailure(
+        [&] {
+            store(filters[index], form);
+            filters[index].set(QStringLiteral("uId"), uId);
+            writeMergeRecord(kFilterAdded, filters[index]);
+        },
+        [&] { filters.Remove(index); });
 
-    view_.addFilterRow(filterRowKey(uId), filterRowCells(filter));
+    view_.addFilterRow(filterRowKey(uId), filterRowCells(filters[index]));
     host_.markModified();
     view_.updateFilterCommands();
     if (text(form, ff::kPriority).trimmed() != QStringLiteral("1")) flags_.filtersUnsorted = true;
@@ -159,8 +162,13 @@ void FilterOperations::changeFilter(const QString& rowKey) {
         return;
     }
     doc::FilterElement& filter = filters[index];
-    store(filter, form);
-    writeMergeRecord(kFilterChanged, filter);
+    const doc::FilterElement before = filter;
+    undoOnFailure(
+        [&] {
+            store(filter, form);
+            writeMergeRecord(kFilterChanged, filter);
+        },
+        [&] { filter = before; });
     view_.setFilterRowCells(rowKey, filterRowCells(filter));
     host_.markModified();
     if (text(form, ff::kPriority).trimmed() != shownPriority) flags_.filtersUnsorted = true;
@@ -178,9 +186,12 @@ void FilterOperations::removeFilters() {
             MsgButtons::OKCancel, 2);
         if (answer != MsgAnswer::OK) return;
     }
-    for (const QString& key : keys) removeFilter(key);
-    host_.markModified();
-    view_.updateFilterCommands();
+    removeEach(
+        keys, [this](const QString& key) { removeFilter(key); },
+        [this](const QStringList&) {
+            host_.markModified();
+            view_.updateFilterCommands();
+        });
 }
 
 void FilterOperations::removeFilter(const QString& rowKey) {
@@ -192,9 +203,10 @@ void FilterOperations::removeFilter(const QString& rowKey) {
             QStringLiteral("Error Removing Filter"), MsgIcon::Critical);
         return;
     }
-    const QString uId = filters[index].text(QStringLiteral("uId"));
+    // A removed filter cannot be put back in its place: the record goes first.
+    host_.writeMergeRecord(kFilterRemoved,
+                           {filters[index].text(QStringLiteral("uId")), {}, {}, {}, {}});
     filters.Remove(index);
-    host_.writeMergeRecord(kFilterRemoved, {uId, {}, {}, {}, {}});
     view_.removeFilterRow(rowKey);
 }
 

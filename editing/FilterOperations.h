@@ -24,9 +24,9 @@ struct FilterFlags {
 };
 
 // Adding, changing and removing filters through the filter dialog. Each change is written to
-// the document, recorded in the merge journal (the value field packs kind and data field),
-// shown in the filter list and ends with the host's markModified. A new or re-prioritised
-// filter asks for the filters to be sorted before they are next written out.
+// the document together with its merge record (the value field packs kind and data field), or
+// not at all, shown in the filter list and ends with the host's markModified. A new or
+// re-prioritised filter asks for the filters to be sorted before they are next written out.
 class FilterOperations {
   public:
     // Draws a candidate unique id from 1 to 99999999.

@@ -13,7 +13,8 @@ class FilterPropertyEdit {
 
     // Sets the property of the filter whose row key is `rowKey` ("K" + unique id) and
     // records the change like every other filter change (merge record 11, markModified).
-    // False, after a message, when the name is no property or the filter is not found.
+    // False when the text is the filter's property already (nothing changes), and, after a
+    // message, when it names no property the filter dialog offers or the filter is not found.
     bool apply(const QString& rowKey, const QString& newProperty);
 
   private:

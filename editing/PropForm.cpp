@@ -147,7 +147,10 @@ void PropForm::onDataTypeChosen() {
 }
 
 void PropForm::onValueEdited(const QString& text) {
-    if (isBooleanWord(text)) comboDataType_->setCurrentText(pf::kBooleanType);
+    // Only a new property's type follows the value: the type of an existing one is fixed.
+    if (comboDataType_->isEnabled() && isBooleanWord(text)) {
+        comboDataType_->setCurrentText(pf::kBooleanType);
+    }
 }
 
 void PropForm::focusFirstField() {

@@ -19,11 +19,23 @@ QString valueMessage(const QString& value) {
 
 }  // namespace
 
+bool PropFormCheck::followsNameRule(const QString& name) {
+    return mainMod::isValidPropertyName(name) && !mainMod::isSystemProperty(name);
+}
+
+void PropFormCheck::reportInvalidName(Interaction& interaction) {
+    interaction.message(
+        QStringLiteral("The property name entered is invalid. A property name must") + kCrLf +
+            QStringLiteral("be unique, begin with a letter and contain only letters and numbers.") +
+            kCrLf + QStringLiteral("Additionally, it can not be a system property name."),
+        QStringLiteral("Invalid Property Name"), MsgIcon::Exclamation);
+}
+
 bool PropFormCheck::nameAccepted(const QVariantMap& fields) {
     const QString name = fields.value(pf::kName).toString();
-    if (name.startsWith(QStringLiteral("i__"), Qt::CaseInsensitive)) return false;
+    if (mainMod::isSystemProperty(name)) return false;
     if (!fields.value(pf::kNameEnabled, true).toBool()) return true;
-    if (!mainMod::isValidPropertyName(name)) return false;
+    if (!followsNameRule(name)) return false;
     const QStringList taken = fields.value(pf::kTakenNames).toStringList();
     return !taken.contains(name, Qt::CaseInsensitive);
 }
@@ -43,13 +55,7 @@ bool PropFormCheck::accept(const QVariantMap& fields, Interaction& interaction) 
         case Failure::None:
             return true;
         case Failure::Name:
-            interaction.message(
-                QStringLiteral("The property name entered is invalid. A property name must") +
-                    kCrLf +
-                    QStringLiteral("be unique, begin with a letter and contain only letters "
-                                   "and numbers.") +
-                    kCrLf + QStringLiteral("Additionally, it can not be a system property name."),
-                QStringLiteral("Invalid Property Name"), MsgIcon::Exclamation);
+            reportInvalidName(interaction);
             return false;
         case Failure::Value:
             interaction.message(valueMessage(fields.value(pf::kValue).toString()),

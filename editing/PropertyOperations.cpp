@@ -10,7 +10,8 @@
 #include "editing/PropFormCheck.h"
 #include "editing/PropFormFields.h"
 #include "editing/PropertyOperationsView.h"
-#include "shell/AppError.h"
+#include "editing/RemoveEach.h"
+#include "editing/UndoOnFailure.h"
 #include "shell/Interaction.h"
 
 namespace sentrel::editing {
@@ -32,6 +33,32 @@ QString changeCaption(const QString& value) {
 bool isDeleted(const doc::TypeObject& type) {
     return type.Path(mainMod::kTypeParam) == mainMod::kTypeDeleted;
 }
+
+// The fields the dialog shows disabled come back as they went in, whatever the dialog
+// answers: the change dialog never changes a property's name or data type.
+QVariantMap withFixedFields(QVariantMap answer, const QVariantMap& request) {
+    const std::pair<QString, QString> fixable[] = {{pf::kName, pf::kNameEnabled},
+                                                   {pf::kDataType, pf::kDataTypeEnabled}};
+    for (const auto& [field, enabled] : fixable) {
+        if (!request.value(enabled, true).toBool()) answer.insert(field, request.value(field));
+    }
+    return answer;
+}
+
+// Shows a text in the status panel while an operation runs, and clears it however the
+// operation ends.
+class StatusWhile {
+  public:
+    StatusWhile(EditHost& host, const QString& text) : host_(host) {
+        host_.setStatusText(kStatusPanel, text);
+    }
+    ~StatusWhile() { host_.setStatusText(kStatusPanel, QString()); }
+    StatusWhile(const StatusWhile&) = delete;
+    StatusWhile& operator=(const StatusWhile&) = delete;
+
+  private:
+    EditHost& host_;
+};
 
 }  // namespace
 
@@ -83,8 +110,9 @@ QVariantMap PropertyOperations::changeDialogFields(const QString& row, const QSt
 
 bool PropertyOperations::runPropForm(const QVariantMap& fields, QVariantMap* result) {
     Interaction& interaction = host_.interaction();
-    DialogRequest request{pf::kDialogName, fields, [&interaction](const QVariantMap& answer) {
-                              return PropFormCheck::accept(answer, interaction);
+    DialogRequest request{pf::kDialogName, fields, [&](const QVariantMap& answer) {
+                              return PropFormCheck::accept(withFixedFields(answer, fields),
+                                                           interaction);
                           }};
     const DialogResult answer = interaction.runDialog(request);
     if (!answer.accepted) return false;
@@ -92,6 +120,7 @@ bool PropertyOperations::runPropForm(const QVariantMap& fields, QVariantMap* res
     for (auto it = answer.fields.begin(); it != answer.fields.end(); ++it) {
         result->insert(it.key(), it.value());
     }
+    *result = withFixedFields(*result, fields);
     lastDataType_ = result->value(pf::kDataType).toString();
     return true;
 }
@@ -107,15 +136,18 @@ void PropertyOperations::addProperty() {
     if (node.isEmpty()) node = mainMod::kRootTypeName;
 
     view_.clearPropertySelection();
-    host_.setStatusText(kStatusPanel, QStringLiteral("Adding property..."));
-    doc::Document& document = host_.document();
-    document.DefaultBrowser().AddParameter(name, dataType);
-    host_.writeMergeRecord(kPropertyAdded, {name, node, dataType, defaultValue, value});
-    applyToBranch(node, name, defaultValue, value, document);
-    view_.addPropertyRow(name, document.Path(node).Path(name), dataType.toLower());
+    const StatusWhile status(host_, QStringLiteral("Adding property..."));
+    doc::TypeObject& root = host_.document().DefaultBrowser();
+    root.AddParameter(name, dataType);
+    undoOnFailure(
+        [&] {
+            applyToBranch(node, name, defaultValue, value, host_.document());
+            host_.writeMergeRecord(kPropertyAdded, {name, node, dataType, defaultValue, value});
+        },
+        [&] { root.deleteProperty(name); });
+    view_.addPropertyRow(name, host_.document().Path(node).Path(name), dataType.toLower());
     host_.setFilterDialogStale();
     host_.markModified();
-    host_.setStatusText(kStatusPanel, QString());
 }
 
 void PropertyOperations::changeProperty(const QString& row) {
@@ -134,10 +166,11 @@ void PropertyOperations::changeProperty(const QString& row) {
     const bool toChildren = form.value(pf::kApply).toBool();
     const QString stamp = host_.dateStamp();
 
-    type.SetParamDefValue(row, value);
-    type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
+    // The record depends on nothing the change does: written first, it cannot go missing.
     host_.writeMergeRecord(kValueChanged,
                            {node, row, value, toChildren ? kChildren : QString(), stamp});
+    type.SetParamDefValue(row, value);
+    type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
     view_.setPropertyRowValue(row, type.Path(row));
     if (toChildren) applyToSubtree(node, row, value);
     host_.markModified();
@@ -158,21 +191,39 @@ void PropertyOperations::applyToSubtree(const QString& top, const QString& prope
     }
 }
 
-bool PropertyOperations::renameProperty(const QString& oldName, const QString& newName) {
+bool PropertyOperations::renameAllowed(const QString& oldName, const QString& newName) {
+    Interaction& interaction = host_.interaction();
     if (mainMod::isProtectedProperty(oldName)) {
-        host_.interaction().message(
-            QStringLiteral("The property you are trying to rename is a system\r\n"
-                           "property.  System properties can not be renamed."),
-            QStringLiteral("Can not rename this property"), MsgIcon::Exclamation);
+        interaction.message(QStringLiteral("The property you are trying to rename is a system\r\n"
+                                           "property.  System properties can not be renamed."),
+                            QStringLiteral("Can not rename this property"), MsgIcon::Exclamation);
         return false;
     }
-    try {
-        host_.document().DefaultBrowser().Rename(oldName, newName);
-    } catch (const AppError&) {
-        // The document refused the name (it exists, or it cannot be a name): nothing changed.
+    // The new name follows the property dialog's rule: a system name could never be changed
+    // or removed again, and a name with blanks or punctuation could not be exported.
+    if (!PropFormCheck::followsNameRule(newName)) {
+        PropFormCheck::reportInvalidName(interaction);
         return false;
     }
-    host_.writeMergeRecord(kPropertyRenamed, {oldName, newName, {}, {}, {}});
+    // Changing only the letter case of its own name is no clash.
+    const bool caseOnly = newName.compare(oldName, Qt::CaseInsensitive) == 0;
+    if (!caseOnly && host_.document().DefaultBrowser().hasParameter(newName)) {
+        interaction.message(QStringLiteral("The new name for this property already exists."),
+                            QStringLiteral("Property Already Exists"), MsgIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+bool PropertyOperations::renameProperty(const QString& oldName, const QString& newName) {
+    if (!renameAllowed(oldName, newName)) return false;
+    doc::TypeObject& root = host_.document().DefaultBrowser();
+    root.Rename(oldName, newName);
+    undoOnFailure(
+        [&] {
+            host_.writeMergeRecord(kPropertyRenamed, {oldName, newName, {}, {}, {}});
+        },
+        [&] { root.Rename(newName, oldName); });
     host_.setFilterDialogStale();
     renameFilters(oldName, newName);
     host_.markModified();
@@ -207,13 +258,19 @@ void PropertyOperations::removeProperties() {
         if (answer != MsgAnswer::OK) return;
     }
     host_.setFilterDialogStale();
-    for (const QString& name : names) {
-        host_.document().DefaultBrowser().deleteProperty(name);
-        host_.writeMergeRecord(kRemoved, {name, {}, {}, {}, {}});
-        removeFiltersOf(name);
-    }
-    view_.removePropertyRows(names);
-    host_.markModified();
+    removeEach(
+        names, [this](const QString& name) { removeProperty(name); },
+        [this](const QStringList& removed) {
+            view_.removePropertyRows(removed);
+            host_.markModified();
+        });
+}
+
+void PropertyOperations::removeProperty(const QString& name) {
+    // A removed property's values cannot be put back: the record goes first.
+    host_.writeMergeRecord(kRemoved, {name, {}, {}, {}, {}});
+    host_.document().DefaultBrowser().deleteProperty(name);
+    removeFiltersOf(name);
 }
 
 void PropertyOperations::removeFiltersOf(const QString& property) {

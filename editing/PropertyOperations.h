@@ -11,7 +11,8 @@ class PropertyOperationsView;
 
 // Adding, changing, renaming and removing properties of the open document. A property is
 // declared on the root type, so every type carries it; the operations differ in which
-// types get which value. Each ends with a merge record and the host's markModified.
+// types get which value. Each changes the document together with its merge record, or
+// changes nothing, and ends with the host's markModified.
 class PropertyOperations {
   public:
     PropertyOperations(EditHost& host, PropertyOperationsView& view) : host_(host), view_(view) {}
@@ -22,7 +23,8 @@ class PropertyOperations {
     // Changes the value of a property row for the selected type (and, when asked, for
     // the types below it).
     void changeProperty(const QString& row);
-    // Renames a property; false when it is protected or the document refuses the name.
+    // Renames a property; false, after a message, when it is protected or the new name breaks
+    // the property dialog's name rule or is taken.
     bool renameProperty(const QString& oldName, const QString& newName);
     // Removes the selected rows' properties and the filters that set them.
     void removeProperties();
@@ -31,6 +33,8 @@ class PropertyOperations {
     QVariantMap addDialogFields() const;
     QVariantMap changeDialogFields(const QString& row, const QString& value) const;
     bool runPropForm(const QVariantMap& fields, QVariantMap* result);
+    bool renameAllowed(const QString& oldName, const QString& newName);
+    void removeProperty(const QString& name);
     void applyToSubtree(const QString& top, const QString& property, const QString& value);
     void renameFilters(const QString& oldName, const QString& newName);
     void removeFiltersOf(const QString& property);

@@ -156,12 +156,14 @@ QString OptionStore::loadedText(int row) const {
 }
 
 bool OptionStore::save(const std::function<void()>& betweenGroups) {
+    bool everyWrite = true;
     for (int row = 0; row < kOptionCount; ++row) {
         const bool groupStarts = row > 0 && kOptions[row].group != kOptions[row - 1].group;
         if (groupStarts && betweenGroups) betweenGroups();
-        if (!saveOption(row, row == 0)) return false;
+        // A refused value has been reported; the others are written all the same.
+        if (!saveOption(row, row == 0)) everyWrite = false;
     }
-    return true;
+    return everyWrite;
 }
 
 bool OptionStore::saveOption(int row, bool createKey) {

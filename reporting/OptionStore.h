@@ -80,9 +80,9 @@ class OptionStore {
 
     // Writes every option, the editor's options first (the first write creates a missing
     // options key), then `betweenGroups` runs (the dialog applies the version fields to the
-    // open file there), then the reporting and cache options. A failed write has already
-    // been shown by the registry module; the save stops there, since the following writes
-    // would fail the same way, and answers false so the caller can keep the user's edits.
+    // open file there), then the reporting and cache options. A failed write is shown by the
+    // registry module and the save goes on with the next value; it answers false when any
+    // value was not written, so the caller can keep the user's edits.
     bool save(const std::function<void()>& betweenGroups = {});
 
     // A text option as stored: empty when the key or the value is missing (the key store

@@ -51,8 +51,10 @@ class OptionsController {
     };
     // OK: the reporting checks (unless the user declined the reporting set-up), the editor's
     // options, the version into the open document, the other options, the web service copy.
-    // When it answers close=false the dialog stays open with every edit; nothing has been
-    // written unless the key store refused a value (already reported).
+    // When it answers close=false the dialog stays open with every edit. A failed check has
+    // written nothing. A value the key store refused has been reported and every other value
+    // written; the dialog stays open (closing would reload the store and lose the refused
+    // edits), the web service is not copied, and OK again writes the values once more.
     OkResult ok();
     // After OK or Cancel closed the dialog: lets pending messages run and reloads.
     void closed();

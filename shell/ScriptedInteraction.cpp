@@ -1,5 +1,8 @@
 #include "shell/ScriptedInteraction.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace sentrel {
 
 namespace {
@@ -11,11 +14,35 @@ T takeFront(std::deque<T>& queue, T fallback) {
     queue.pop_front();
     return value;
 }
+
+void abortOnScriptFault(const QString& fault) {
+    std::fprintf(stderr, "ScriptedInteraction: %s\n", qPrintable(fault));
+    std::abort();
+}
+
+ScriptedInteraction::ScriptFaultHandler& scriptFaultHandler() {
+    static ScriptedInteraction::ScriptFaultHandler handler = abortOnScriptFault;
+    return handler;
+}
+
+QString describe(const MessageRequest& request) {
+    return QStringLiteral("\"%1\" (title \"%2\")").arg(request.text, request.title);
+}
 }  // namespace
+
+void ScriptedInteraction::setScriptFaultHandler(ScriptFaultHandler handler) {
+    scriptFaultHandler() = handler ? std::move(handler) : abortOnScriptFault;
+}
 
 MsgAnswer ScriptedInteraction::message(const MessageRequest& request) {
     events_.append({Event::Kind::Message, request, {}, {}, {}, {}});
-    return takeFront(messageAnswers_, defaultAnswer(request));
+    const MsgAnswer fallback = defaultAnswer(request);
+    const MsgAnswer answer = takeFront(messageAnswers_, fallback);
+    if (answersOf(request.buttons).contains(answer)) return answer;
+    scriptFaultHandler()(QStringLiteral("answer %1 is not among the buttons of the message %2")
+                             .arg(static_cast<int>(answer))
+                             .arg(describe(request)));
+    return fallback;
 }
 
 std::optional<QString> ScriptedInteraction::nextFile() {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <deque>
+#include <functional>
 
 #include "shell/Interaction.h"
 
@@ -9,7 +10,9 @@ namespace sentrel {
 
 // The interaction used by tests: answers come from queues the test fills beforehand, and
 // every request is recorded exactly. An unanswered message takes its default button; an
-// unanswered chooser, input box or dialog is cancelled.
+// unanswered chooser, input box or dialog is cancelled. A queued message answer that is not
+// among the buttons the message offers is a fault of the script: it is reported through the
+// script-fault handler (tests make it fail the running test) and the default button is taken.
 class ScriptedInteraction : public Interaction {
   public:
     using Interaction::message;
@@ -22,6 +25,10 @@ class ScriptedInteraction : public Interaction {
         QString dialog;          // Kind::Dialog: the dialog's name
         QVariantMap fields;      // Kind::Dialog: the fields it was opened with
     };
+
+    using ScriptFaultHandler = std::function<void(const QString& fault)>;
+    // Replaces the handler told of script faults; the initial one prints the fault and aborts.
+    static void setScriptFaultHandler(ScriptFaultHandler handler);
 
     void answerMessage(MsgAnswer answer) { messageAnswers_.push_back(answer); }
     void answerFile(std::optional<QString> path) { fileAnswers_.push_back(TextAnswer(path)); }

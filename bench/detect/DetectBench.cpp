@@ -13,6 +13,7 @@
 #include "detect/BrowserObj.h"
 #include "detect/Definitions.h"
 #include "detect/Pattern.h"
+#include "detect/Utf8.h"
 
 using namespace sentrel::detect;
 
@@ -71,20 +72,25 @@ Fixture& fixture() {
     return instance;
 }
 
+// The uap-core agents, or nullptr with the benchmark marked as skipped.
+const std::vector<std::string>* uapAgentsFor(benchmark::State& state) {
+    const std::vector<std::string>& agents = fixture().uapAgents;
+    if (!agents.empty()) return &agents;
+    state.SkipWithError("uap-core test data not installed (apt-get install uap-core)");
+    return nullptr;
+}
+
 void BM_DetectUapCoreAgents(benchmark::State& state) {
-    Fixture& f = fixture();
-    if (f.uapAgents.empty()) {
-        state.SkipWithError("uap-core test data not installed (apt-get install uap-core)");
-        return;
-    }
+    const std::vector<std::string>* agents = uapAgentsFor(state);
+    if (!agents) return;
     BrowserObj browser;
-    browser.DataFile(f.bddPath);
+    browser.DataFile(fixture().bddPath);
     size_t next = 0;
     int64_t matched = 0;
     for (auto _ : state) {
-        browser.Initialize(f.uapAgents[next]);
+        browser.Initialize((*agents)[next]);
         matched += browser.InternalName() != "DefaultBrowser";
-        if (++next == f.uapAgents.size()) next = 0;
+        if (++next == agents->size()) next = 0;
     }
     state.SetItemsProcessed(state.iterations());
     const double share = static_cast<double>(matched) /
@@ -92,6 +98,48 @@ void BM_DetectUapCoreAgents(benchmark::State& state) {
     state.counters["matched%"] = benchmark::Counter(100.0 * share, benchmark::Counter::kAvgThreads);
 }
 BENCHMARK(BM_DetectUapCoreAgents)->Unit(benchmark::kMicrosecond)->ThreadRange(1, 2);
+
+// Detection as BrowserObj runs it, with the user agent folded by Unicode's simple folding
+// or by ASCII letters only (all the folding there was before), in one run so that the cost of
+// full folding shows on the same machine at the same moment. Best run with
+// --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true.
+void BM_DetectUapCoreAgentsFolded(benchmark::State& state, Folding folding) {
+    const std::vector<std::string>* agents = uapAgentsFor(state);
+    if (!agents) return;
+    BrowserObj browser;
+    browser.DataFile(fixture().bddPath);
+    const Definitions& definitions = *browser.definitions();
+    EntryIndex::Scratch scratch;
+    std::u32string folded;
+    size_t next = 0;
+    for (auto _ : state) {
+        decodeUtf8((*agents)[next], folded, folding);
+        benchmark::DoNotOptimize(&definitions.detectPrepared(folded, scratch));
+        if (++next == agents->size()) next = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(BM_DetectUapCoreAgentsFolded, ascii_only, Folding::AsciiOnly)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_DetectUapCoreAgentsFolded, simple, Folding::Simple)
+    ->Unit(benchmark::kMicrosecond);
+
+// Decoding and folding alone, over the same agents.
+void BM_FoldUapCoreAgents(benchmark::State& state, Folding folding) {
+    const std::vector<std::string>* agents = uapAgentsFor(state);
+    if (!agents) return;
+    std::u32string folded;
+    size_t next = 0;
+    for (auto _ : state) {
+        decodeUtf8((*agents)[next], folded, folding);
+        benchmark::DoNotOptimize(folded.data());
+        if (++next == agents->size()) next = 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(BM_FoldUapCoreAgents, ascii_only, Folding::AsciiOnly)
+    ->Unit(benchmark::kNanosecond);
+BENCHMARK_CAPTURE(BM_FoldUapCoreAgents, simple, Folding::Simple)->Unit(benchmark::kNanosecond);
 
 void BM_DetectHugeAgent(benchmark::State& state) {
     BrowserObj browser;

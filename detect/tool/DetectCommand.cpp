@@ -1,22 +1,16 @@
 #include "detect/tool/DetectCommand.h"
 
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
 #include "detect/BrowserObj.h"
 #include "detect/DetectError.h"
+#include "detect/TextCompare.h"
 
 namespace sentrel::detect {
 
 namespace {
-
-// Values are printed one per line: line breaks inside a value become blanks.
-std::string oneLine(std::string text) {
-    for (char& c : text) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return text;
-}
 
 bool splitAssignment(const std::string& text, Request::Fields& fields) {
     const size_t equals = text.find('=');
@@ -35,7 +29,16 @@ const char* DetectCommand::usage() {
            "  --env NAME=VALUE      a server variable of the request (repeatable)\n"
            "  --cert FIELD=VALUE    a client certificate field (repeatable)\n"
            "  --property NAME       print only this property (repeatable)\n"
-           "  --help                show this text\n";
+           "  --fields NAME,...     print one line per user agent: the matched entry, then\n"
+           "                        these properties in this order, separated by tabs;\n"
+           "                        backslash, tab, line feed and carriage return in them\n"
+           "                        are written \\\\, \\t, \\n and \\r\n"
+           "  --json                print one JSON object per user agent and line:\n"
+           "                        {\"agent\": ..., \"entry\": ..., \"properties\": {...}}\n"
+           "                        with every property, or the --fields ones\n"
+           "  --help                show this text\n"
+           "A property named by --property or --fields that the BDD does not have is an\n"
+           "error (exit status 2).\n";
 }
 
 bool DetectCommand::takeOption(const std::string& option, const std::string& value,
@@ -48,14 +51,37 @@ bool DetectCommand::takeOption(const std::string& option, const std::string& val
     } else if (option == "--cert") {
         ok = splitAssignment(value, request_.certificateFields);
     } else if (option == "--property") {
-        onlyProperties_.push_back(value);
+        chosen_.push_back(value);
+        propertyGiven_ = true;
         ok = !value.empty();
+    } else if (option == "--fields") {
+        fieldsGiven_ = true;
+        return takeFields(value, err);
     } else {
         err << "sentrel-detect: unknown option " << option << "\n";
         return false;
     }
     if (!ok) err << "sentrel-detect: " << option << " needs NAME=VALUE, not \"" << value << "\"\n";
     return ok;
+}
+
+bool DetectCommand::takeFields(const std::string& list, std::ostream& err) {
+    for (size_t start = 0;;) {
+        const size_t comma = std::min(list.find(',', start), list.size());
+        const std::string name = list.substr(start, comma - start);
+        if (name.empty()) {
+            err << "sentrel-detect: --fields needs NAME,..., not \"" << list << "\"\n";
+            return false;
+        }
+        const auto same = [&](const std::string& other) { return equalsIgnoreCase(name, other); };
+        if (std::any_of(chosen_.begin(), chosen_.end(), same)) {
+            err << "sentrel-detect: --fields names \"" << name << "\" twice\n";
+            return false;
+        }
+        chosen_.push_back(name);
+        if (comma == list.size()) return true;
+        start = comma + 1;
+    }
 }
 
 bool DetectCommand::parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -69,6 +95,8 @@ bool DetectCommand::parse(const std::vector<std::string>& args, std::ostream& er
             optionsEnded = true;
         } else if (arg == "--help") {
             help_ = true;
+        } else if (arg == "--json") {
+            json_ = true;
         } else if (const size_t equals = arg.find('='); equals != std::string::npos) {
             if (!takeOption(arg.substr(0, equals), arg.substr(equals + 1), err)) return false;
         } else if (i + 1 < args.size()) {
@@ -79,6 +107,10 @@ bool DetectCommand::parse(const std::vector<std::string>& args, std::ostream& er
         }
     }
     if (help_) return true;
+    if (propertyGiven_ && (fieldsGiven_ || json_)) {
+        err << "sentrel-detect: --property cannot be combined with --fields or --json\n";
+        return false;
+    }
     if (positional.empty()) {
         err << "sentrel-detect: no BDD file given\n";
         return false;
@@ -88,23 +120,9 @@ bool DetectCommand::parse(const std::vector<std::string>& args, std::ostream& er
     return true;
 }
 
-void DetectCommand::printResult(const BrowserObj& browser, const std::string& agent,
-                                std::ostream& out) const {
-    if (onlyProperties_.size() == 1) {
-        out << oneLine(browser.value(onlyProperties_.front())) << "\n";
-        return;
-    }
-    out << "# " << oneLine(agent) << "\n";
-    std::vector<std::string> names = onlyProperties_;
-    if (names.empty()) {
-        for (const char* name : BrowserObj::kSystemProperties) names.emplace_back(name);
-        for (const auto& property : browser.definitions()->properties()) {
-            names.push_back(property.name);
-        }
-    }
-    for (const std::string& name : names)
-        out << name << ": " << oneLine(browser.value(name)) << "\n";
-    out << "\n";
+ResultWriter::Format DetectCommand::format() const {
+    if (json_) return ResultWriter::Format::Json;
+    return fieldsGiven_ ? ResultWriter::Format::Fields : ResultWriter::Format::Text;
 }
 
 int DetectCommand::run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -120,17 +138,18 @@ int DetectCommand::run(const std::vector<std::string>& args, std::istream& in, s
     try {
         BrowserObj browser;
         browser.DataFile(dataFile_);
-        for (const std::string& name : onlyProperties_) {
+        for (const std::string& name : chosen_) {
             browser.Initialize("");
             if (!browser.hasProperty(name)) {
                 err << "sentrel-detect: the BDD has no property \"" << name << "\"\n";
                 return kUsageError;
             }
         }
+        const ResultWriter writer(format(), chosen_);
         const auto detect = [&](const std::string& agent) {
             request_.userAgent = agent;
             browser.Initialize(request_);
-            printResult(browser, agent, out);
+            writer.write(browser, agent, out);
         };
         for (const std::string& agent : agents_) detect(agent);
         if (agents_.empty()) {

@@ -9,6 +9,7 @@
 #include "editor/lifecycle/LifecycleView.h"
 #include "editor/lifecycle/MergeFile.h"
 #include "editor/lifecycle/PathNames.h"
+#include "editor/lifecycle/PendingMerge.h"
 #include "reporting/OptionStore.h"
 
 namespace sentrel::lifecycle {
@@ -105,20 +106,30 @@ void DocumentSaver::finishSave() {
     context_.view.setCommandEnabled(kSave, false);
 }
 
+// The chosen name, absolute; none when the user chose none. A name ending in "bdd" is
+// refused as the open dialog refuses it: the BDD beside a file is the export's, and
+// definitions written under it would be overwritten by the next export.
 std::optional<QString> DocumentSaver::chooseTarget() {
     FileRequest request;
     request.title = QStringLiteral("Save BDF As");
     request.directory = context_.baseDirectory;
     request.filters = {QStringLiteral("Browser definition files (*.bdf)")};
     request.defaultSuffix = QStringLiteral("bdf");
-    return context_.interaction.chooseSaveFile(request);
+    const QString chosen =
+        absolutePath(context_.interaction.chooseSaveFile(request).value_or(QString()));
+    if (chosen.isEmpty()) return std::nullopt;
+    if (lastThreeLower(chosen) == QLatin1String("bdd")) {
+        context_.tell(messages::bddChosen());
+        return std::nullopt;
+    }
+    return chosen;
 }
 
 bool DocumentSaver::SaveFileAs() {
     OpenFileState& state = context_.state;
     if (!state.hasDocument()) return false;
     const std::optional<QString> chosen = chooseTarget();
-    if (!chosen || chosen->isEmpty()) return false;
+    if (!chosen) return false;
     context_.view.setBusy(true);
     sortFilters(*state.document(), state.filtersUnsorted, context_.view);
     context_.setStatus(kSaving);
@@ -140,15 +151,37 @@ bool DocumentSaver::SaveFileAs() {
 bool DocumentSaver::AppendMergeTemp(const QString& target, const QString& source, qint64 count) {
     OpenFileState& state = context_.state;
     try {
-        moveJournalInto(state.journal(), target, source, count);
+        moveJournalInto(state.journal(), PendingMerge(context_.baseDirectory), target, source,
+                        count);
         state.savedJournalBytes = 0;
         return true;
     } catch (const AppError& error) {
-        // The records stay in the temporary merge file for the next save or the close.
-        if (count < 0)
-            attempt([&] { state.savedJournalBytes = state.journal().collected().size(); });
-        context_.tell(messages::mergeSaveError(error));
+        keepUnmoved(error, target, count);
         return false;
+    }
+}
+
+// Records that could not reach their merge file are kept in its pending file; when even that
+// fails they stay in the temporary merge file, to be tried again at the next save, at the
+// close and at the next open. Either way the user is told where they are, once.
+void DocumentSaver::keepUnmoved(const AppError& error, const QString& target, qint64 count) {
+    OpenFileState& state = context_.state;
+    MergeJournal& journal = state.journal();
+    const PendingMerge pending(context_.baseDirectory);
+    const qint64 unmoved = count < 0 ? journal.size() : count;
+    state.savedJournalBytes = unmoved;
+    if (unmoved == 0 && !QFileInfo::exists(pending.pathFor(target))) {
+        context_.tell(messages::mergeSaveError(error));  // no record is waiting anywhere
+        return;
+    }
+    try {
+        const QByteArray records = journal.collected().left(unmoved);
+        pending.keep(target, records);
+        journal.consume(records.size());
+        state.savedJournalBytes = 0;
+        context_.tell(messages::mergeRecordsKept(error, pending.pathFor(target), target));
+    } catch (const AppError&) {
+        context_.tell(messages::mergeRecordsInJournal(error, journal.path()));
     }
 }
 

@@ -24,8 +24,10 @@ class DocumentSaver {
     bool SaveFileAs();
     void CompactFile();
     // Moves the temporary merge file's records into `target`, after the content of
-    // `source` (all records, or the first `count` bytes of them); shows "Error during merge
-    // save" and answers false on failure, when the records stay in the temporary file.
+    // `source` and the records pending for it (all records, or the first `count` bytes of
+    // them). On failure it shows "Error during merge save" once, saying where the records
+    // are kept (the target's pending file, else still the temporary merge file), and answers
+    // false.
     bool AppendMergeTemp(const QString& target, const QString& source, qint64 count = -1);
 
   private:
@@ -38,6 +40,7 @@ class DocumentSaver {
     void exportBesides(const QString& path);
     void compactThroughScratch(const QString& scratch);
     void recoverFromFailedCompact(const QString& scratch);
+    void keepUnmoved(const AppError& error, const QString& target, qint64 count);
 
     LifecycleContext& context_;
 };

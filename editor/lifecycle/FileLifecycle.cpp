@@ -4,12 +4,14 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include "document/FileLocation.h"
 #include "document/Vocabulary.h"
 #include "editor/lifecycle/FileError.h"
 #include "editor/lifecycle/FilterSort.h"
 #include "editor/lifecycle/LifecycleMessages.h"
 #include "editor/lifecycle/LifecycleView.h"
 #include "editor/lifecycle/PathNames.h"
+#include "editor/lifecycle/PendingMerge.h"
 #include "reporting/OptionStore.h"
 
 namespace sentrel::lifecycle {
@@ -38,7 +40,8 @@ void FileLifecycle::setBaseDirectory(const QString& baseDirectory) {
     context_.state.journal().setBaseDirectory(baseDirectory);
 }
 
-void FileLifecycle::OpenFile(const QString& path) {
+void FileLifecycle::OpenFile(const QString& requested) {
+    const QString path = absolutePath(requested);
     OpenFileState& state = context_.state;
     if (!path.isEmpty() && path == state.currentFile) {
         context_.tell(messages::fileAlreadyOpen());
@@ -168,7 +171,7 @@ void FileLifecycle::offerExport() {
 bool FileLifecycle::confirmMergeFile(const QString& pathArgument) {
     const QString& mergePath = context_.state.mergeFilePath;
     if (QFileInfo::exists(mergePath) || isMasterFile(pathArgument) ||
-        pathArgument.endsWith(QStringLiteral("/") + kTemplateName))
+        pathArgument.endsWith(QStringLiteral("/") + kTemplateName) || inReadOnlyFolder())
         return true;
     if (context_.tell(messages::noMergeFile(mergePath)) == MsgAnswer::Yes) return true;
     context_.tell(messages::closingBdf());
@@ -178,8 +181,12 @@ bool FileLifecycle::confirmMergeFile(const QString& pathArgument) {
 
 bool FileLifecycle::openMergeFiles() {
     OpenFileState& state = context_.state;
+    if (!keepLeftoverRecords()) {
+        CloseFile();
+        return false;
+    }
     QFile merge(state.mergeFilePath);
-    if (!merge.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    if (!inReadOnlyFolder() && !merge.open(QIODevice::WriteOnly | QIODevice::Append)) {
         context_.tell(messages::mergeFileError(fileError(merge, QStringLiteral("Could not open")),
                                                state.mergeFilePath));
         CloseFile();
@@ -197,6 +204,14 @@ bool FileLifecycle::openMergeFiles() {
     return true;
 }
 
+// A file in a folder this account cannot write is opened to be read: nothing can be saved
+// beside it, so no merge file is asked for or created there. Saving it fails as any failed
+// save does; Save As carries it and its edits to a folder that can be written.
+bool FileLifecycle::inReadOnlyFolder() const {
+    return !doc::file_location::isWritableFolder(
+        QFileInfo(context_.state.currentFile).absolutePath());
+}
+
 bool FileLifecycle::CloseFile() {
     bool keepDisplay = false;
     return CloseFile(keepDisplay, false);
@@ -204,21 +219,26 @@ bool FileLifecycle::CloseFile() {
 
 bool FileLifecycle::CloseFile(bool& keepDisplay, bool keepTemporaryMerge) {
     OpenFileState& state = context_.state;
+    bool saved = false;
     if (state.unsavedChanges) {
         const MsgAnswer answer = context_.tell(messages::saveChanges());
         if (answer == MsgAnswer::Cancel) return false;
         if (answer == MsgAnswer::Yes) {
             if (!SaveFile()) return false;
             keepDisplay = false;
+            saved = true;
         }
     }
-    if (state.savedJournalBytes > 0)
+    // Records of saved edits still in the journal get one more try, unless the save just
+    // made has tried (and told the user) already.
+    if (state.savedJournalBytes > 0 && !saved)
         saver_.AppendMergeTemp(state.mergeFilePath, state.mergeFilePath, state.savedJournalBytes);
     closedFile_ = state.currentFile;
+    const QString mergeFile = state.mergeFilePath;
     if (!keepDisplay) ClearDisplay();
     state.unsavedChanges = false;
     state.bddOutOfDate = false;
-    releaseJournal(keepTemporaryMerge);
+    releaseJournal(keepTemporaryMerge, mergeFile);
     if (context_.options) context_.options->version.clear();
     context_.view.setPropertyListTitle(QStringLiteral(" Browser properties:"));
     context_.view.setStatusText(kObjectUpdate, QString());
@@ -227,15 +247,52 @@ bool FileLifecycle::CloseFile(bool& keepDisplay, bool keepTemporaryMerge) {
     return true;
 }
 
-// Records of saved edits that could not reach the merge file stay on disk in the
-// temporary merge file; the others are discarded with the edits they describe.
-void FileLifecycle::releaseJournal(bool keepTemporaryMerge) {
+// Records of saved edits that could be kept nowhere else stay on disk in the temporary
+// merge file, and in memory with the merge file they belong to, until the next open keeps
+// them in a pending file; the other records are discarded with the edits they describe.
+void FileLifecycle::releaseJournal(bool keepTemporaryMerge, const QString& mergeFile) {
     OpenFileState& state = context_.state;
+    MergeJournal& journal = state.journal();
+    if (state.savedJournalBytes > 0) {
+        try {
+            stranded_ = {mergeFile, journal.collected().left(state.savedJournalBytes)};
+        } catch (const AppError&) {
+            stranded_ = {};  // unreadable: the next open keeps the whole file as unassigned
+        }
+    }
     if (keepTemporaryMerge || state.savedJournalBytes > 0)
-        state.journal().close();
+        journal.close();
     else
-        state.journal().discard();
+        journal.discard();
     state.savedJournalBytes = 0;
+}
+
+// Before "merge.tmp" is emptied for the file being opened, records left in it are kept in a
+// pending file: those a close could not store, under their merge file; anything else (left
+// by an earlier session) as unassigned. When they cannot be kept, "merge.tmp" stays as it is
+// and the file is not opened.
+bool FileLifecycle::keepLeftoverRecords() {
+    MergeJournal& journal = context_.state.journal();
+    const PendingMerge pending(context_.baseDirectory);
+    try {
+        if (!stranded_.mergeFile.isEmpty()) {
+            pending.keep(stranded_.mergeFile, stranded_.records);
+            context_.tell(messages::strandedRecordsKept(pending.pathFor(stranded_.mergeFile),
+                                                        stranded_.mergeFile));
+        } else if (const QByteArray leftover = journal.leftover(); !leftover.isEmpty()) {
+            context_.tell(messages::leftoverRecordsKept(pending.keepUnassigned(leftover)));
+        }
+    } catch (const AppError& error) {
+        context_.tell(messages::tempMergeFileError(AppError(
+            error.number(), error.description() + QStringLiteral(" The temporary merge file \"") +
+                                journal.path() +
+                                QStringLiteral("\" holds merge records that could not "
+                                               "be kept elsewhere; it is left as it "
+                                               "is."))));
+        return false;
+    }
+    stranded_ = {};
+    return true;
 }
 
 void FileLifecycle::ClearDisplay() {

@@ -28,7 +28,8 @@ class FileLifecycle {
     RecentFiles& recentFiles() { return context_.recent; }
     RecentDocuments& recentDocuments() { return context_.shellRecent; }
 
-    // Opens a definition file; an empty path asks the user for one.
+    // Opens a definition file; an empty path asks the user for one. A relative path is taken
+    // against the current folder.
     void OpenFile(const QString& path);
     // Closes the open file, asking to save changes first. False when the user cancelled or
     // the save he asked for failed: the file then stays open with its changes.
@@ -64,8 +65,10 @@ class FileLifecycle {
     void offerExport();
     bool confirmMergeFile(const QString& pathArgument);
     bool openMergeFiles();
+    bool inReadOnlyFolder() const;
     void reopenFromDisk(const QString& path);
-    void releaseJournal(bool keepTemporaryMerge);
+    void releaseJournal(bool keepTemporaryMerge, const QString& mergeFile);
+    bool keepLeftoverRecords();
     QString chooseFile();
     void showObjectUpdate();
 
@@ -73,6 +76,12 @@ class FileLifecycle {
     DocumentSaver saver_;
     StructureUpgrade upgrade_;
     QString closedFile_;  // the file the last close closed
+    // Records of saved edits a close left in "merge.tmp" because they could be kept nowhere
+    // else, with the merge file they belong to.
+    struct StrandedRecords {
+        QString mergeFile;
+        QByteArray records;
+    } stranded_;
 };
 
 }  // namespace sentrel::lifecycle

@@ -29,7 +29,26 @@ QString numberAndDescription(const AppError& error) {
     return QString::number(error.number()) + QStringLiteral(", ") + error.description();
 }
 
+QString quoted(const QString& path) {
+    return u'"' + path + u'"';
+}
+
+// "Error during merge save", followed by where the records are kept.
+MessageRequest mergeSaveErrorKept(const AppError& error, const QString& whereKept) {
+    MessageRequest message = mergeSaveError(error);
+    message.text += kBreak + kBreak + whereKept;
+    return message;
+}
+
 }  // namespace
+
+MessageRequest mergeSaveError(const AppError& error) {
+    return request(QStringLiteral("Error during merge save"),
+                   QStringLiteral("Error #") + QString::number(error.number()) +
+                       QStringLiteral(" occured while saving your merge data.") + kBreak +
+                       error.description(),
+                   MsgIcon::Critical);
+}
 
 MessageRequest fileAlreadyOpen() {
     return request(QStringLiteral("File already open"),
@@ -185,12 +204,41 @@ MessageRequest saveAsError() {
         MsgIcon::Critical);
 }
 
-MessageRequest mergeSaveError(const AppError& error) {
-    return request(QStringLiteral("Error during merge save"),
-                   QStringLiteral("Error #") + QString::number(error.number()) +
-                       QStringLiteral(" occured while saving your merge data.") + kBreak +
-                       error.description(),
-                   MsgIcon::Critical);
+MessageRequest mergeRecordsKept(const AppError& error, const QString& pendingFile,
+                                const QString& mergeFile) {
+    return mergeSaveErrorKept(
+        error, QStringLiteral("The merge records are kept in ") + quoted(pendingFile) +
+                   QStringLiteral(". They will be added to the merge file ") + quoted(mergeFile) +
+                   QStringLiteral(" the next time its definition file is "
+                                  "saved."));
+}
+
+MessageRequest mergeRecordsInJournal(const AppError& error, const QString& journalFile) {
+    return mergeSaveErrorKept(
+        error, QStringLiteral("The merge records could not be kept elsewhere either: they stay "
+                              "in the temporary merge file ") +
+                   quoted(journalFile) +
+                   QStringLiteral(". Sentrel tries again to store them each time you save, "
+                                  "close or open a definition file."));
+}
+
+MessageRequest strandedRecordsKept(const QString& pendingFile, const QString& mergeFile) {
+    return request(QStringLiteral("Merge records kept"),
+                   QStringLiteral("The merge records that could not be added to the merge file ") +
+                       quoted(mergeFile) + QStringLiteral(" are now kept in ") +
+                       quoted(pendingFile) +
+                       QStringLiteral(". They will be added to that merge file the next time its "
+                                      "definition file is saved."),
+                   MsgIcon::Information);
+}
+
+MessageRequest leftoverRecordsKept(const QString& pendingFile) {
+    return request(QStringLiteral("Merge records kept"),
+                   QStringLiteral("The temporary merge file held merge records left by an "
+                                  "earlier session. They are kept in ") +
+                       quoted(pendingFile) +
+                       QStringLiteral("; Sentrel can not tell which merge file they belong to."),
+                   MsgIcon::Information);
 }
 
 MessageRequest saveChangesRequired() {

@@ -25,6 +25,15 @@ MessageRequest saveChanges();
 MessageRequest saveError();
 MessageRequest saveAsError();
 MessageRequest mergeSaveError(const AppError& error);
+// "Error during merge save", with where the records that could not be moved are kept: in
+// the merge file's pending file, or (when that failed too) still in the temporary merge file.
+MessageRequest mergeRecordsKept(const AppError& error, const QString& pendingFile,
+                                const QString& mergeFile);
+MessageRequest mergeRecordsInJournal(const AppError& error, const QString& journalFile);
+// Records left in the temporary merge file, kept in a pending file before it is emptied for
+// the next definition file: those of a known merge file, and those of an earlier session.
+MessageRequest strandedRecordsKept(const QString& pendingFile, const QString& mergeFile);
+MessageRequest leftoverRecordsKept(const QString& pendingFile);
 MessageRequest saveChangesRequired();
 MessageRequest compactCompleted();
 MessageRequest compactError(const AppError& error);

@@ -15,6 +15,7 @@ void MergeJournal::create() {
     close();
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw fileError(file_, QStringLiteral("Could not create"));
+    moved_ = 0;
 }
 
 void MergeJournal::WriteMergeRecord(int code, const QString& field1, const QString& field2,
@@ -38,8 +39,10 @@ void MergeJournal::write(const MergeRecord& record) {
     }
 }
 
-QByteArray MergeJournal::collected() const {
-    QFile reader(file_.fileName());
+namespace {
+
+QByteArray readWhole(const QString& path) {
+    QFile reader(path);
     if (!reader.open(QIODevice::ReadOnly))
         throw fileError(reader, QStringLiteral("Could not read"));
     const QByteArray bytes = reader.readAll();
@@ -48,21 +51,34 @@ QByteArray MergeJournal::collected() const {
     return bytes;
 }
 
-void MergeJournal::restart(const QByteArray& rest) {
-    if (!file_.isOpen()) create();
-    if (!file_.resize(0) || !file_.seek(0))
-        throw fileError(file_, QStringLiteral("Could not empty"));
-    if (!rest.isEmpty() && file_.write(rest) != rest.size())
-        throw fileError(file_, QStringLiteral("Could not write to"));
+}  // namespace
+
+QByteArray MergeJournal::collected() const {
+    return readWhole(file_.fileName()).mid(moved_);
+}
+
+QByteArray MergeJournal::leftover() const {
+    if (file_.isOpen() || file_.fileName().isEmpty() || !file_.exists()) return {};
+    return readWhole(file_.fileName());
+}
+
+void MergeJournal::consume(qint64 count) {
+    moved_ += count;
+    if (!file_.isOpen() || moved_ < file_.size()) return;
+    if (file_.resize(0)) moved_ = 0;
+    // A failed resize may have moved the position: the next record goes after what stays.
+    file_.seek(file_.size());
 }
 
 void MergeJournal::close() {
     if (file_.isOpen()) file_.close();
+    moved_ = 0;
 }
 
 void MergeJournal::discard() {
+    if (!file_.isOpen()) return;  // a file left by others is not this journal's to drop
     close();
-    if (!file_.fileName().isEmpty() && file_.exists()) file_.remove();
+    file_.remove();
 }
 
 }  // namespace sentrel::lifecycle

@@ -32,20 +32,28 @@ class MergeJournal {
                           const QString& field3, const QString& field4, const QString& field5);
     void write(const MergeRecord& record);
 
-    // The records collected so far, as they stand in the file.
+    // The records collected and not yet moved, as they stand in the file.
     QByteArray collected() const;
-    bool isEmpty() const { return !file_.isOpen() || file_.size() == 0; }
-    // Empties the file after its records have reached the merge file, keeping `rest` (records
-    // that were not moved); it stays open.
-    void restart(const QByteArray& rest = {});
+    bool isEmpty() const { return size() == 0; }
+    // How many bytes of records are collected and not yet moved.
+    qint64 size() const { return file_.isOpen() ? file_.size() - moved_ : 0; }
+    // The records in the file on disk while it is not open (left by a file that was closed
+    // with records it could not move, or by an earlier session); empty when there is none.
+    QByteArray leftover() const;
+    // Marks the first `count` bytes of the collected records as moved into a merge file: they
+    // are never collected again. When nothing else is left the file is emptied; should that
+    // fail, the moved records stay in it but are skipped all the same. Never throws.
+    void consume(qint64 count);
 
     // Closes the file and keeps it on disk.
     void close();
-    // Closes the file and deletes it: the records of unsaved edits are discarded.
+    // Closes the file and deletes it: the records of unsaved edits are discarded. A file on
+    // disk that this journal does not hold open (left by an earlier close or session) stays.
     void discard();
 
   private:
     QFile file_;
+    qint64 moved_ = 0;  // leading bytes of the file already in a merge file
 };
 
 }  // namespace sentrel::lifecycle

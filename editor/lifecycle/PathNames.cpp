@@ -1,5 +1,7 @@
 #include "editor/lifecycle/PathNames.h"
 
+#include <QFileInfo>
+
 namespace sentrel::lifecycle {
 
 QString FileNameOnly(const QString& path) {
@@ -8,6 +10,10 @@ QString FileNameOnly(const QString& path) {
 
 QString withLastThree(const QString& path, const QString& extension) {
     return path.left(qMax<qsizetype>(0, path.size() - 3)) + extension;
+}
+
+QString absolutePath(const QString& path) {
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
 QString lastThreeLower(const QString& path) {

@@ -12,6 +12,12 @@ QString FileNameOnly(const QString& path);
 // The path with its last three characters replaced by `extension` ("mrg", "bdd").
 QString withLastThree(const QString& path, const QString& extension);
 
+// The path made absolute against the current folder, with "." and ".." resolved; an empty
+// path stays empty. Paths given by the user (command line, options) may be relative; the
+// file's title, merge file and recent-files entry must not depend on the folder the program
+// was started from.
+QString absolutePath(const QString& path);
+
 // The last three characters of the path, lower-cased.
 QString lastThreeLower(const QString& path);
 

@@ -31,7 +31,7 @@ void writeBookmark(QXmlStreamWriter& out, const QString& href, const QString& st
     out.writeStartElement(kBookmarkNs, QStringLiteral("applications"));
     out.writeEmptyElement(kBookmarkNs, QStringLiteral("application"));
     out.writeAttribute(QStringLiteral("name"), QStringLiteral("Sentrel"));
-    out.writeAttribute(QStringLiteral("exec"), QStringLiteral("'sentrel-editor %u'"));
+    out.writeAttribute(QStringLiteral("exec"), QStringLiteral("'sentrel-editor %f'"));
     out.writeAttribute(QStringLiteral("modified"), stamp);
     out.writeAttribute(QStringLiteral("count"), QStringLiteral("1"));
     out.writeEndElement();  // applications

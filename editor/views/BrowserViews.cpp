@@ -69,7 +69,7 @@ bool BrowserViews::reported(const std::function<bool()>& labelEdit) {
 
 QStringList BrowserViews::buildViews(doc::Document& document, QString& lastEntry) {
     clearViews();
-    document_ = &document;
+    builtFrom_ = &document;
     BrowserTreeBuilder builder(tree_);
     try {
         builder.build(document);
@@ -121,18 +121,24 @@ void BrowserViews::clearViews() {
     shownKey_.clear();
     title_.clear();
     lastButton_ = Button::None;
-    document_ = nullptr;
+    builtFrom_ = nullptr;
+}
+
+doc::Document* BrowserViews::document() const {
+    if (!builtFrom_) return nullptr;
+    return documentSource_ ? documentSource_() : builtFrom_;
 }
 
 // ---- showing a node ---------------------------------------------------------------------
 
 void BrowserViews::refreshNode(const QString& key, bool full) {
     if (full) shownKey_.clear();
-    if (!document_ || key.compare(shownKey_, Qt::CaseInsensitive) == 0) return;
+    doc::Document* document = this->document();
+    if (!document || key.compare(shownKey_, Qt::CaseInsensitive) == 0) return;
     const TreeNode* node = tree_.node(key);
     if (!node) return;
     setPropertyCommands(false, false, false);
-    const doc::TypeObject& type = document_->Path(key);
+    const doc::TypeObject& type = document->Path(key);
     if (full || properties_.size() == 0) {
         fillPropertyRows(type);
     } else {
@@ -147,7 +153,7 @@ void BrowserViews::refreshNode(const QString& key, bool full) {
 
 void BrowserViews::fillPropertyRows(const doc::TypeObject& type) {
     const DisplayOptions options = options_();
-    const doc::TypeObject& root = document_->DefaultBrowser();
+    const doc::TypeObject& root = document()->DefaultBrowser();
     std::vector<ListRow> rows;
     for (const QString& name : type.enumerate()) {
         if (mainMod::isSystemProperty(name) && !options.showSystem) continue;
@@ -355,7 +361,7 @@ bool BrowserViews::treeLabelEdit(const QString& key, const QString& newText) {
     tree_.setText(key, newText);
     rebuildQuickFind();
     if (key.compare(shownKey_, Qt::CaseInsensitive) == 0) {
-        title_ = captions::title(document_->Path(key), newText);
+        title_ = captions::title(document()->Path(key), newText);
         host_.setPropertyListTitle(title_);
         host_.showQuickFindEntry(newText);
     }
@@ -364,15 +370,8 @@ bool BrowserViews::treeLabelEdit(const QString& key, const QString& newText) {
 
 bool BrowserViews::propertyLabelEdit(const QString& oldName, const QString& newName) {
     if (!operations_ || newName == oldName) return false;
-    if (!operations_->renameProperty(oldName, newName)) {
-        // A protected property has been explained already; otherwise the name is taken.
-        if (editHost_ && !mainMod::isProtectedProperty(oldName)) {
-            editHost_->interaction().message(
-                QStringLiteral("The new name for this property already exists."),
-                QStringLiteral("Property Already Exists"), MsgIcon::Exclamation);
-        }
-        return false;
-    }
+    // A refused rename has told the user why.
+    if (!operations_->renameProperty(oldName, newName)) return false;
     const int row = properties_.rowOfKey(oldName);
     if (row >= 0) properties_.setKeyAndText(row, newName, newName);
     return true;
@@ -385,10 +384,10 @@ bool BrowserViews::filterLabelEdit(const QString& rowKey, const QString& newProp
 
 void BrowserViews::rebuildQuickFind() {
     quickFind_.clear();
-    if (document_) {
-        for (const QString& name : document_->types()) {
+    if (doc::Document* document = this->document()) {
+        for (const QString& name : document->types()) {
             if (!mainMod::isBrowserType(name)) continue;
-            const doc::TypeObject& type = document_->Path(name);
+            const doc::TypeObject& type = document->Path(name);
             if (type.Path(mainMod::kTypeParam) == mainMod::kTypeDeleted) continue;
             quickFind_ << type.Path(mainMod::kDescriptionParam);
         }

@@ -44,6 +44,12 @@ class BrowserViews : public QObject,
     ~BrowserViews() override;
 
     void setDisplayOptions(std::function<DisplayOptions()> source) { options_ = std::move(source); }
+    // Where the views find the document they show, once built. The main window's views
+    // follow the open file's document, which Compact replaces by a new object; without a
+    // source the views read the document they were built from.
+    void setDocumentSource(std::function<doc::Document*()> source) {
+        documentSource_ = std::move(source);
+    }
     // The editing side: label edits write through it, double clicks and renames go to the
     // property operations. Either may be null (no editing).
     void setEditHost(editing::EditHost* host) { editHost_ = host; }
@@ -153,6 +159,8 @@ class BrowserViews : public QObject,
     void changeFilterRequested(const QString& rowKey);
 
   private:
+    // The document shown; null while the views are empty.
+    doc::Document* document() const;
     void selectNode(const QString& key);
     void showNode(const QString& key);
     void fillPropertyRows(const doc::TypeObject& type);
@@ -173,7 +181,8 @@ class BrowserViews : public QObject,
     std::function<DisplayOptions()> options_;
     editing::EditHost* editHost_ = nullptr;
     editing::PropertyOperations* operations_ = nullptr;
-    doc::Document* document_ = nullptr;
+    std::function<doc::Document*()> documentSource_;
+    doc::Document* builtFrom_ = nullptr;  // null while the views are empty
 
     BrowserTreeModel tree_;
     RowListModel properties_;

@@ -29,6 +29,7 @@ MainWindowViews::MainWindowViews(editor::frmMain& window, lifecycle::FileLifecyc
       panes_(views_, &window) {
     views_.setEditHost(this);
     views_.setPropertyOperations(&operations_);
+    views_.setDocumentSource([this] { return lifecycle_.state().document(); });
     views_.setDisplayOptions([this] {
         return options_ ? DisplayOptions{options_->propShowVer, options_->propShowSys}
                         : DisplayOptions{};

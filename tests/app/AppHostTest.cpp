@@ -79,5 +79,32 @@ TEST_F(AppHostTest, FirstRunLastsUntilTheWizardHasRun) {
     EXPECT_FALSE(host.isFirstRun());
 }
 
+// The real host with a key store that has no "basedir": the start-up reports the registry,
+// fails binding "-1/intdata.dtl" under "Loading internal data", never shows the main window
+// and ends the program with status 1.
+TEST(AppHostWithoutBaseDirectory, StartUpEndsWithStatusOne) {
+    test::TempDir keys;
+    ScriptedInteraction ui;
+    reg::mdlRegistry registry{ui, reg::KeyStore(keys.path())};
+    InternalData internalData;
+    AppHost host{ui, registry, internalData};
+    StartupSequence startup(host, ui, internalData);
+    const StartupSequence::Outcome outcome = startup.run(QString());
+    EXPECT_FALSE(outcome.started);
+    EXPECT_EQ(outcome.exitStatus(), 1);
+    EXPECT_EQ(startup.lastPlace(), QStringLiteral("Loading internal data"));
+    ASSERT_EQ(ui.messages().size(), 2);
+    EXPECT_EQ(ui.messages()[0],
+              (MessageRequest{"Error reading registry",
+                              "Unable to read base directory information from registry.",
+                              MsgIcon::Critical}));
+    EXPECT_EQ(ui.messages()[1].title, QStringLiteral("DCOM for Windows 95 update needed"));
+    EXPECT_TRUE(ui.messages()[1].text.startsWith(
+        QStringLiteral("Error #432 has occured during initialization.  Unable to initialize "
+                       "internal data.")));
+    EXPECT_FALSE(host.mainWindow() && host.mainWindow()->isVisible());
+    EXPECT_FALSE(internalData.isBound());
+}
+
 }  // namespace
 }  // namespace sentrel::app

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
+#include "app/InternalData.h"
 #include "app/StartupErrorHandler.h"
 #include "document/Document.h"
-#include "shell/Product.h"
+#include "document/DocumentLock.h"
 
 namespace sentrel::app {
 namespace {
 
-const QString kBinding = marker::kLoadingInternalData;
+const QString kBinding = QStringLiteral("Loading internal data");
 
 TEST(StartupErrorHandler, BindFailuresAreClassifiedByNumber) {
     const MessageRequest dcom = startupFailureMessage(432, QStringLiteral("x"), kBinding);
@@ -28,14 +29,11 @@ TEST(StartupErrorHandler, BindFailuresAreClassifiedByNumber) {
                              "likely due to an unexpected error or improper shutdown.  You will "
                              "likely need to reboot to resolve this."));
 
-    const MessageRequest running =
-        startupFailureMessage(doc::kErrDocumentHeld, QStringLiteral("held"), kBinding);
-    EXPECT_EQ(running.title, QStringLiteral("Sentrel already running"));
-    EXPECT_EQ(running.icon, MsgIcon::Information);
-    EXPECT_EQ(running.text, QStringLiteral("Sentrel already running (") +
-                                QString::number(doc::kErrDocumentHeld) +
-                                QStringLiteral("). Please return to currently running instance "
-                                               "of Sentrel."));
+    EXPECT_EQ(startupFailureMessage(doc::kErrDocumentHeld, QStringLiteral("held"), kBinding),
+              (MessageRequest{"Sentrel already running",
+                              "Sentrel already running (1050). Please return to currently running "
+                              "instance of Sentrel.",
+                              MsgIcon::Information}));
     EXPECT_TRUE(meansAlreadyRunning(doc::kErrDocumentHeld, kBinding));
 }
 
@@ -55,21 +53,26 @@ TEST(StartupErrorHandler, OutdatedDllQuotesTheLastPlaceAnywhere) {
 }
 
 TEST(StartupErrorHandler, OtherFailuresAreInitializationErrors) {
+    const QString loadMainUi = QStringLiteral("about to load main ui");
     const MessageRequest m =
-        startupFailureMessage(53, QStringLiteral("File not found"), marker::kLoadMainUi);
+        startupFailureMessage(53, QStringLiteral("File not found"), loadMainUi);
     EXPECT_EQ(m.title, QStringLiteral("Initialization Error"));
     EXPECT_EQ(m.icon, MsgIcon::Critical);
     EXPECT_EQ(m.text, QStringLiteral("System error: 53\r\nFile not found\r\nLast place: about to "
                                      "load main ui\r\n\r\nThe above error occured during "
                                      "initialization. \r\nLast place: about to load main "
-                                     "ui\r\n\r\nPlease contact Norvane\r\nsupport at ") +
-                          product::kSupportEmail + QStringLiteral("."));
-    // 432 and 70 mean something special only while binding the internal data.
-    EXPECT_EQ(startupFailureMessage(432, QString(), marker::kAfterInternalData).title,
+                                     "ui\r\n\r\nPlease contact Norvane\r\nsupport at "
+                                     "support@sentrel-editor.org."));
+    // 432, 70 and a lock held elsewhere mean something special only while binding the
+    // internal data.
+    EXPECT_EQ(
+        startupFailureMessage(432, QString(), QStringLiteral("After loading internal data")).title,
+        QStringLiteral("Initialization Error"));
+    EXPECT_EQ(startupFailureMessage(70, QString(), loadMainUi).title,
               QStringLiteral("Initialization Error"));
-    EXPECT_EQ(startupFailureMessage(70, QString(), marker::kLoadMainUi).title,
+    EXPECT_EQ(startupFailureMessage(doc::kErrLockedElsewhere, QString(), loadMainUi).title,
               QStringLiteral("Initialization Error"));
-    EXPECT_FALSE(meansAlreadyRunning(doc::kErrDocumentHeld, marker::kLoadMainUi));
+    EXPECT_FALSE(meansAlreadyRunning(doc::kErrDocumentHeld, loadMainUi));
 }
 
 // A damaged or unreadable internal data file is not another running copy.
@@ -82,6 +85,37 @@ TEST(StartupErrorHandler, DamagedInternalDataIsNotAnotherCopy) {
                                                      "internal data")));
         EXPECT_FALSE(meansAlreadyRunning(number, kBinding));
     }
+}
+
+// A base directory this account cannot write, and a lock held on another host or by another
+// account, are neither "already running" nor "reboot": they name the folder, the holder and
+// the lock file.
+TEST(StartupErrorHandler, UnwritableBaseDirectoryAndForeignLocksSayWhatAndWhere) {
+    EXPECT_EQ(
+        startupFailureMessage(InternalData::kErrBaseDirectoryNotWritable,
+                              QStringLiteral("Sentrel can not write to its base directory "
+                                             "\"/opt/sentrel\"."),
+                              kBinding),
+        (MessageRequest{"Base directory not writable",
+                        "Sentrel can not write to its base directory \"/opt/sentrel\".\r\n\r\n"
+                        "Sentrel keeps its internal data (intdata.dtl), the temporary merge file "
+                        "(merge.tmp) and the merge records waiting for their merge files there. "
+                        "Make this folder writable for your account, or record a folder you can "
+                        "write as the base directory (sentrel-editor --register-basedir FOLDER), "
+                        "and start Sentrel again.",
+                        MsgIcon::Critical}));
+    EXPECT_FALSE(meansAlreadyRunning(InternalData::kErrBaseDirectoryNotWritable, kBinding));
+
+    const QString held = QStringLiteral(
+        "The document \"/b/intdata.dtl\" is locked by process 4242 (sentrel-editor) on the "
+        "host \"build7\"; its lock file is \"/b/intdata.dtl.lock\".");
+    EXPECT_EQ(startupFailureMessage(doc::kErrLockedElsewhere, held, kBinding),
+              (MessageRequest{"Internal data locked elsewhere",
+                              held + "\r\n\r\nSentrel can not start while that lock is held. If "
+                                     "Sentrel is no longer running there, delete the lock file "
+                                     "and start Sentrel again.",
+                              MsgIcon::Exclamation}));
+    EXPECT_FALSE(meansAlreadyRunning(doc::kErrLockedElsewhere, kBinding));
 }
 
 }  // namespace

@@ -90,7 +90,7 @@ TEST_F(StartupSequenceTest, RunsTheStepsInOrderAndKeepsTheInternalDataBound) {
     EXPECT_EQ(host.calls, QStringList({"read", "title Sentrel", "splash", "create",
                                        "help " + dir.path() + "/docs/help", "load " + dir.path(),
                                        "show", "unsplash", "options", "firstRun"}));
-    EXPECT_EQ(lastPlace, marker::kAfterDisplayUi);
+    EXPECT_EQ(lastPlace, QStringLiteral("after display ui"));
     ASSERT_TRUE(internalData.isBound());
     // Bound means locked: nobody else gets it until it is released.
     EXPECT_THROW(doc::Document::bind(dir.file("intdata.dtl")), AppError);
@@ -107,12 +107,12 @@ TEST_F(StartupSequenceTest, SecondCopyIsToldAndNeverShowsItsWindow) {
     const auto outcome = StartupSequence(second, secondUi, secondData).run(QString());
     EXPECT_FALSE(outcome.started);
     EXPECT_TRUE(outcome.alreadyRunning);
-    ASSERT_EQ(secondUi.messages().size(), 1);
-    EXPECT_EQ(secondUi.messages()[0].title, QStringLiteral("Sentrel already running"));
-    EXPECT_EQ(secondUi.messages()[0].text,
-              QStringLiteral("Sentrel already running (%1). Please return to currently running "
-                             "instance of Sentrel.")
-                  .arg(doc::kErrDocumentHeld));
+    EXPECT_EQ(outcome.exitStatus(), 0);  // another copy running is no failure of this one
+    EXPECT_EQ(secondUi.messages(),
+              QList<MessageRequest>({{"Sentrel already running",
+                                      "Sentrel already running (1050). Please return to "
+                                      "currently running instance of Sentrel.",
+                                      MsgIcon::Information}}));
     EXPECT_FALSE(second.calls.contains("show"));
     EXPECT_EQ(second.calls.last(), QStringLiteral("unsplash"));
 
@@ -127,13 +127,14 @@ TEST_F(StartupSequenceTest, MissingBaseDirectoryEndsThroughTheBindFailure) {
     host.baseDir = QStringLiteral("-1");
     const auto outcome = start();
     EXPECT_FALSE(outcome.started);
+    EXPECT_EQ(outcome.exitStatus(), 1);
     ASSERT_EQ(ui.messages().size(), 2);
-    EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Error reading registry"));
-    EXPECT_EQ(ui.messages()[0].text,
-              QStringLiteral("Unable to read base directory information from registry."));
-    EXPECT_EQ(ui.messages()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(ui.messages()[0],
+              (MessageRequest{"Error reading registry",
+                              "Unable to read base directory information from registry.",
+                              MsgIcon::Critical}));
     EXPECT_EQ(ui.messages()[1].title, QStringLiteral("DCOM for Windows 95 update needed"));
-    EXPECT_EQ(lastPlace, marker::kLoadingInternalData);
+    EXPECT_EQ(lastPlace, QStringLiteral("Loading internal data"));
     EXPECT_FALSE(host.calls.contains("show"));
     EXPECT_FALSE(QFile::exists(QStringLiteral("-1")));
 }
@@ -143,6 +144,7 @@ TEST_F(StartupSequenceTest, DamagedInternalDataIsAnInitializationError) {
     const auto outcome = start();
     EXPECT_FALSE(outcome.started);
     EXPECT_FALSE(outcome.alreadyRunning);
+    EXPECT_EQ(outcome.exitStatus(), 1);
     ASSERT_EQ(ui.messages().size(), 1);
     EXPECT_EQ(ui.messages()[0].title, QStringLiteral("Initialization Error"));
     EXPECT_TRUE(

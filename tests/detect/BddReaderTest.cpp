@@ -31,20 +31,21 @@ BddText sample() {
     return bdd;
 }
 
-int errorNumberOf(const std::string& path) {
+// "number: description" of the error reading a file raises.
+std::string errorOf(const std::string& path) {
     try {
         BddReader::readFile(path);
     } catch (const DetectError& error) {
-        return error.number();
+        return std::to_string(error.number()) + ": " + error.description();
     }
-    return 0;
+    return "no error";
 }
 
 std::string errorTextOf(std::string_view bytes) {
     try {
         BddReader::readBytes(bytes, "x.bdd");
     } catch (const DetectError& error) {
-        EXPECT_EQ(error.number(), DetectError::kNotADataFile);
+        EXPECT_EQ(error.number(), -2147221503);  // 0x80040001
         return error.description();
     }
     return "no error";
@@ -114,29 +115,28 @@ TEST(BddReader, MissingValuesAreInheritedAndUndeclaredPropertiesKept) {
 TEST(BddReader, BadFilesGiveClearErrors) {
     sentrel::test::TempDir dir;
     const std::string missing = dir.file("none.bdd").toStdString();
-    EXPECT_EQ(errorNumberOf(missing), DetectError::kFileNotFound);
-    EXPECT_EQ(errorNumberOf(dir.path().toStdString()), DetectError::kPathFileAccess);
-    try {
-        BddReader::readFile(missing);
-        FAIL();
-    } catch (const DetectError& error) {
-        EXPECT_NE(error.description().find("none.bdd\" does not exist"), std::string::npos);
-    }
+    EXPECT_EQ(errorOf(missing), "53: The data file \"" + missing + "\" does not exist.");
+    EXPECT_EQ(
+        errorOf(dir.path().toStdString()),
+        "75: Unable to read the data file \"" + dir.path().toStdString() + "\": Is a directory.");
 
-    EXPECT_NE(errorTextOf("").find("it is empty"), std::string::npos);
-    EXPECT_NE(errorTextOf("garbage that is no BDD at all").find("not a browser definition"),
-              std::string::npos);
-
+    const std::string notBdd = "The file \"x.bdd\" is not a browser definition data file (BDD)";
+    const std::string damaged = notBdd + ". The data file is damaged: ";
+    EXPECT_EQ(errorTextOf(""), notBdd + ": it is empty.");
+    EXPECT_EQ(errorTextOf("garbage that is no BDD at all"),
+              notBdd + ": it does not hold the scrambled XML text of one.");
     const std::string text = sample().text();
-    const std::string truncated = errorTextOf(text.substr(0, text.find("<filter")));
-    EXPECT_NE(truncated.find("ends before </BrowserInfo>"), std::string::npos) << truncated;
-    EXPECT_NE(errorTextOf(text.substr(0, text.size() / 2)).find("line "), std::string::npos);
-    EXPECT_NE(errorTextOf("<?xml version=\"1.0\"?>\r\n<Other/>").find("<BrowserInfo>"),
-              std::string::npos);
-    EXPECT_NE(errorTextOf("<?xml?><BrowserInfo><Property><type>1</type></Property>")
-                  .find("property has no name"),
-              std::string::npos);
-    EXPECT_NE(errorTextOf("<?xml?>\n<BrowserInfo>\n<!-- open").find("line 3"), std::string::npos);
+    EXPECT_EQ(errorTextOf(text.substr(0, text.find("<filter"))),
+              damaged + "the file ends before </BrowserInfo> (line 47).");
+    const std::string half = errorTextOf(text.substr(0, text.size() / 2));
+    EXPECT_EQ(half.substr(0, damaged.size()), damaged);
+    EXPECT_NE(half.find(" (line "), std::string::npos) << half;
+    EXPECT_EQ(errorTextOf("<?xml version=\"1.0\"?>\r\n<Other/>"),
+              damaged + "the document does not start with <BrowserInfo> (line 2).");
+    EXPECT_EQ(errorTextOf("<?xml?><BrowserInfo><Property><type>1</type></Property>"),
+              damaged + "a property has no name (line 1).");
+    EXPECT_EQ(errorTextOf("<?xml?>\n<BrowserInfo>\n<!-- open"),
+              damaged + "unterminated comment (line 3).");
 }
 
 TEST(BddReader, DamagedTextNeverCrashesOrEscapesAsAnotherError) {
@@ -162,7 +162,7 @@ TEST(BddReader, DamagedTextNeverCrashesOrEscapesAsAnotherError) {
         try {
             BddReader::readBytes(damaged, "damaged.bdd");
         } catch (const DetectError& error) {
-            EXPECT_EQ(error.number(), DetectError::kNotADataFile);
+            EXPECT_EQ(error.number(), -2147221503);  // 0x80040001
         }
     }
 }

@@ -102,7 +102,9 @@ TEST_F(BrowserObjTest, ValuesAndSystemPropertiesByNameInAnyCase) {
         browser.value("Nope");
         FAIL();
     } catch (const DetectError& error) {
-        EXPECT_EQ(error.number(), DetectError::kUnknownProperty);
+        EXPECT_EQ(error.number(), -2147221500);  // 0x80040004
+        EXPECT_EQ(error.description(), "The property \"Nope\" does not exist.");
+        EXPECT_EQ(error.source(), "Sentrel.browserObj");
     }
 }
 
@@ -139,18 +141,21 @@ TEST_F(BrowserObjTest, FiltersOfEveryKindApplyInFileOrder) {
 
 TEST_F(BrowserObjTest, MisuseAndBadFilesRaiseErrors) {
     BrowserObj browser(cache);
-    const auto numberOf = [](auto action) {
+    const auto errorOf = [](auto action) {
         try {
             action();
         } catch (const DetectError& error) {
-            return error.number();
+            return std::to_string(error.number()) + ": " + error.description();
         }
-        return 0;
+        return std::string("no error");
     };
-    EXPECT_EQ(numberOf([&] { browser.Initialize("x"); }), DetectError::kNoDataFile);
-    EXPECT_EQ(numberOf([&] { browser.InternalName(); }), DetectError::kNotInitialized);
+    EXPECT_EQ(errorOf([&] { browser.Initialize("x"); }),
+              "-2147221502: No data file is set: set DataFile before calling Initialize.");
+    EXPECT_EQ(errorOf([&] { browser.InternalName(); }),
+              "-2147221501: No browser has been detected yet: call Initialize first.");
     const std::string missing = dir.file("missing.bdd").toStdString();
-    EXPECT_EQ(numberOf([&] { browser.DataFile(missing); }), DetectError::kFileNotFound);
+    EXPECT_EQ(errorOf([&] { browser.DataFile(missing); }),
+              "53: The data file \"" + missing + "\" does not exist.");
     EXPECT_EQ(browser.DataFile(), missing);
     std::rename(write(browsers()).c_str(), missing.c_str());
     browser.Initialize("Mozilla/1");  // the file has appeared: the next call works

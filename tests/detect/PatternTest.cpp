@@ -30,13 +30,35 @@ TEST(Pattern, WildcardsMatchTheWholeText) {
     EXPECT_FALSE(match("MSIE #.#*", "MSIE x.0; Windows"));
 }
 
-TEST(Pattern, CaseIsIgnoredForAsciiOnly) {
+TEST(Pattern, CaseIsIgnoredBySimpleUnicodeFolding) {
     EXPECT_TRUE(match("MOZILLA*", "mozilla/5.0"));
+    EXPECT_TRUE(match("é*", "ÉCOLE"));
+    EXPECT_TRUE(match("Ü", "ü"));
+    EXPECT_TRUE(match("*МИР*", "Да, мир"));
+    EXPECT_TRUE(match("ς", "Σ"));              // final sigma
+    EXPECT_TRUE(match("KS", "\u212A\u017F"));  // Kelvin sign, long s
+    EXPECT_TRUE(match("ß", "ẞ"));
+    // Only the one-to-one folding: ß is not "ss", İ is not "i".
+    EXPECT_FALSE(match("STRASSE", "straße"));
+    EXPECT_FALSE(match("i", "İ"));
+    // Undecodable bytes stand for themselves: a Latin-1 É is neither É nor é.
+    EXPECT_TRUE(match("*\xC9", "x\xC9"));
+    EXPECT_FALSE(match("\xC9", "\xE9"));
+    EXPECT_FALSE(match("É", "\xC9"));
+}
+
+TEST(Pattern, ListsHoldEveryCaseOfTheirCharacters) {
     EXPECT_TRUE(match("[A-C]x", "bX"));
     EXPECT_TRUE(match("[!a-c]x", "dx"));
     EXPECT_FALSE(match("[!a-c]x", "Bx"));  // negation sees both cases too
-    EXPECT_TRUE(match("Ünï?ode", "Ünïcode"));
-    EXPECT_FALSE(match("ü", "Ü"));  // beyond ASCII, case matters
+    EXPECT_TRUE(match("[À-Þ]", "é"));
+    EXPECT_TRUE(match("[à-þ]", "É"));
+    EXPECT_FALSE(match("[!à-þ]", "É"));
+    EXPECT_TRUE(match("[Ā-Ď]", "ď"));  // upper and lower case alternate here
+    EXPECT_FALSE(match("[Ā-Ď]", "Đ"));
+    EXPECT_TRUE(match("[\u2100-\u2130]", "K"));  // holds the Kelvin sign
+    EXPECT_FALSE(match("[!k]", "\u212A"));
+    EXPECT_TRUE(match("[É]COLE", "école"));  // one member: a literal
 }
 
 TEST(Pattern, QuestionMarkIsOneCharacterNotOneByte) {
@@ -49,6 +71,8 @@ TEST(Pattern, QuestionMarkIsOneCharacterNotOneByte) {
     EXPECT_TRUE(match("a?b",
                       "a\xFF"
                       "b"));  // a stray byte still counts as one character
+    EXPECT_TRUE(match("?COLE", "école"));
+    EXPECT_FALSE(match("??COLE", "école"));
 }
 
 TEST(Pattern, BracketLists) {
@@ -65,6 +89,15 @@ TEST(Pattern, BracketLists) {
     EXPECT_TRUE(match("[]", "[]"));
     EXPECT_TRUE(match("*[*?#]", "ab#"));  // wildcards are plain inside a list
     EXPECT_FALSE(match("*[*?#]", "abc"));
+}
+
+TEST(Pattern, MatchKeyIsSharedByPatternsThatMatchAlike) {
+    EXPECT_EQ(Pattern("MSIE [A-C]#*").matchKey(), Pattern("msie [c-a]#*").matchKey());
+    EXPECT_EQ(Pattern("a[\xC3\xA0-\xC3\xBF\xC3\xA0]").matchKey(),
+              Pattern("A[\xC3\xA0-\xC3\xBF]").matchKey());  // overlapping ranges merge
+    EXPECT_NE(Pattern("foo[a-z]").matchKey(), Pattern("foo[A-z]").matchKey());
+    EXPECT_NE(Pattern("[!a]").matchKey(), Pattern("[a]").matchKey());
+    EXPECT_NE(Pattern("a*").matchKey(), Pattern("a?").matchKey());
 }
 
 TEST(Pattern, UnclosedBracketIsLiteral) {

@@ -2,7 +2,10 @@
 
 #include <QRegularExpression>
 
+#include <deque>
+
 #include "OpsFixture.h"
+#include "document/DocumentWriter.h"
 #include "document/Vocabulary.h"
 #include "editing/BrowFormFields.h"
 
@@ -184,6 +187,59 @@ TEST(DeleteSelectedType, MarksDeletedWithoutAskingAndLeavesRootAndParents) {
     EXPECT_TRUE(ops.window.script.events().isEmpty());
     EXPECT_FALSE(editing::BrowserOperations::LoadBrowserParents(*ops.document).contains("Chrome"));
     EXPECT_FALSE(mainMod::descriptionExists("chrome", *ops.document));
+}
+
+TEST(BrowserEdits, AFailedRecordLeavesTheDocumentAndTheTreeAsTheyWere) {
+    Ops ops;
+    ops.select("chrome");
+    const QByteArray before = doc::DocumentWriter::write(*ops.document);
+    const QStringList quickFind = ops.views.quickFindEntries();
+    ops.window.journalFailure = AppError(61, "Disk full");
+
+    ops.window.script.answerDialog(browser("Edge", "Desktop"));
+    EXPECT_THROW(ops.browsers.addBrowser(), AppError);
+    ops.window.script.answerInput("Robots");
+    ops.browsers.createFolder();  // reports the failure itself
+    ops.window.script.answerInput("*Chromium*");
+    EXPECT_THROW(ops.browsers.setUserAgent(), AppError);
+    EXPECT_THROW(ops.browsers.deleteSelectedType(), AppError);
+
+    EXPECT_EQ(doc::DocumentWriter::write(*ops.document), before);
+    EXPECT_EQ(ops.views.quickFindEntries(), quickFind);
+    EXPECT_NE(ops.node("chrome"), nullptr);
+    EXPECT_EQ(ops.deletedTypes, QStringList{"oldie"});
+    EXPECT_EQ(ops.window.modified, 0);
+
+    // With the journal working again, the same descriptions are free.
+    ops.window.journalFailure.reset();
+    ops.window.script.answerDialog(browser("Edge", "Desktop"));
+    ops.browsers.addBrowser();
+    ops.window.script.answerInput("Robots");
+    ops.browsers.createFolder();
+    EXPECT_EQ(ops.messageTitles(), QStringList{"Unexpected error"});
+    EXPECT_EQ(ops.window.merges.size(), 2u);
+}
+
+TEST(NewTypeNames, ATakenNameIsDrawnAgain) {
+    Ops ops;
+    std::deque<quint32> draws{1000001, 1000001, 2000002, 1000001, 2000002, 3000003};
+    ops.browsers.setNameSuffixSource([&draws] {
+        const quint32 draw = draws.front();
+        draws.pop_front();
+        return draw;
+    });
+    // Three descriptions with the same letters: each name drawn first is taken but the first.
+    ops.select("desktop");
+    ops.window.script.answerDialog(browser("Edge", "Desktop"));
+    ops.browsers.addBrowser();
+    ops.window.script.answerDialog(browser("Edge!", "Desktop"));
+    ops.browsers.addBrowser();
+    ops.window.script.answerInput("Edge?");
+    ops.browsers.createFolder();
+
+    EXPECT_EQ(ops.document->types().mid(ops.document->types().size() - 3),
+              QStringList({"edge1000001", "edge2000002", "edge3000003"}));
+    EXPECT_TRUE(draws.empty());
 }
 
 }  // namespace

@@ -55,6 +55,22 @@ TEST(FilterFormWidget, BooleanDropDownAndDataFieldFollowTheChoices) {
     EXPECT_EQ(form.fields().value(ff::kValue), "false");
 }
 
+TEST(FilterFormWidget, AnyValueOfABooleanFilterStaysWhenOnlyThePriorityChanges) {
+    editing::FilterForm form;
+    QVariantMap fields = kFilter;
+    fields.insert(ff::kValue, "*");
+    fields.insert(ff::kPriority, "1");
+    form.load(fields);
+    child<QLineEdit>(form, ff::kPriority)->setText("2");
+    EXPECT_EQ(form.fields().value(ff::kValue), "*");
+
+    // "*" is offered only while it is the filter's value.
+    form.load(kFilter);
+    auto* values = child<QComboBox>(form, "cbValueToSet");
+    EXPECT_EQ(values->count(), 2);
+    EXPECT_EQ(form.fields().value(ff::kValue), "False");
+}
+
 TEST(DialogWidgets, CloseBoxCancelsAndRefusedOkKeepsTheDialogOpen) {
     editing::FilterForm filterForm;
     int checks = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "OpsFixture.h"
+#include "document/DocumentWriter.h"
 #include "editing/FilterFormFields.h"
 
 namespace sentrel::test {
@@ -150,6 +151,36 @@ TEST(RemoveFilters, AsksBeforeRemovingSeveral) {
     EXPECT_FALSE(ops.window.commands.value("miFiltersRemove"));
     ops.filters.removeFilter("K555");
     EXPECT_EQ(ops.window.script.messages().back().title, "Error Removing Filter");
+}
+
+TEST(FilterEdits, AFailedRecordLeavesTheFiltersAndTheirRowsAsTheyWere) {
+    Ops ops;
+    add(ops, filter("Browser", "*a*", "A", "1"));
+    add(ops, filter("Browser", "*b*", "B", "1"));
+    const QByteArray before = doc::DocumentWriter::write(*ops.document);
+    const QStringList rows = ops.views.filterList().texts();
+    ops.window.journalFailure = AppError(61, "Disk full");
+
+    ops.window.script.answerDialog(filter("Browser", "*c*", "C", "1"));
+    EXPECT_THROW(ops.filters.addFilter(), AppError);
+    ops.window.script.answerDialog({{ff::kValue, "Z"}, {ff::kPriority, "5"}});
+    EXPECT_THROW(ops.filters.changeFilter("K101"), AppError);
+    EXPECT_THROW(ops.filters.removeFilter("K101"), AppError);
+
+    EXPECT_EQ(doc::DocumentWriter::write(*ops.document), before);
+    EXPECT_EQ(ops.views.filterList().texts(), rows);
+    EXPECT_EQ(ops.rowCells("K101"), QStringList({"Browser", "*a*", "A", "1", "UA", ""}));
+    EXPECT_EQ(ops.window.modified, 2) << "marked by the two adds only";
+    EXPECT_FALSE(ops.filtersUnsorted);
+
+    // Removing several: the filters removed before the failure stay removed and are shown so.
+    ops.window.recordsBeforeFailure = 1;
+    ops.selectFilterRows({"K101", "K102"});
+    ops.window.script.answerMessage(MsgAnswer::OK);
+    EXPECT_THROW(ops.filters.removeFilters(), AppError);
+    EXPECT_EQ(ops.filterField("uId"), QStringList{"102"});
+    EXPECT_TRUE(ops.rowCells("K101").isEmpty());
+    EXPECT_EQ(ops.window.modified, 3);
 }
 
 TEST(FilterPropertyList, RebuiltOnlyWhenStale) {

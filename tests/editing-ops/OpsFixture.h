@@ -46,7 +46,7 @@ class FakeWindow : public views::ViewHost, public editing::EditHost {
     Interaction& interaction() override { return script; }
     QString dateStamp() const override { return QStringLiteral("2026-12-06T10:00:00"); }
     void writeMergeRecord(int code, const std::array<QString, 5>& fields) override {
-        if (journalFailure) throw *journalFailure;
+        if (journalFailure && recordsBeforeFailure-- <= 0) throw *journalFailure;
         merges.push_back({code, fields});
     }
     void markModified() override { ++modified; }
@@ -56,7 +56,9 @@ class FakeWindow : public views::ViewHost, public editing::EditHost {
     QHash<QString, bool> commands;
     std::vector<Merge> merges;
     int modified = 0;
-    std::optional<AppError> journalFailure;  // when set, merge records fail with it
+    // When set, merge records fail with it once `recordsBeforeFailure` more were written.
+    std::optional<AppError> journalFailure;
+    int recordsBeforeFailure = 0;
 
   private:
     doc::Document& document_;

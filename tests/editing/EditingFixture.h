@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "QtPrinters.h"
@@ -12,6 +13,7 @@
 #include "editing/PropertyOperations.h"
 #include "editor/views/BrowserViews.h"
 #include "editor/views/ViewHost.h"
+#include "shell/AppError.h"
 #include "shell/ScriptedInteraction.h"
 
 namespace sentrel::test {
@@ -53,6 +55,7 @@ class FakeWindow : public views::ViewHost, public editing::EditHost {
     Interaction& interaction() override { return script; }
     QString dateStamp() const override { return QStringLiteral("2026-12-06T10:00:00"); }
     void writeMergeRecord(int code, const std::array<QString, 5>& fields) override {
+        if (journalFailure && recordsBeforeFailure-- <= 0) throw *journalFailure;
         merges.push_back({code, fields});
     }
     void markModified() override { ++modified; }
@@ -69,6 +72,9 @@ class FakeWindow : public views::ViewHost, public editing::EditHost {
     std::vector<RecordedMerge> merges;
     int modified = 0;
     bool filterDialogStale = false;
+    // When set, merge records fail with it once `recordsBeforeFailure` more were written.
+    std::optional<AppError> journalFailure;
+    int recordsBeforeFailure = 0;
 
   private:
     doc::Document& document_;

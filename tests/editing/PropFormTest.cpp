@@ -74,3 +74,17 @@ TEST(PropForm, OkRunsTheCheckAndTheCloseBoxCancels) {
     EXPECT_FALSE(closed.accepted);
     EXPECT_EQ(checks, 2);
 }
+
+TEST(PropForm, AnExistingPropertysTypeDoesNotFollowTheValue) {
+    editing::PropForm form;
+    form.load({{pf::kCaption, "Change property from: (7)"},
+               {pf::kName, "CSSVersion"},
+               {pf::kNameEnabled, false},
+               {pf::kDataType, "Integer"},
+               {pf::kDataTypeEnabled, false},
+               {pf::kValue, ""},
+               {pf::kDefaultEnabled, false}});
+    QTest::keyClicks(child<QLineEdit>(form, pf::kValue), "true");
+    EXPECT_EQ(child<QComboBox>(form, pf::kDataType)->currentText(), "Integer");
+    EXPECT_EQ(form.fields().value(pf::kValue), "true");
+}

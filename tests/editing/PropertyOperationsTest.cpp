@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "EditingFixture.h"
+#include "document/DocumentWriter.h"
 #include "editing/ApplyToBranch.h"
+#include "editing/DescriptionEdit.h"
+#include "editing/FilterPropertyEdit.h"
 #include "editing/PropFormFields.h"
 
 using namespace sentrel;
@@ -18,6 +21,13 @@ QVariantMap newProperty(const QString& name, const QString& type, const QString&
             {pf::kValue, value},
             {pf::kDefaultValue, defaultValue}};
 }
+
+const MessageRequest kInvalidName{
+    "Invalid Property Name",
+    "The property name entered is invalid. A property name must\r\nbe unique, begin with a "
+    "letter and contain only letters and numbers.\r\nAdditionally, it can not be a system "
+    "property name.",
+    MsgIcon::Exclamation};
 
 const ScriptedInteraction::Event& lastDialog(const ScriptedInteraction& script) {
     for (auto it = script.events().rbegin(); it != script.events().rend(); ++it) {
@@ -95,17 +105,9 @@ TEST(AddProperty, TheDialogRefusesBadNamesAndValues) {
     window.script.answerDialog(newProperty("Speed", "Integer", "7", "7.0"));
     shown.operations.addProperty();
 
-    const QString nameMessage =
-        "The property name entered is invalid. A property name must\r\nbe unique, begin with a "
-        "letter and contain only letters and numbers.\r\nAdditionally, it can not be a system "
-        "property name.";
     const QList<MessageRequest> messages = window.script.messages();
     ASSERT_EQ(messages.size(), 6);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(messages[i].text, nameMessage);
-        EXPECT_EQ(messages[i].title, "Invalid Property Name");
-        EXPECT_EQ(messages[i].icon, MsgIcon::Exclamation);
-    }
+    EXPECT_EQ(messages.mid(0, 4), QList<MessageRequest>(4, kInvalidName));
     EXPECT_EQ(messages[4].text,
               "The specified value \"7.5\" is not valid for the selected data type.");
     EXPECT_EQ(messages[4].title, "Invalid Property Value Specified");
@@ -215,17 +217,124 @@ TEST(RemoveProperties, OneWithoutQuestionSeveralAfterOne) {
 
     window.script.answerMessage(MsgAnswer::OK);
     shown.operations.removeProperties();
-    const MessageRequest question = window.script.messages().last();
-    EXPECT_EQ(question.text,
-              "You have chosen to remove 3 properties from all defined browsers.\n"
-              "This operation can not be undone.  Do you wish to procede?");
-    EXPECT_EQ(question.title, "Remove multiple browser properties");
-    EXPECT_EQ(question.buttons, MsgButtons::OKCancel);
-    EXPECT_EQ(question.defaultButton, 2);
-    EXPECT_EQ(window.script.messages().size(), 2);
+    const MessageRequest question{"Remove multiple browser properties",
+                                  "You have chosen to remove 3 properties from all defined "
+                                  "browsers.\nThis operation can not be undone.  Do you wish to "
+                                  "procede?",
+                                  MsgIcon::Question, MsgButtons::OKCancel, 2};
+    EXPECT_EQ(window.script.messages(), QList<MessageRequest>(2, question));
     EXPECT_TRUE(shown.filterProperties().isEmpty()) << "the filters went with their properties";
     EXPECT_EQ(shown.views.filterList().size(), 0);
     EXPECT_FALSE(window.enabled("miFiltersChange"));
     EXPECT_EQ(shown.views.propertyList().texts(), (QStringList{"majorver", "minorver"}));
     EXPECT_EQ(window.merges.back().code, 9);
+}
+
+TEST(RemoveProperties, AFailedRecordKeepsWhatWasRemovedBeforeIt) {
+    ShownDocument shown;
+    test::FakeWindow& window = shown.window;
+    shown.selectRows({"Browser", "Cookies"});
+    window.script.answerMessage(MsgAnswer::OK);
+    window.journalFailure = AppError(61, "Disk full");
+    window.recordsBeforeFailure = 1;
+    EXPECT_THROW(shown.operations.removeProperties(), AppError);
+
+    EXPECT_FALSE(shown.document->DefaultBrowser().hasParameter("Browser"));
+    EXPECT_TRUE(shown.document->DefaultBrowser().hasParameter("Cookies"));
+    EXPECT_EQ(window.merges, (std::vector<RecordedMerge>{{9, {"Browser", "", "", "", ""}}}));
+    EXPECT_EQ(shown.views.propertyList().rowOfKey("Browser"), -1);
+    EXPECT_GE(shown.views.propertyList().rowOfKey("Cookies"), 0);
+    EXPECT_EQ(shown.filterProperties(), (QStringList{"cookies", "CSSVersion"}));
+    EXPECT_EQ(window.modified, 1);
+}
+
+TEST(RenameProperty, TheNewNameFollowsTheDialogsNameRule) {
+    ShownDocument shown;
+    test::FakeWindow& window = shown.window;
+    for (const QString name : {"i__x", "I__Browser", "my browser", "a.b", "2x", ""}) {
+        EXPECT_FALSE(shown.operations.renameProperty("Browser", name)) << name.toStdString();
+    }
+    EXPECT_EQ(window.script.messages(), QList<MessageRequest>(6, kInvalidName));
+    EXPECT_TRUE(window.merges.empty());
+    EXPECT_TRUE(shown.document->DefaultBrowser().hasParameter("Browser"));
+
+    // The property list's label edit tells the user once.
+    window.script.clear();
+    views::RowListModel& rows = shown.views.propertyList();
+    EXPECT_FALSE(rows.setData(rows.index(rows.rowOfKey("Browser"), 0), "i__x"));
+    EXPECT_EQ(window.script.messages(), QList<MessageRequest>{kInvalidName});
+
+    // Its own name in another letter case is no clash.
+    EXPECT_TRUE(shown.operations.renameProperty("Browser", "BROWSER"));
+    EXPECT_EQ(window.merges, (std::vector<RecordedMerge>{{7, {"Browser", "BROWSER", "", "", ""}}}));
+}
+
+TEST(ChangeProperty, TheDataTypeStaysWhateverTheDialogAnswers) {
+    ShownDocument shown;
+    test::FakeWindow& window = shown.window;
+    shown.click("chrome");
+    window.script.answerDialog({{pf::kDataType, "Boolean"}, {pf::kValue, "true"}});
+    window.script.answerDialog({{pf::kDataType, "Boolean"}, {pf::kValue, "7"}});
+    shown.operations.changeProperty("CSSVersion");
+
+    const MessageRequest invalidValue{
+        "Invalid Property Value Specified",
+        "The specified value \"true\" is not valid for the selected data type.",
+        MsgIcon::Exclamation};
+    EXPECT_EQ(window.script.messages(), QList<MessageRequest>{invalidValue});
+    EXPECT_EQ(shown.value("chrome", "CSSVersion"), "7");
+    EXPECT_EQ(shown.document->DefaultBrowser().GetPropertyType("CSSVersion"), "Integer");
+}
+
+TEST(PropertyEdits, AFailedRecordLeavesTheDocumentAndTheListAsTheyWere) {
+    ShownDocument shown;
+    test::FakeWindow& window = shown.window;
+    shown.click("chrome");
+    const QByteArray before = doc::DocumentWriter::write(*shown.document);
+    const QStringList rows = shown.views.propertyList().texts();
+    window.journalFailure = AppError(61, "Disk full");
+
+    window.script.answerDialog(newProperty("Vendor", "String", "Google", "none"));
+    EXPECT_THROW(shown.operations.addProperty(), AppError);
+    window.script.answerDialog({{pf::kValue, "Chromium"}, {pf::kApply, true}});
+    EXPECT_THROW(shown.operations.changeProperty("Browser"), AppError);
+    EXPECT_THROW(shown.operations.renameProperty("Browser", "Engine"), AppError);
+    shown.selectRows({"CSSVersion"});
+    EXPECT_THROW(shown.operations.removeProperties(), AppError);
+    EXPECT_THROW(editing::DescriptionEdit(window).apply("chrome", "Chrome", "Chromium"), AppError);
+    EXPECT_THROW(editing::FilterPropertyEdit(window).apply("K7", "Cookies"), AppError);
+
+    EXPECT_EQ(doc::DocumentWriter::write(*shown.document), before);
+    EXPECT_EQ(shown.views.propertyList().texts(), rows);
+    EXPECT_EQ(window.modified, 0);
+    EXPECT_EQ(window.panels.value("Status"), "");
+
+    // With the journal working again, the same edits are not "already there".
+    window.journalFailure.reset();
+    window.script.answerDialog(newProperty("Vendor", "String", "Google", "none"));
+    shown.operations.addProperty();
+    EXPECT_TRUE(shown.operations.renameProperty("Browser", "Engine"));
+    EXPECT_TRUE(window.script.messages().isEmpty());
+    EXPECT_EQ(shown.value("chrome", "Vendor"), "Google");
+    EXPECT_EQ(window.merges.size(), 2u);
+}
+
+TEST(FilterPropertyEdit, TheSameTextChangesNothingAndSystemPropertiesAreRefused) {
+    ShownDocument shown;
+    test::FakeWindow& window = shown.window;
+    editing::FilterPropertyEdit edit(window);
+    EXPECT_FALSE(edit.apply("K7", "Browser"));
+    EXPECT_TRUE(window.merges.empty());
+    EXPECT_EQ(window.modified, 0);
+    EXPECT_TRUE(window.script.messages().isEmpty());
+
+    EXPECT_FALSE(edit.apply("K7", "i__type"));
+    const MessageRequest invalidName{"Invalid New Name Chosen",
+                                     "The new name entered must match an existing property name.",
+                                     MsgIcon::Exclamation};
+    EXPECT_EQ(window.script.messages(), QList<MessageRequest>{invalidName});
+    EXPECT_EQ(shown.filterProperties().value(0), "Browser");
+
+    EXPECT_TRUE(edit.apply("K7", "browser")) << "another letter case is another text";
+    EXPECT_EQ(window.merges.size(), 1u);
 }

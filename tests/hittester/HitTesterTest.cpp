@@ -6,8 +6,6 @@
 
 #include "HitTesterFixture.h"
 #include "detect/BrowserObj.h"
-#include "export/HitTesterMessages.h"
-#include "shell/Product.h"
 
 namespace sentrel::exporting {
 namespace {
@@ -46,8 +44,9 @@ TEST_F(HitTesterTest, TypedAgentIsTestedOnTheEditedDefinitionsAndTheTreeFollows)
     EXPECT_EQ(tester.result().matchString, "*Firefox/*");
     EXPECT_EQ(valueOf("Browser"), "Firefox");
     for (const auto& row : tester.result().rows) EXPECT_FALSE(row.first.startsWith("i__"));
-    EXPECT_EQ(host.log, (QStringList{"sort", "wait:" + hit_messages::kMakingTemporaryBdd, "export",
-                                     "unwait", "tree:fx"}));
+    EXPECT_EQ(host.log,
+              (QStringList{"sort", "wait:Making a temporary BDD for testing. Please wait...",
+                           "export", "unwait", "tree:fx"}));
     EXPECT_FALSE(host.outOfDate);
     EXPECT_TRUE(QFile::exists(dir.file("temp.bdd")));
 
@@ -94,8 +93,11 @@ TEST_F(HitTesterTest, TreeMovesOnlyForANewMatchOrAfterTheWindowWasLeft) {
 
 TEST_F(HitTesterTest, EmptyAgentChangesNothing) {
     tester.testCurrent();
-    EXPECT_EQ(ui.messageTexts(), QStringList{hit_messages::nothingToTest().text});
-    EXPECT_EQ(ui.messages().front(), hit_messages::nothingToTest());
+    const QList<MessageRequest> expected{{"Nothing to test",
+                                          "Please enter a user agent to test before pressing "
+                                          "the test button.",
+                                          MsgIcon::Exclamation}};
+    EXPECT_EQ(ui.messages(), expected);
     EXPECT_TRUE(tester.userAgents().items().isEmpty());
     EXPECT_TRUE(host.log.isEmpty());
 }
@@ -111,7 +113,7 @@ TEST_F(HitTesterTest, ListFilesReadWithAnyLineEndAndAreAppended) {
     EXPECT_EQ(ui.events().back().file.filters,
               QStringList{QStringLiteral("User agent text files (*.txt)")});
     EXPECT_EQ(host.log.mid(0, 4),
-              (QStringList{"busy", "status:" + hit_messages::kLoadingList, "status:", "idle"}));
+              (QStringList{"busy", "status:Loading user agent list...", "status:", "idle"}));
 
     ui.answerFile(list("x\r\n\r\n\xc3\xa9t\xc3\xa9"));  // appended, empty line kept, UTF-8
     tester.LoadUserAgentFile();
@@ -191,8 +193,14 @@ TEST_F(HitTesterTest, FailuresOfExportAndDetectionAreReportedAndStopTheTest) {
     HitTester elsewhere(ui, nowhere, cache);
     elsewhere.TestUserAgent(kFirefox);
     EXPECT_EQ(titles(), (QStringList{"Export failed", "BDD not available"}));
-    EXPECT_EQ(nowhere.log, (QStringList{"sort", "wait:" + hit_messages::kMakingTemporaryBdd,
-                                        "export", "unwait"}));
+    EXPECT_EQ(ui.messages()[1],
+              (MessageRequest{"BDD not available",
+                              "Unable to read temporary BDD needed for Hit Tester.  File not "
+                              "found.",
+                              MsgIcon::Exclamation}));
+    EXPECT_EQ(nowhere.log,
+              (QStringList{"sort", "wait:Making a temporary BDD for testing. Please wait...",
+                           "export", "unwait"}));
     EXPECT_TRUE(nowhere.outOfDate);
 
     // A damaged temp.bdd under a working object, then without one.
@@ -203,7 +211,13 @@ TEST_F(HitTesterTest, FailuresOfExportAndDetectionAreReportedAndStopTheTest) {
     tester.load();
     tester.TestUserAgent(kFirefox);
     ASSERT_EQ(titles(), QStringList{"Error creating Sentrel object"});
-    EXPECT_TRUE(ui.messages().front().text.contains(product::kSupportEmail));
+    const QString text = ui.messages().front().text;
+    EXPECT_TRUE(
+        text.startsWith("The following error occurred when trying to create the Sentrel object: "));
+    EXPECT_TRUE(
+        text.endsWith("\r\n\r\nIf the problem persists, please contact Sentrel "
+                      "technical support at support@sentrel-editor.org."));
+    EXPECT_EQ(ui.messages().front().icon, MsgIcon::Critical);
     EXPECT_NE(host.detection, nullptr);  // the object stays
 
     ui.clear();

@@ -56,4 +56,28 @@ QStringList LifecycleTest::titles() const {
     return result;
 }
 
+MessageRequest LifecycleTest::saveChangesQuestion() {
+    return {"Save Changes?", "Do you wish to save the changes you have made?", MsgIcon::Exclamation,
+            MsgButtons::YesNoCancel, 1};
+}
+
+MessageRequest LifecycleTest::exportQuestion() {
+    return {"Export BDF to BDD?",
+            "There is no BDD file associated with this BDF.  Without a BDD file these browser "
+            "definitions are not available to the Sentrel component.\r\n\r\nI can "
+            "automatically create this BDD for you.  Would you like me to do so now?",
+            MsgIcon::Question, MsgButtons::YesNo, 1};
+}
+
+MessageRequest LifecycleTest::noMergeFileQuestion(const QString& mergeFile) {
+    return {"No merge file found",
+            "The merge file " + mergeFile +
+                " for the opened\r\ndefinition file can not be located. Would you like to "
+                "create a new\r\nmerge file for it?\r\n\r\nNote: You should choose No if you "
+                "have an existing merge file\r\nand want to make sure that previous "
+                "customizations to the open BDF\r\ncan be merged with Norvane's definition file "
+                "at a later time.",
+            MsgIcon::Exclamation, MsgButtons::YesNo, 2};
+}
+
 }  // namespace sentrel::test

@@ -32,6 +32,11 @@ class LifecycleTest : public ::testing::Test {
     QByteArray read(const QString& name) const { return TempDir::read(path(name)); }
     // The titles of the messages shown so far.
     QStringList titles() const;
+
+    // The lifecycle's questions, word for word with their icon, buttons and default button.
+    static MessageRequest saveChangesQuestion();
+    static MessageRequest exportQuestion();
+    static MessageRequest noMergeFileQuestion(const QString& mergeFile);
     QString journal() const { return path(QStringLiteral("merge.tmp")); }
 
     TempDir dir;

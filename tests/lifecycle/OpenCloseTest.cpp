@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -46,7 +47,7 @@ TEST_F(OpenCloseTest, AnOpenThatLoadsNothingReopensThePreviousFile) {
     ui.answerMessage(MsgAnswer::No);  // Save Changes?
     ui.answerFile(std::nullopt);
     life.OpenFile(QString());
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("Save Changes?")});
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{saveChangesQuestion()});
     ASSERT_TRUE(state.hasDocument());
     EXPECT_EQ(state.currentFile, file);
     EXPECT_EQ(state.document()->Path(QStringLiteral("ie6")).Path(QStringLiteral("i__icon")),
@@ -108,15 +109,7 @@ TEST_F(OpenCloseTest, MissingMergeFileQuestionWithBothAnswers) {
     life.OpenFile(file);
     ASSERT_EQ(titles(),
               (QStringList{QStringLiteral("No merge file found"), QStringLiteral("Closing BDF")}));
-    const MessageRequest question = ui.messages()[0];
-    EXPECT_EQ(question.text,
-              QStringLiteral("The merge file ") + path(QStringLiteral("m.mrg")) +
-                  QStringLiteral(" for the opened\r\ndefinition file can not be located. Would "
-                                 "you like to create a new\r\nmerge file for it?\r\n\r\nNote: You "
-                                 "should choose No if you have an existing merge file\r\nand want "
-                                 "to make sure that previous customizations to the open BDF\r\n"
-                                 "can be merged with Norvane's definition file at a later time."));
-    EXPECT_EQ(question.defaultButton, 2);
+    EXPECT_EQ(ui.messages()[0], noMergeFileQuestion(path(QStringLiteral("m.mrg"))));
     EXPECT_TRUE(ui.messages()[1].text.startsWith(
         QStringLiteral("Please please a copy of the existing merge file for\r\n")));
     EXPECT_FALSE(state.hasDocument());
@@ -125,7 +118,8 @@ TEST_F(OpenCloseTest, MissingMergeFileQuestionWithBothAnswers) {
     ui.clear();
     ui.answerMessage(MsgAnswer::Yes);
     life.OpenFile(file);
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("No merge file found")});
+    EXPECT_EQ(ui.messages(),
+              QList<MessageRequest>{noMergeFileQuestion(path(QStringLiteral("m.mrg")))});
     EXPECT_TRUE(state.hasDocument());
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("m.mrg"))));
 }
@@ -140,7 +134,8 @@ TEST_F(OpenCloseTest, MasterFileByPathIsNotAskedAboutButChosenInTheDialogIs) {
     ui.answerFile(master);
     ui.answerMessage(MsgAnswer::Yes);
     life.OpenFile(QString());
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("No merge file found")});
+    EXPECT_EQ(ui.messages(),
+              QList<MessageRequest>{noMergeFileQuestion(path(QStringLiteral("Norvane.mrg")))});
 }
 
 TEST_F(OpenCloseTest, ExportQuestionForAFileWithoutBdd) {
@@ -148,12 +143,7 @@ TEST_F(OpenCloseTest, ExportQuestionForAFileWithoutBdd) {
     dir.write(QStringLiteral("x.mrg"), {});
     ui.answerMessage(MsgAnswer::No);
     life.OpenFile(file);
-    ASSERT_EQ(titles(), QStringList{QStringLiteral("Export BDF to BDD?")});
-    EXPECT_EQ(ui.messages()[0].text,
-              QStringLiteral("There is no BDD file associated with this BDF.  Without a BDD file "
-                             "these browser definitions are not available to the Sentrel "
-                             "component.\r\n\r\nI can automatically create this BDD for you.  "
-                             "Would you like me to do so now?"));
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{exportQuestion()});
     EXPECT_TRUE(exported.isEmpty());
     life.CloseFile();
     ui.answerMessage(MsgAnswer::Yes);
@@ -166,9 +156,7 @@ TEST_F(OpenCloseTest, CloseWithYesNoAndCancel) {
     edit(QStringLiteral("kept"));
     ui.answerMessage(MsgAnswer::Cancel);
     EXPECT_FALSE(life.CloseFile());
-    const MessageRequest question = ui.messages().last();
-    EXPECT_EQ(question.title, QStringLiteral("Save Changes?"));
-    EXPECT_EQ(question.text, QStringLiteral("Do you wish to save the changes you have made?"));
+    EXPECT_EQ(ui.messages().last(), saveChangesQuestion());
     EXPECT_TRUE(state.hasDocument() && state.unsavedChanges && state.journal().isOpen());
     ui.answerMessage(MsgAnswer::Cancel);
     life.OpenFile(QString());  // Cancel keeps the file and shows no open dialog
@@ -202,6 +190,7 @@ TEST_F(OpenCloseTest, CloseWithYesAndAFailingSaveKeepsTheFileOpen) {
     };
     ui.answerMessage(MsgAnswer::Yes);
     EXPECT_FALSE(life.CloseFile());
+    EXPECT_EQ(ui.messages().first(), saveChangesQuestion());
     EXPECT_EQ(titles().last(), QStringLiteral("Error Saving File"));
     ASSERT_TRUE(state.hasDocument());
     EXPECT_TRUE(state.unsavedChanges && state.bddOutOfDate);
@@ -210,10 +199,29 @@ TEST_F(OpenCloseTest, CloseWithYesAndAFailingSaveKeepsTheFileOpen) {
     EXPECT_FALSE(read(QStringLiteral("merge.tmp")).isEmpty());
 }
 
+// A relative path (the command line, an option) is the file in the current folder: the
+// title, the merge file and both recent lists get the absolute path.
+TEST_F(OpenCloseTest, ARelativePathIsMadeAbsolute) {
+    const QString file = makeBdf(QStringLiteral("rel.bdf"));
+    dir.write(QStringLiteral("rel.mrg"), {});
+    dir.write(QStringLiteral("rel.bdd"), {});
+    const QString before = QDir::currentPath();
+    QDir(dir.path()).mkdir(QStringLiteral("sub"));
+    ASSERT_TRUE(QDir::setCurrent(path(QStringLiteral("sub"))));
+    life.OpenFile(QStringLiteral("../rel.bdf"));
+    QDir::setCurrent(before);
+    EXPECT_TRUE(ui.messages().isEmpty());
+    EXPECT_EQ(state.currentFile, file);
+    EXPECT_EQ(state.mergeFilePath, path(QStringLiteral("rel.mrg")));
+    EXPECT_EQ(view.title, " Sentrel  - " + file.toLower());
+    EXPECT_EQ(internal->lru().bdfName.items(), QStringList{file});
+    EXPECT_TRUE(read(QStringLiteral("recently-used.xbel")).contains("file://" + file.toUtf8()));
+}
+
 TEST_F(OpenCloseTest, NewFileFromTheTemplateAndAMissingTemplate) {
     ui.answerMessage(MsgAnswer::No);
     life.NewFile();
-    EXPECT_EQ(titles(), QStringList{QStringLiteral("Export BDF to BDD?")});  // no merge question
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{exportQuestion()});  // no merge question
     ASSERT_TRUE(state.hasDocument());
     EXPECT_EQ(view.title, QStringLiteral(" Sentrel  - New definition file"));
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("intmpl.mrg"))));

@@ -45,6 +45,8 @@ TEST_F(RecentFilesTest, OpeningAFileAddsItToTheDesktopList) {
     const QByteArray list = read(QStringLiteral("recently-used.xbel"));
     EXPECT_EQ(list.count("<bookmark "), 1);
     EXPECT_TRUE(list.contains("href=\"file://" + a.toUtf8() + "\""));
+    // The desktop starts the editor with a path (%f), which is what it takes; not a URI (%u).
+    EXPECT_TRUE(list.contains("exec=\"'sentrel-editor %f'\"")) << list.constData();
     life.NewFile();
     EXPECT_EQ(read(QStringLiteral("recently-used.xbel")).count("<bookmark "), 1);
 

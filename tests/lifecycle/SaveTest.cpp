@@ -54,6 +54,29 @@ TEST_F(SaveTest, SaveAsCarriesTheOldMergeFileAndTheUnsavedRecords) {
     EXPECT_FALSE(state.unsavedChanges);
 }
 
+// The BDD beside a file is the export's: a name ending in "bdd" is refused with the open
+// dialog's message, and nothing is written.
+TEST_F(SaveTest, SaveAsRefusesABddName) {
+    const QString file = openNew(QStringLiteral("v.bdf"));
+    edit(QStringLiteral("unsaved"));
+    ui.answerFile(path(QStringLiteral("copy.BDD")));
+    EXPECT_FALSE(life.SaveFileAs());
+    EXPECT_EQ(ui.messages(),
+              QList<MessageRequest>(
+                  {{"BDD files can not be opened.",
+                    "You are attempting to open a .BDD file.  BDD files can not be read by the "
+                    "Sentrel Editor (only the Sentrel component can read these files). Instead "
+                    "you should open the .BDF file associated with the BDD file you want to "
+                    "view/change.  For example, maindefs.bdf instead of maindefs.bdd. See the "
+                    "Sentrel Help file for more information.",
+                    MsgIcon::Exclamation}}));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("copy.BDD"))));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("copy.mrg"))));
+    EXPECT_EQ(state.currentFile, file);
+    EXPECT_TRUE(state.unsavedChanges);
+    EXPECT_EQ(read(QStringLiteral("merge.tmp")), record("unsaved"));
+}
+
 TEST_F(SaveTest, TheMasterFileInAnyCaseIsSavedUnderANewName) {
     for (const char* name : {"norvane.bdf", "NORVANE.BDF", "NorVane.bdf"}) {
         openNew(QLatin1String(name));

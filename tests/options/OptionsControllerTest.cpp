@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "OptionsFixture.h"
+#include "registry/KeyFileSystem.h"
+#include "registry/KeyStore.h"
 #include "reporting/CacheFieldText.h"
-#include "reporting/OptionsMessages.h"
 #include "reporting/OptionsTab.h"
 #include "reporting/PreferencesCommand.h"
 #include "reporting/SrwsUrl.h"
@@ -15,12 +16,38 @@ using Controller = OptionsFixture;
 constexpr int kCache = int(OptionsTab::Cache);
 constexpr int kDatabase = int(OptionsTab::ReportsDatabase);
 
+const MessageRequest kNewSettings{
+    "New settings",
+    "Please note that your changes to the Sentrel Reports options and database settings will "
+    "not take effect until your IIS Admin service is restarted.",
+    MsgIcon::Information};
+
+// The key store's files as they are, except that a values file holding `refused` cannot be
+// written: the write fails as on a full disk.
+class RefusingFileSystem : public reg::KeyFileSystem {
+  public:
+    explicit RefusingFileSystem(QByteArray refused) : refused_(std::move(refused)) {}
+    int writeFile(const QString& path, const QByteArray& content) override {
+        if (content.contains(refused_)) return reg::ERROR_DISK_FULL;
+        return KeyFileSystem::writeFile(path, content);
+    }
+
+  private:
+    QByteArray refused_;
+};
+
 TEST_F(Controller, SetupWizardKeepsTheUserOnItsTabWithOneMessage) {
     wizard.wizardRunning = true;
     wizard.optionsTab = kCache;
     EXPECT_EQ(controller->activate(), kCache);
     EXPECT_EQ(controller->tabSelected(int(OptionsTab::Logging)), kCache);
-    EXPECT_EQ(ui.messages(), QList<MessageRequest>{options_messages::finishSetupWizard()});
+    const MessageRequest finishWizard{
+        "Please finish with Setup Wizard",
+        "Please finish making your changes to the previous tab.  Once you have finished running "
+        "the Setup Wizard, you can return here to make any other desired changes by choosing "
+        "\"Preferences and Options\" from the Special menu.",
+        MsgIcon::Information};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{finishWizard});
     EXPECT_EQ(wizard.optionsTab, kCache);
 
     wizard.wizardRunning = false;
@@ -38,13 +65,21 @@ TEST_F(Controller, ReportsDatabaseListsServersOnlyForThisServer) {
     wizard.optionsTab = kDatabase;
     controller->activate();
     EXPECT_EQ(serverListings, 1);
-    EXPECT_EQ(ui.messages(), QList<MessageRequest>(2, options_messages::srwsNotConfigured()));
+    const MessageRequest notConfigured{
+        "SRWS not configured for this server",
+        "Currently Sentrel is configured to use the Sentrel Reports Web Service (SRWS) running "
+        "on a different server.\r\rSince the settings on this tab apply only when you are "
+        "running the SRWS on this server, this tab is disabled.To enable this tab you must "
+        "select the 'Run the Sentrel Reports Service on this server' option on the 'Reporting "
+        "Options' tab.",
+        MsgIcon::Information};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>(2, notConfigured));
 }
 
 TEST_F(Controller, ChangedUrlAloneAnnouncesNewSettingsAndGetsItsSlash) {
     store->srwsURL = "http://www.example.com/srws";
     ASSERT_TRUE(controller->ok().close);
-    EXPECT_EQ(ui.messages(), QList<MessageRequest>{options_messages::newSettings()});
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{kNewSettings});
     EXPECT_TRUE(optionsFile().contains("\"srwsURL\"=\"http://www.example.com/srws/\"\r\n") ||
                 optionsFile().contains("\"srwsURL\"=\"http://www.example.com/srws/\"\n"));
 
@@ -73,6 +108,34 @@ TEST_F(Controller, ReportingChecksStopOkBeforeAnythingIsWritten) {
     EXPECT_TRUE(controller->ok().close);
     EXPECT_TRUE(ui.messages().isEmpty()) << "declined reporting skips every reporting check";
     EXPECT_TRUE(optionsFile().contains("\"srwsURL\"=\"http://changed.example.com\""));
+}
+
+TEST_F(Controller, ARefusedValueIsReportedAndEveryOtherValueWritten) {
+    const QString root = dir.file("registry");
+    registry.store() = reg::KeyStore(root, std::make_shared<RefusingFileSystem>("\"logFile\""));
+    int copies = 0;
+    controller->host().copySRWS = [&copies] { ++copies; };
+    store->logFile = "/var/log/agents.out";
+    store->srwsTableOwner = "dbo";
+
+    EXPECT_FALSE(controller->ok().close) << "the dialog stays open with the refused edit";
+    const MessageRequest refused{"Registry error",
+                                 "Error #112 trying to write value logFile of key "
+                                 "SOFTWARE\\Norvane\\Browser Editor\\1.0\\options.  Please "
+                                 "notify support@sentrel-editor.org",
+                                 MsgIcon::Critical};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{refused});
+    EXPECT_FALSE(optionsFile().contains("logFile"));
+    EXPECT_TRUE(optionsFile().contains("\"loggingType\"=dword:00000003"));
+    EXPECT_TRUE(optionsFile().contains("\"srwsTableOwner\"=\"dbo\""));
+    EXPECT_EQ(store->logFile, "/var/log/agents.out");
+    EXPECT_EQ(copies, 0) << "the web service is copied at the OK that closes the dialog";
+
+    // OK again, once the store takes the value, writes it and closes.
+    registry.store() = reg::KeyStore(root);
+    EXPECT_TRUE(controller->ok().close);
+    EXPECT_TRUE(optionsFile().contains("\"logFile\"=\"/var/log/agents.out\""));
+    EXPECT_EQ(copies, 1);
 }
 
 TEST_F(Controller, OkWithoutFileLeavesTheStatusBarAndTheModifiedMarkAlone) {

@@ -242,9 +242,14 @@ TEST_F(OptionsDialog, HelpAndNotesButtons) {
     EXPECT_EQ(ui.events().last().dialog, "frmCacheTips");
 
     frmCacheTips tips;
-    EXPECT_EQ(tips.windowTitle(), kCacheTipsCaption);
-    EXPECT_EQ(tips.findChild<QPlainTextEdit*>()->toPlainText().split('\n'), cacheTipsLines());
-    EXPECT_EQ(cacheTipsLines().size(), 17);
+    EXPECT_EQ(tips.windowTitle(), " Important notes on Norvane Prontache(tm) ");
+    const QStringList shown = tips.findChild<QPlainTextEdit*>()->toPlainText().split('\n');
+    EXPECT_EQ(shown, cacheTipsLines());
+    ASSERT_EQ(shown.size(), 17);
+    EXPECT_EQ(shown.first(),
+              "* Sentrel dynamically allocates and releases memory as needed for the cache, ");
+    EXPECT_TRUE(shown.last().startsWith(
+        "* A properly configured cache should result in a 85% or higher cache hit ratio."));
 }
 
 }  // namespace

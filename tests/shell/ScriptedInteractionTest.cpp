@@ -1,3 +1,4 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include "shell/ScriptedInteraction.h"
@@ -45,4 +46,17 @@ TEST(ScriptedInteraction, ChoosersAndInputBoxesCancelWhenUnanswered) {
     EXPECT_EQ(ui.inputBox({"Name?", "New folder", ""}), QString(""));
     EXPECT_EQ(ui.inputBox({"Name?", "New folder", ""}), std::nullopt);
     EXPECT_EQ(ui.events().size(), 4);
+}
+
+TEST(ScriptedInteraction, AnAnswerTheMessageDoesNotOfferFailsTheTest) {
+    ScriptedInteraction ui;
+    ui.answerMessage(MsgAnswer::Yes);
+    MsgAnswer answer = MsgAnswer::Yes;
+    EXPECT_NONFATAL_FAILURE(
+        answer = ui.message("Gone.", "Error", MsgIcon::Critical, MsgButtons::OKCancel, 2),
+        "answer 6 is not among the buttons of the message \"Gone.\" (title \"Error\")");
+    EXPECT_EQ(answer, MsgAnswer::Cancel);  // the default button stands in for it
+    ui.answerMessage(MsgAnswer::Retry);
+    EXPECT_EQ(ui.message("Locked.", "Error", MsgIcon::Critical, MsgButtons::RetryCancel),
+              MsgAnswer::Retry);
 }
