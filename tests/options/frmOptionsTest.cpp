@@ -262,3 +262,72 @@ TEST_F(OptionsDialog, HelpAndNotesButtons) {
 
 }  // namespace
 }  // namespace sentrel::test
+
+namespace sentrel::test {
+namespace {
+
+TEST_F(OptionsDialog, DatabaseTabFollowsItsStateAndTestsAnSqliteFile) {
+    EXPECT_EQ(edit("txtPassword")->echoMode(), QLineEdit::Password);
+    const auto enabled = [&](std::initializer_list<const char*> names) {
+        QStringList on;
+        for (const char* name : names) {
+            if (dialog->findChild<QWidget*>(name)->isEnabled()) on << name;
+        }
+        return on;
+    };
+    const auto status = [&] { return get<QLabel>("lblDbStatus")->text(); };
+    const std::initializer_list<const char*> controls = {
+        "txtAccessPath", "cmdSelectAccess", "cboServer",    "chkNTAuthentication",
+        "txtUsername",   "txtPassword",     "cboDatabase",  "txtTableOwner",
+        "cmdLookup",     "cmdTestSettings", "cmdInitTables"};
+
+    get<QRadioButton>("optAccess")->setChecked(true);
+    EXPECT_EQ(status(), "Enter the full path and filename for an SQLite database file.");
+    EXPECT_EQ(enabled(controls), (QStringList{"txtAccessPath", "cmdSelectAccess"}));
+    edit("txtAccessPath")->setText(dir.write("reports.db", ""));
+    EXPECT_EQ(enabled(controls), (QStringList{"txtAccessPath", "cmdSelectAccess", "cmdTestSettings",
+                                              "cmdInitTables"}));
+    ui.answerMessage(MsgAnswer::Yes);  // "Data Table test failed"
+    ui.answerMessage(MsgAnswer::Yes);  // "Initialize Sentrel data tables?"
+    click("cmdTestSettings");
+    EXPECT_EQ(ui.messages().last().title, "Test Succeeded");
+    EXPECT_EQ(status(), "The SRWS data tables are working.");
+
+    get<QRadioButton>("optSQLServer")->setChecked(true);
+    get<QComboBox>("cboServer")->setEditText("db.example.com");
+    check("chkNTAuthentication")->setChecked(false);
+    EXPECT_EQ(status(),
+              "Enter 'Username' or Select 'Use the operating system's own authentication...'.");
+    EXPECT_EQ(enabled(controls), (QStringList{"cboServer", "chkNTAuthentication", "txtUsername",
+                                              "txtPassword", "cboDatabase", "txtTableOwner"}));
+
+    get<QRadioButton>("optRemote")->setChecked(true);
+    EXPECT_FALSE(get<QWidget>("fraDatabase")->isEnabled());
+    EXPECT_EQ(status(), "To enable this tab choose to run the SRWS on this server");
+}
+
+TEST_F(OptionsDialog, CancelInAFailedVerificationKeepsTheDialogOpenAndOkSaves) {
+    store->rptProperties = "Browser";
+    dialog->showOptions();
+    get<QRadioButton>("optAccess")->setChecked(true);
+    edit("txtAccessPath")->setText(dir.file("missing.db"));
+    ui.answerMessage(MsgAnswer::Yes);     // "Test new settings?"
+    ui.answerMessage(MsgAnswer::Cancel);  // "Unable to connect to database"
+    click("cmdOK");
+    EXPECT_TRUE(optionsFile().isEmpty());
+    EXPECT_EQ(text("txtAccessPath"), dir.file("missing.db")) << "the typed path stays";
+
+    ui.clear();
+    ui.answerMessage(MsgAnswer::Yes);
+    ui.answerMessage(MsgAnswer::OK);
+    click("cmdOK");
+    QStringList titles;
+    for (const MessageRequest& m : ui.messages()) titles << m.title;
+    EXPECT_EQ(titles,
+              (QStringList{"Test new settings?", "Unable to connect to database", "New settings"}));
+    EXPECT_TRUE(
+        optionsFile().contains(("\"srwsMDBPath\"=\"" + dir.file("missing.db") + "\"").toUtf8()));
+}
+
+}  // namespace
+}  // namespace sentrel::test
