@@ -23,6 +23,11 @@ inline void PrintTo(const MessageRequest& m, std::ostream* out) {
 
 namespace sentrel::test {
 
+// The end of the failure messages whose OK keeps the settings and Cancel goes back.
+inline const QString kSaveAnyway =
+    "\r\rClick on 'OK' to save the current settings anyway, or\rclick on 'Cancel' to adjust the "
+    "settings and try again.";
+
 // The reporting tabs over a fresh option store (base directory: a temporary folder), the
 // reports service on this server, no server sources of the machine; the host records the
 // busy pointer and the addresses opened in the browser.

@@ -9,10 +9,6 @@
 namespace sentrel::test {
 namespace {
 
-const QString kSaveAnyway =
-    "\r\rClick on 'OK' to save the current settings anyway, or\rclick on 'Cancel' to adjust the "
-    "settings and try again.";
-
 class VerifyPostgres : public ReportingTabsFixture {
   protected:
     static PostgresServer& server() { return PostgresServer::instance(); }

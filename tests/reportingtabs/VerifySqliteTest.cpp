@@ -13,10 +13,6 @@ namespace {
 
 using VerifySqlite = ReportingTabsFixture;
 
-const QString kSaveAnyway =
-    "\r\rClick on 'OK' to save the current settings anyway, or\rclick on 'Cancel' to adjust the "
-    "settings and try again.";
-
 MessageRequest unableToConnect(const QString& reason) {
     return {"Unable to connect to database",
             "Sentrel was unable to connect to the Reports database.\r\r[SQLConnection] Unable to "
