@@ -101,6 +101,26 @@ MessageRequest webDirectoryMissing(const QString& directory) {
         MsgIcon::Exclamation);
 }
 
+MessageRequest invalidDirectoryName(const QString& directory) {
+    return request(QStringLiteral("Invalid format for directory name"),
+                   QStringLiteral("An error occurred while attempting to validate the directory ") +
+                       directory +
+                       QStringLiteral(".  It appears as though this is not an allowable directory "
+                                      "name or format.  Please check your input carefully for any "
+                                      "typos and try again."),
+                   MsgIcon::Exclamation);
+}
+
+MessageRequest directoryCheckFailed(int number, const QString& description) {
+    return request(QStringLiteral("Error occurred"),
+                   QStringLiteral("Error ") + QString::number(number) + QStringLiteral(" [") +
+                       description +
+                       QStringLiteral("] occurred while checking this directory.  Please validate "
+                                      "your input and contact Norvane for support if this "
+                                      "persists."),
+                   MsgIcon::Exclamation);
+}
+
 MessageRequest checkPermissions(const QString& directory) {
     return request(
         QStringLiteral("Check required permissions"),

@@ -15,6 +15,8 @@ MessageRequest noUrl();
 MessageRequest invalidCharacter();
 MessageRequest logDirectoryMissing(const QString& directory);
 MessageRequest webDirectoryMissing(const QString& directory);
+MessageRequest invalidDirectoryName(const QString& directory);
+MessageRequest directoryCheckFailed(int number, const QString& description);
 MessageRequest checkPermissions(const QString& directory);
 MessageRequest scriptingRequired();
 MessageRequest completeLocationFirst();

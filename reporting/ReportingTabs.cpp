@@ -1,8 +1,6 @@
 #include "reporting/ReportingTabs.h"
 
-#include <QDir>
-#include <QFileInfo>
-
+#include "reporting/DirectoryCheck.h"
 #include "reporting/OptionStore.h"
 #include "reporting/ReportingMessages.h"
 #include "reporting/SrwsUrl.h"
@@ -28,10 +26,6 @@ bool startsWithScheme(const QString& text, const char* scheme) {
 QString withoutTrailingSlash(QString path) {
     if (path.size() > 1 && path.endsWith(QLatin1Char('/'))) path.chop(1);
     return path;
-}
-
-bool isDirectory(const QString& path) {
-    return QFileInfo(path).isDir();
 }
 
 // The message's answer is Cancel: the user goes back to the dialog.
@@ -117,10 +111,7 @@ void ReportingTabs::urlChanged(const QString& url) {
 bool ReportingTabs::leaveWebDirectory() {
     QString directory = options_.srwsInstallPath.trimmed();
     options_.srwsInstallPath = directory;
-    if (!directory.isEmpty() && !isDirectory(directory)) {
-        interaction_.message(messages::webDirectoryMissing(directory));
-        return false;
-    }
+    if (!directory.isEmpty() && !webDirectoryExists(directory)) return false;
     directory = withoutTrailingSlash(directory);
     options_.srwsInstallPath = directory;
     // The directory selection checks the web server's permissions; a directory typed by
@@ -132,9 +123,28 @@ bool ReportingTabs::leaveWebDirectory() {
     return true;
 }
 
+bool ReportingTabs::webDirectoryExists(const QString& directory) {
+    const DirectoryCheck check = DirectoryCheck::of(directory);
+    switch (check.result) {
+        case DirectoryCheck::Exists:
+            return true;
+        case DirectoryCheck::Missing:
+            interaction_.message(messages::webDirectoryMissing(directory));
+            break;
+        case DirectoryCheck::InvalidName:
+            interaction_.message(messages::invalidDirectoryName(directory));
+            break;
+        case DirectoryCheck::Failed:
+            interaction_.message(messages::directoryCheckFailed(check.number, check.description));
+            break;
+    }
+    return false;
+}
+
 bool ReportingTabs::leaveLogDirectory() {
     const QString directory = options_.srwsLogFilePath.trimmed();
-    const bool exists = directory.isEmpty() || isDirectory(directory);
+    const bool exists =
+        directory.isEmpty() || DirectoryCheck::of(directory).result == DirectoryCheck::Exists;
     if (!exists) interaction_.message(messages::logDirectoryMissing(directory));
     options_.srwsLogFilePath = withoutTrailingSlash(directory);
     return exists;

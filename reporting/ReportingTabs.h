@@ -92,6 +92,8 @@ class ReportingTabs {
   private:
     template <class Apply>
     void changeDatabaseField(Apply apply);
+    // Says why when the web directory does not exist or cannot be looked at.
+    bool webDirectoryExists(const QString& directory);
     void checkComplete() const;
     bool verify(const reportsdb::ReportsDatabase& database);
     bool initializeAndRetest(const reportsdb::ReportsDatabase& database);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 // Readable Qt values in failure messages.
 #include "editing/QtPrinters.h"
@@ -90,6 +91,30 @@ TEST_F(ReportingTabsTest, LeavingTheDirectoryBoxesChecksThem) {
         1,
         1057};
     EXPECT_EQ(ui.messages(), (QList<MessageRequest>{webMissing, permissions}));
+
+    ui.clear();
+    const QString tooLong = dir.path() + "/" + QString(300, 'w');
+    options.srwsInstallPath = tooLong;
+    EXPECT_FALSE(tabs.leaveWebDirectory());
+    const MessageRequest invalid{
+        "Invalid format for directory name",
+        "An error occurred while attempting to validate the directory " + tooLong +
+            ".  It appears as though this is not an allowable directory name or format.  Please "
+            "check your input carefully for any typos and try again.",
+        MsgIcon::Exclamation};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{invalid});
+
+    // A symbolic link to itself cannot be looked at: the system's reason.
+    ui.clear();
+    ASSERT_TRUE(QFile::link(dir.file("loop"), dir.file("loop")));
+    options.srwsInstallPath = dir.file("loop");
+    EXPECT_FALSE(tabs.leaveWebDirectory());
+    const MessageRequest failed{"Error occurred",
+                                "Error 75 [Too many levels of symbolic links] occurred while "
+                                "checking this directory.  Please validate your input and contact "
+                                "Norvane for support if this persists.",
+                                MsgIcon::Exclamation};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{failed});
 }
 
 TEST_F(ReportingTabsTest, TableOwnerSaOrTooLongIsRefused) {
