@@ -434,6 +434,10 @@ void frmOptions::connectDatabaseTab() {
             chosen ? tabs.chooseServer(index) : tabs.typeServerName(text);
         });
     });
+    // Choosing the entry already current changes no text: the choice still counts.
+    connect(cboServer_, &QComboBox::activated, this, [this](int index) {
+        onReporting([index](ReportingTabs& tabs) { tabs.chooseServer(index); });
+    });
     connect(cboDatabase_, &QComboBox::editTextChanged, this, [this](const QString& text) {
         onReporting([&text](ReportingTabs& tabs) { tabs.setDatabase(text); });
     });
@@ -514,6 +518,7 @@ void frmOptions::showServerList() {
     }
     if (flags.serverIndex >= 0) {
         cboServer_->setCurrentIndex(flags.serverIndex);
+        cboServer_->setEditText(flags.serverEntries.value(flags.serverIndex));
     } else if (cboServer_->currentText() != controller_.options().srwsServer) {
         cboServer_->setEditText(controller_.options().srwsServer);
     }

@@ -11,6 +11,7 @@
 
 #include "OptionsFixture.h"
 #include "reporting/CacheTips.h"
+#include "reporting/OptionsTab.h"
 #include "reporting/frmCacheTips.h"
 #include "reporting/frmOptions.h"
 
@@ -327,6 +328,42 @@ TEST_F(OptionsDialog, CancelInAFailedVerificationKeepsTheDialogOpenAndOkSaves) {
               (QStringList{"Test new settings?", "Unable to connect to database", "New settings"}));
     EXPECT_TRUE(
         optionsFile().contains(("\"srwsMDBPath\"=\"" + dir.file("missing.db") + "\"").toUtf8()));
+}
+
+}  // namespace
+}  // namespace sentrel::test
+
+namespace sentrel::test {
+namespace {
+
+TEST_F(OptionsDialog, LeavingBoxesChecksThemWhileTheDialogIsShown) {
+    dialog->show();
+    edit("txtTableOwner")->setText(" sa ");
+    emit edit("txtTableOwner")->editingFinished();
+    EXPECT_EQ(text("txtTableOwner"), "");
+    edit("txtWebAddress")->setText("www.example.com/srws/");
+    emit edit("txtWebAddress")->editingFinished();
+    EXPECT_EQ(text("txtWebAddress"), "http://www.example.com");
+    EXPECT_EQ(text("txtURL"), "http://www.example.com");
+    QStringList titles;
+    for (const MessageRequest& m : ui.messages()) titles << m.title;
+    EXPECT_EQ(titles, (QStringList{"SA is not a valid table owner", "Invalid character"}));
+    dialog->hide();
+}
+
+TEST_F(OptionsDialog, ServerBoxTellsTypingFromChoosingThePlaceholder) {
+    dialog->tabs()->setCurrentIndex(int(OptionsTab::ReportsDatabase));
+    auto* server = get<QComboBox>("cboServer");
+    ASSERT_EQ(server->count(), 1);
+    EXPECT_EQ(server->itemText(0), "<<Type server name or address>>");
+    server->setEditText("db1");
+    EXPECT_EQ(store->srwsServer, "db1");
+    EXPECT_EQ(controller->reportingTabs().ShowState().state, DbState::DatabaseEmpty);
+    emit server->activated(0);
+    EXPECT_EQ(store->srwsServer, "db1") << "the placeholder is no server name";
+    EXPECT_EQ(get<QLabel>("lblDbStatus")->text(),
+              "Type a server name or IP address in the 'PostgreSQL server' field");
+    EXPECT_EQ(server->currentText(), "<<Type server name or address>>");
 }
 
 }  // namespace
