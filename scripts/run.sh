@@ -12,7 +12,9 @@ base="$(realpath -m "${SENTREL_HOME:-$HOME/.local/share/sentrel}")"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" "$build"
 
-mkdir -p "$base"
+# The reports folder holds the SQLite reports database ("SNReports.db") and the reports
+# service's logs; the database file chooser starts there.
+mkdir -p "$base" "$base/reports"
 cp -Rn "$root/data/." "$base/"
 # Each shipped definition file gets its BDD beside it, as an installation would have it, so
 # the detection library can read the definitions from the start.
