@@ -1,0 +1,54 @@
+#include "document/merge/MergeReplay.h"
+
+#include <QStringList>
+
+#include "document/FileAccess.h"
+#include "document/merge/MergeRecordReader.h"
+#include "document/merge/RecordApplier.h"
+#include "shell/AppError.h"
+
+namespace sentrel::doc {
+
+MergeReplay::MergeReplay(Document& document, AppliedSink applied)
+    : document_(document), applied_(std::move(applied)) {}
+
+ReplayReport MergeReplay::replay(const QByteArray& mergeFile) {
+    ReplayReport report;
+    const QStringList lines = QString::fromUtf8(mergeFile).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.trimmed().isEmpty()) continue;
+        report.entries.push_back(replayLine(line, static_cast<int>(i + 1)));
+    }
+    return report;
+}
+
+ReplayReport MergeReplay::replayFile(const QString& path) {
+    return replay(file_access::readAll(path));
+}
+
+ReplayEntry MergeReplay::replayLine(const QString& line, int lineNumber) {
+    ReplayEntry entry;
+    entry.line = lineNumber;
+    entry.text = line;
+    const ReadMergeRecord record = MergeRecordReader::read(line);
+    entry.code = record.code;
+    entry.fields = record.fields;
+    if (!record.ok()) {
+        entry.reason = QStringLiteral("damaged record (%1)").arg(record.fault);
+        return entry;
+    }
+    try {
+        const Verdict verdict = RecordApplier(document_).apply(record.code, record.fields);
+        entry.outcome = verdict.outcome;
+        entry.reason = verdict.reason;
+    } catch (const AppError& error) {
+        entry.outcome = ReplayOutcome::Conflict;
+        entry.reason = error.description();
+    }
+    if (entry.outcome == ReplayOutcome::Applied && applied_) applied_(entry);
+    return entry;
+}
+
+}  // namespace sentrel::doc
