@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/bdf/ExportCommands.h"
+#include "app/bdf/MergeCommand.h"
 #include "app/bdf/ReadCommands.h"
 #include "shell/AppError.h"
 
@@ -25,6 +26,7 @@ bool isHelpRequest(const QString& word) {
 BdfTool::BdfTool() {
     addReadCommands(*this);
     addExportCommands(*this);
+    addMergeCommand(*this);
 }
 
 void BdfTool::add(Command command) {
@@ -38,9 +40,19 @@ const BdfTool::Command* BdfTool::find(const QString& name) const {
 }
 
 bool BdfTool::acceptsArgumentCount(const Command& command, qsizetype count) {
-    const auto required = std::count_if(command.arguments.begin(), command.arguments.end(),
-                                        [](const QString& a) { return !isOptional(a); });
-    return count >= required && count <= command.arguments.size();
+    qsizetype required = 0;
+    qsizetype most = 0;
+    for (const QString& argument : command.arguments) {
+        // An option with its value ("[-o OUT]") takes two words of the command line.
+        const qsizetype words = argument.count(u' ') + 1;
+        most += words;
+        if (!isOptional(argument)) required += words;
+    }
+    return count >= required && count <= most;
+}
+
+void BdfTool::printError(const AppError& error, QTextStream& err) {
+    err << QStringLiteral("Error #%1: %2\n").arg(error.number()).arg(error.description());
 }
 
 QString BdfTool::usage() const {
@@ -74,7 +86,7 @@ int BdfTool::runCommand(const Command& command, const QStringList& arguments, QT
     try {
         return command.run(arguments, out, err);
     } catch (const AppError& error) {
-        err << QStringLiteral("Error #%1: %2\n").arg(error.number()).arg(error.description());
+        printError(error, err);
     } catch (const std::exception& error) {
         err << QStringLiteral("Error: %1\n").arg(QString::fromLocal8Bit(error.what()));
     } catch (...) {

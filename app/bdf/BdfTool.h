@@ -6,6 +6,10 @@
 #include <functional>
 #include <vector>
 
+namespace sentrel {
+class AppError;
+}
+
 namespace sentrel::bdf {
 
 // The `sentrel-bdf` command line: a table of named commands and the dispatch to them.
@@ -40,6 +44,9 @@ class BdfTool {
     int run(const QStringList& commandLine, QTextStream& out, QTextStream& err) const;
 
     QString usage() const;
+
+    // "Error #" number ": " description, as every command reports a failure.
+    static void printError(const AppError& error, QTextStream& err);
 
   private:
     const Command* find(const QString& name) const;

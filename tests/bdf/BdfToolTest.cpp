@@ -198,6 +198,61 @@ TEST_F(BdfToolTest, AddedCommandsTakeOptionalArguments) {
     EXPECT_EQ(failed.err, "Error: boom\n");
 }
 
+// The records below name chrome1 of the fixture's file and a browser that is not there.
+TEST_F(BdfToolTest, MergeWritesTheMergedFileBesideTheInputAndLeavesTheInputAlone) {
+    const QByteArray before = test::TempDir::read(path);
+    const QString changes =
+        dir.write("changes.mrg",
+                  "2,\"chrome1\",\"\",\"Chrome \"Beta\",\"Dev\"\",\"\",\"2026-12-06T10:00:00\"\r\n"
+                  "5,\"chrome1\",\"\",\"*Chrome/*\",\"\",\"2026-12-06T10:00:00\"\r\n");
+
+    const Outcome merged = run({"merge", path, changes});
+    EXPECT_EQ(merged.code, 0) << merged.err.toStdString();
+    const QString target = dir.file("defs.merged.bdf");
+    EXPECT_EQ(merged.out, "2 applied, 0 already so, 0 conflicts\n" + target + "\n");
+    EXPECT_EQ(merged.err, "");
+    EXPECT_EQ(test::TempDir::read(path), before);
+    auto document = doc::Document::load(target);
+    EXPECT_EQ(document->Path("chrome1").Path(mainMod::kDescriptionParam),
+              "Chrome \"Beta\",\"Dev\"");
+    EXPECT_EQ(document->Path("chrome1").Path(mainMod::kUserAgentParam), "*Chrome/*");
+
+    // Merging the merged file again finds everything done; -o may name the input itself.
+    const Outcome again = run({"merge", target, changes, "-o", target});
+    EXPECT_EQ(again.code, 0);
+    EXPECT_EQ(again.out, "0 applied, 2 already so, 0 conflicts\n" + target + "\n");
+}
+
+TEST_F(BdfToolTest, MergeListsConflictsWritesTheReportAndFailsOnBadFiles) {
+    const QString changes =
+        dir.write("changes.mrg",
+                  "2,\"ghost1\",\"\",\"Ghost\",\"\",\"2026-12-06T10:00:00\"\r\n"
+                  "8,\"chrome1\",\"Platform\",\"Mac\",\"\",\"2026-12-06T10:00:00\"\r\n");
+    const QString out = dir.file("out.bdf");
+    const QString reportFile = dir.file("report.txt");
+    const Outcome merged = run({"merge", path, changes, "--report", reportFile, "-o", out});
+    const QString report =
+        "1 applied, 0 already so, 1 conflict\n"
+        "Conflicts:\n"
+        "line 1: the browser or folder \"ghost1\" does not exist: "
+        "2,\"ghost1\",\"\",\"Ghost\",\"\",\"2026-12-06T10:00:00\"\n";
+    EXPECT_EQ(merged.code, 1);
+    EXPECT_EQ(merged.out, report + out + "\n");
+    EXPECT_EQ(QString::fromUtf8(test::TempDir::read(reportFile)), report);
+    EXPECT_EQ(doc::Document::load(out)->Path("chrome1").Path("Platform"), "Mac");
+
+    const Outcome missing = run({"merge", path, dir.file("none.mrg"), "-o", dir.file("x.bdf")});
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_TRUE(missing.err.startsWith("Error #432: ")) << missing.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.file("x.bdf")));
+
+    const Outcome unknown = run({"merge", path, changes, "--out", out});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_EQ(unknown.err, "Unknown option or missing value: \"--out\".\n");
+    EXPECT_EQ(run({"merge", path, changes, "-o"}).code, 2);
+    EXPECT_EQ(run({"merge", path}).code, 2);
+}
+
 TEST_F(BdfToolTest, TheProgramExitsWithTheCommandsCode) {
     const auto exitCode = [](const QStringList& arguments) {
         QProcess process;
