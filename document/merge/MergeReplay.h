@@ -4,6 +4,11 @@
 #include <QString>
 #include <functional>
 
+#include <QHash>
+#include <vector>
+
+#include "document/merge/MergeRecordReader.h"
+#include "document/merge/RecordApplier.h"
 #include "document/merge/ReplayReport.h"
 
 namespace sentrel::doc {
@@ -31,11 +36,22 @@ class MergeReplay {
     ReplayReport replay(const QByteArray& mergeFile);
     // Reads the merge file at `path` and replays it; throws AppError when it cannot be read.
     ReplayReport replayFile(const QString& path);
-    // One record, given as its line without the line ending.
-    ReplayEntry replayLine(const QString& line, int lineNumber);
 
   private:
+    // One record, given as its line without the line ending.
+    ReplayEntry replayLine(const QString& line, int lineNumber);
+    struct FilterRecord {
+        int line;
+        RecordApplier::Fields fields;
+    };
+
+    void noteFilterRecords(const QStringList& lines);
+    std::vector<RecordApplier::Fields> laterFilterFields(const ReadMergeRecord& record,
+                                                         int line) const;
+
     Document& document_;
+    // The filter records (10 and 11) of the merge file being replayed, by unique id.
+    QHash<int, std::vector<FilterRecord>> fileFilters_;
     AppliedSink applied_;
 };
 

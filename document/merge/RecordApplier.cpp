@@ -341,6 +341,19 @@ bool RecordApplier::filterValues(const Fields& f, FilterValueField* values, int*
     return true;
 }
 
+bool RecordApplier::changedLaterInTheFile(const FilterElement& filter) const {
+    for (const Fields& f : laterFilterFields_) {
+        FilterValueField values;
+        bool number = false;
+        const int priority = f[4].trimmed().toInt(&number);
+        if (number && FilterValueField::unpack(f[3], &values) &&
+            sameFilter(filter, f[1], f[2], values, priority)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // 10 filter added: unique id, property, match condition, value field, priority.
 Verdict RecordApplier::addFilter(const Fields& f) {
     const int uId = f[0].toInt();
@@ -351,7 +364,10 @@ Verdict RecordApplier::addFilter(const Fields& f) {
     doc::FiltersArray& filters = document_.FiltersArray();
     const int existing = filterIndex(uId);
     if (existing >= 0) {
-        if (sameFilter(filters[existing], f[1], f[2], values, priority)) return alreadySo();
+        if (sameFilter(filters[existing], f[1], f[2], values, priority) ||
+            changedLaterInTheFile(filters[existing])) {
+            return alreadySo();
+        }
         return conflict(QStringLiteral("another filter has the unique id %1").arg(uId));
     }
     const int index = filters.Add();

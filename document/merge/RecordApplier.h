@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 #include "document/merge/ReplayReport.h"
 
@@ -11,6 +12,7 @@ namespace sentrel::doc {
 class Document;
 class TypeObject;
 class FiltersArray;
+class FilterElement;
 struct FilterValueField;
 
 struct Verdict {
@@ -22,14 +24,18 @@ struct Verdict {
 // do and when it conflicts. A record is checked whole before anything changes.
 class RecordApplier {
   public:
-    explicit RecordApplier(Document& document) : document_(document) {}
+    using Fields = std::array<QString, 5>;
+
+    // `laterFilterFields`: for a filter record, the fields that later records of the same
+    // merge file give the same filter, so that a filter the file added and then changed is
+    // recognised as the file's own when the file is replayed again.
+    explicit RecordApplier(Document& document, std::vector<Fields> laterFilterFields = {})
+        : document_(document), laterFilterFields_(std::move(laterFilterFields)) {}
 
     // Throws AppError only where the document itself refuses a change.
     Verdict apply(int code, const std::array<QString, 5>& fields);
 
   private:
-    using Fields = std::array<QString, 5>;
-
     Verdict addType(const Fields& f, bool browser);
     Verdict setTypeText(const Fields& f, const QString& parameter);
     Verdict deleteType(const Fields& f);
@@ -48,8 +54,11 @@ class RecordApplier {
     // The filter's values from a record, or the reason they cannot be taken.
     bool filterValues(const Fields& f, FilterValueField* values, int* priority, Verdict* why) const;
     int filterIndex(int uId) const;
+    // True when the filter has the fields a later record of the file gives it.
+    bool changedLaterInTheFile(const FilterElement& filter) const;
 
     Document& document_;
+    std::vector<Fields> laterFilterFields_;
 };
 
 }  // namespace sentrel::doc
