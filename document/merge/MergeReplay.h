@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <functional>
-
-#include <QHash>
 #include <vector>
 
 #include "document/merge/MergeRecordReader.h"
@@ -24,7 +23,8 @@ class Document;
 // The replay changes the document itself. A caller that must know of each change (the
 // editor journals applied records and marks the document modified, so a merge made in the
 // editor reaches the file's own merge file on save) passes an `AppliedSink`: it is called
-// right after each applied record, with that record.
+// right after each applied record, with that record (its code and fields as the merge file
+// holds them, ready to be journalled again).
 class MergeReplay {
   public:
     using AppliedSink = std::function<void(const ReplayEntry& applied)>;
@@ -40,6 +40,7 @@ class MergeReplay {
   private:
     // One record, given as its line without the line ending.
     ReplayEntry replayLine(const QString& line, int lineNumber);
+
     struct FilterRecord {
         int line;
         RecordApplier::Fields fields;
