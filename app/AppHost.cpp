@@ -8,11 +8,13 @@
 
 namespace sentrel::app {
 
-AppHost::AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData)
+AppHost::AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData,
+                 Desktop* desktop)
     : interaction_(interaction),
       registry_(registry),
       internalData_(internalData),
-      firstRun_(registry) {}
+      firstRun_(registry),
+      programs_(interaction, desktop ? *desktop : realDesktop_) {}
 
 AppHost::~AppHost() = default;
 
@@ -58,6 +60,8 @@ void AppHost::joinFileAndViews() {
     hitTester_ =
         std::make_unique<exporting::MainWindowHitTester>(interaction_, *main_, *fileWindow_);
     hitTester_->setBrowserViews(&views_->views());
+    external_ = std::make_unique<lifecycle::ExternalCommands>(interaction_, *main_,
+                                                              fileWindow_->lifecycle(), programs_);
 }
 
 // The recent-files list is lost when the internal data cannot be saved at exit; the user
@@ -82,6 +86,7 @@ void AppHost::releaseInternalDataAtExit() {
 void AppHost::loadMainWindow(const QString& baseDirectory) {
     main_->setBaseDirectory(baseDirectory);
     fileWindow_->setBaseDirectory(baseDirectory);
+    programs_.setBaseDirectory(baseDirectory);
     main_->loadWindow();
     main_->ResetMenuLRU();
     main_->statusPanels().setText(QStringLiteral("Status"), QString());
@@ -118,6 +123,7 @@ void AppHost::createPreferences() {
     host.processEvents = [] { QApplication::processEvents(); };
     host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
     host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
+    host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });

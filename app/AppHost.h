@@ -7,6 +7,7 @@
 #include "app/FirstRunMarker.h"
 #include "app/StartupHost.h"
 #include "editor/frmMain.h"
+#include "editor/lifecycle/ExternalCommands.h"
 #include "editor/lifecycle/MainWindowLifecycle.h"
 #include "editor/views/MainWindowViews.h"
 #include "export/MainWindowHitTester.h"
@@ -14,6 +15,8 @@
 #include "reporting/OptionStore.h"
 #include "reporting/PreferencesDialog.h"
 #include "reporting/SetupWizardFlags.h"
+#include "shell/ExternalPrograms.h"
+#include "shell/QtDesktop.h"
 #include "shell/frmSplash.h"
 
 namespace sentrel::app {
@@ -24,7 +27,9 @@ class InternalData;
 // and the option store.
 class AppHost : public StartupHost {
   public:
-    AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData);
+    // `desktop` opens the help pages and starts other programs (default: the real desktop).
+    AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData,
+            Desktop* desktop = nullptr);
     ~AppHost() override;
 
     // The Setup Wizard, once there is one: answers whether to open the main definitions.
@@ -36,6 +41,10 @@ class AppHost : public StartupHost {
     PreferencesDialog* preferences() const { return preferences_.get(); }
     SetupWizardFlags& wizardFlags() { return wizardFlags_; }
     const QString& helpFile() const { return helpFile_; }
+    // The help pages, the download manager, what's new and the support page.
+    ExternalPrograms& programs() { return programs_; }
+    // The Special and Help commands that reach outside; exists once the main window does.
+    lifecycle::ExternalCommands* externalCommands() const { return external_.get(); }
     // Releases the internal data document if the main window's unload has not (the program
     // was ended another way); failures are reported.
     void releaseInternalDataAtExit();
@@ -62,6 +71,8 @@ class AppHost : public StartupHost {
     reg::mdlRegistry& registry_;
     InternalData& internalData_;
     FirstRunMarker firstRun_;
+    QtDesktop realDesktop_;
+    ExternalPrograms programs_;
     std::function<bool()> wizard_;
     QString helpFile_;
     std::unique_ptr<frmSplash> splash_;
@@ -71,6 +82,7 @@ class AppHost : public StartupHost {
     std::unique_ptr<lifecycle::MainWindowLifecycle> fileWindow_;
     std::unique_ptr<views::MainWindowViews> views_;
     std::unique_ptr<exporting::MainWindowHitTester> hitTester_;  // the Hit tester command (F5)
+    std::unique_ptr<lifecycle::ExternalCommands> external_;
     SetupWizardFlags wizardFlags_;
     std::unique_ptr<PreferencesDialog> preferences_;
 };
