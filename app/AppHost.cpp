@@ -1,8 +1,11 @@
 #include "app/AppHost.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <cstdlib>
 
 #include "app/InternalData.h"
+#include "app/wizard/SetupWizardCommand.h"
 #include "registry/KeyPaths.h"
 #include "shell/AppError.h"
 
@@ -127,6 +130,56 @@ void AppHost::createPreferences() {
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });
+    joinSetupWizard();
+}
+
+namespace {
+
+// A path as one word of a shell command.
+QString shellWord(const QString& text) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./=+:-]+$"));
+    if (plain.match(text).hasMatch()) return text;
+    QString quoted = text;
+    return QLatin1Char('\'') + quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
+}
+
+}  // namespace
+
+// The wizard's ties to the program and the "Run Setup Wizard" command.
+void AppHost::joinSetupWizard() {
+    wizardHost_.runAndWait = [this](const QString& program, const QString& text) {
+        external_->runAndWait(program, text);
+    };
+    wizardHost_.showOptionsDialog = [this] { preferences_->showModal(); };
+    wizardHost_.endProgram = [this] { endProgram(); };
+    // Under sudo the editor would look at root's own key store: the command names ours.
+    wizardHost_.elevatedCommand =
+        QStringLiteral("sudo env SENTREL_REGISTRY=") + shellWord(registry_.store().rootFolder()) +
+        QStringLiteral(" SENTREL_HOME=") + shellWord(options_->baseDirectory()) + QLatin1Char(' ') +
+        shellWord(QCoreApplication::applicationFilePath());
+    main_->dispatcher().registerOperation(QStringLiteral("miSpecialRunSetupWizard"), [this] {
+        const wizard::SetupWizardCommand command{
+            interaction_,
+            registry_,
+            *options_,
+            [this] { return fileWindow_->lifecycle().state().hasDocument(); },
+            [this] { return runSetupWizard().value_or(false); },
+            [this](const QString& path) { main_->OpenFile(path); }};
+        command();
+    });
+}
+
+bool AppHost::runWizard() {
+    wizard::SetupWizard wizard(interaction_, registry_, *options_, wizardFlags_, programs_,
+                               wizardHost_);
+    return wizard.run();
+}
+
+// The user leaves to start the editor again as root: the main window unloads as on Exit
+// (the internal data is saved and released), then the program ends at once.
+void AppHost::endProgram() {
+    if (main_->close()) std::exit(0);
 }
 
 bool AppHost::isFirstRun() {
@@ -134,8 +187,8 @@ bool AppHost::isFirstRun() {
 }
 
 std::optional<bool> AppHost::runSetupWizard() {
-    if (!wizard_) return std::nullopt;
-    const bool openDefinitions = wizard_();
+    if (!wizardEnabled_) return std::nullopt;
+    const bool openDefinitions = wizard_ ? wizard_() : runWizard();
     firstRun_.markDone();
     return openDefinitions;
 }

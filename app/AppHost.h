@@ -6,6 +6,7 @@
 
 #include "app/FirstRunMarker.h"
 #include "app/StartupHost.h"
+#include "app/wizard/SetupWizard.h"
 #include "editor/frmMain.h"
 #include "editor/lifecycle/ExternalCommands.h"
 #include "editor/lifecycle/MainWindowLifecycle.h"
@@ -32,8 +33,13 @@ class AppHost : public StartupHost {
             Desktop* desktop = nullptr);
     ~AppHost() override;
 
-    // The Setup Wizard, once there is one: answers whether to open the main definitions.
+    // Replaces the Setup Wizard (tests): answers whether to open the main definitions.
     void setSetupWizard(std::function<bool()> wizard) { wizard_ = std::move(wizard); }
+    // Without anybody at the screen there is nobody to answer the wizard: the first run then
+    // opens files as any other run does, and stays the first run.
+    void setWizardEnabled(bool enabled) { wizardEnabled_ = enabled; }
+    // What the Setup Wizard uses of the program; tests move the elevation test file.
+    wizard::SetupWizardHost& wizardHost() { return wizardHost_; }
 
     editor::frmMain* mainWindow() const { return main_.get(); }
     OptionStore* options() const { return options_.get(); }
@@ -66,6 +72,9 @@ class AppHost : public StartupHost {
     void releaseInternalData();
     void createPreferences();
     void joinFileAndViews();
+    void joinSetupWizard();
+    bool runWizard();
+    void endProgram();
 
     Interaction& interaction_;
     reg::mdlRegistry& registry_;
@@ -74,6 +83,8 @@ class AppHost : public StartupHost {
     QtDesktop realDesktop_;
     ExternalPrograms programs_;
     std::function<bool()> wizard_;
+    wizard::SetupWizardHost wizardHost_;
+    bool wizardEnabled_ = true;
     QString helpFile_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<editor::frmMain> main_;

@@ -64,12 +64,12 @@ int main(int argc, char** argv) {
     if (isRegisterCall(argc, argv)) return registerBaseDirectory(argc, argv);
 
     QApplication application(argc, argv);
-    // Nobody at the screen: the start-up runs, its messages go to standard output, and the
-    // editor closes again at once.
+    // Nobody at the screen: the start-up runs without the Setup Wizard, its messages go to
+    // standard output, and the editor closes again at once.
     if (qEnvironmentVariableIntValue("SENTREL_UNATTENDED") == 1) {
         app::UnattendedInteraction interaction;
         return runEditor(
-            interaction, [](app::AppHost&) {},
+            interaction, [](app::AppHost& host) { host.setWizardEnabled(false); },
             [](editor::frmMain& window) {
                 window.close();
                 return 0;
