@@ -7,7 +7,8 @@
 # samples with the detection program they call, the new-file template intmpl.bdf,
 # whatsnew.txt and, once they are built, the reports service and the download manager. The user's own files are installed only when
 # missing and never replaced: intdata.dtl (the recent-files list), maindefs.bdf with its
-# .mrg and .bdd, and the reports/ folder.
+# .mrg and .bdd, and the reports/ folder. The samples get an entry in the desktop's
+# application menu.
 # The build folder is $BUILD_DIR, else build/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -53,6 +54,19 @@ if [ -e "$build/reporting/srws/NorvaneSRWS.dll" ]; then
     mkdir -p "$base/srws/x86"
     refresh_file "$build/reporting/srws/NorvaneSRWS.dll" "$base/srws/x86/NorvaneSRWS.dll"
 fi
+
+# "Sentrel Samples" in the desktop's application menu opens the samples' guide.
+applications="${XDG_DATA_HOME:-$HOME/.local/share}/applications"
+mkdir -p "$applications"
+cat >"$applications/sentrel-samples.desktop.new" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Sentrel Samples
+Comment=Run the Sentrel samples in your browser
+Exec=xdg-open "$base/samples/README.md"
+Categories=Development;
+DESKTOP
+mv -f "$applications/sentrel-samples.desktop.new" "$applications/sentrel-samples.desktop"
 
 # The template's BDD follows the template; maindefs.bdd is the user's, written only when
 # missing, so the detection library can read the definitions from the start.
