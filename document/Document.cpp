@@ -144,7 +144,10 @@ TypeObject& Document::addTypeObject(const QString& name, TypeObject::Kind kind, 
     state_->types.push_back(std::unique_ptr<TypeObject>(new TypeObject(this, name, kind, base)));
     TypeObject& type = *state_->types.back();
     state_->typeIndex.insert(name.toLower(), &type);
-    if (base) ++base->derivedCount_;
+    if (base) {
+        ++base->derivedCount_;
+        base->top_->dropInheritanceIndex();
+    }
     return type;
 }
 
@@ -214,6 +217,7 @@ void Document::reparentDerivedTypes(TypeObject& type) {
 void Document::deleteType(const QString& name) {
     TypeObject& type = requireType(name);
     checkDeletable(type);
+    type.top_->dropInheritanceIndex();
     reparentDerivedTypes(type);
     if (type.base_) --type.base_->derivedCount_;
     state_->typeIndex.remove(type.Name().toLower());

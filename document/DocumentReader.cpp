@@ -62,15 +62,41 @@ QStringView withoutIndent(QStringView line) {
     return line.mid(i);
 }
 
-int lineOfFirstInvalidUtf8(const QByteArray& bytes) {
+// The fault of the last line of a file cut short, in place of what its remnant reads as.
+const QString kBreaksOff =
+    QStringLiteral("the file breaks off in this line, before its \"end\" line: it is incomplete");
+
+// Stateless: a character cut off at the very end is an error, not silently dropped.
+QString decodedUtf8(QByteArrayView bytes, bool* valid) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    *valid = !decoder.hasError();
+    return text;
+}
+
+// Lines as the reader counts them: a last line without a line break counts, an empty
+// remainder after the last line break does not.
+int lineCount(QByteArrayView bytes) {
+    return static_cast<int>(bytes.count('\n')) + (bytes.isEmpty() || bytes.endsWith('\n') ? 0 : 1);
+}
+
+int lineOfFirstInvalidUtf8(QByteArrayView bytes) {
     int line = 1;
-    for (const QByteArray& text : bytes.split('\n')) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString decoded = decoder.decode(text);
-        if (decoder.hasError()) return line;
+    for (const QByteArray& text : bytes.toByteArray().split('\n')) {
+        bool valid = false;
+        decodedUtf8(text, &valid);
+        if (!valid) return line;
         ++line;
     }
     return line;
+}
+
+// True when some line of the bytes is the "end" record.
+bool hasEndLine(QByteArrayView bytes) {
+    for (const QByteArray& line : bytes.toByteArray().split('\n')) {
+        if (line.trimmed() == QByteArrayView(format::kEnd.data(), format::kEnd.size())) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -83,23 +109,47 @@ class DocumentReader::Impl {
         qsizetype pos = 0;
         while (pos < text.size()) {
             qsizetype newline = text.indexOf(u'\n', pos);
-            if (newline < 0) newline = text.size();
+            const bool brokenOff = newline < 0;
+            if (brokenOff) newline = text.size();
             QStringView line = text.mid(pos, newline - pos);
             if (line.endsWith(u'\r')) line.chop(1);
             ++lineNumber_;
-            readLine(line);
             pos = newline + 1;
+            if (brokenOff) {
+                readBrokenLine(line);
+            } else {
+                readLine(line);
+            }
         }
         if (lineNumber_ == 0) fault(QStringLiteral("the file is empty"));
-        if (!ended_) {
-            ++lineNumber_;
-            fault(QStringLiteral("the file ends before its \"end\" line: it is incomplete"));
-        }
+        if (ended_) return;
+        if (!text.endsWith(u'\n')) fault(kBreaksOff);
+        ++lineNumber_;
+        fault(QStringLiteral("the file ends before its \"end\" line: it is incomplete"));
     }
 
     int lineNumber() const { return lineNumber_; }
 
   private:
+    // A last line without its line break is where a file cut short breaks off; what is left
+    // of it may read as some other fault (an unknown record, a parameter that does not
+    // exist), so say what happened instead.
+    void readBrokenLine(QStringView line) {
+        if (lineNumber_ == 1) {
+            if ((format::kMagic + QLatin1Char(' ')).startsWith(line)) fault(kBreaksOff);
+            return readHeader(line);  // anything else is no definitions document at all
+        }
+        const bool brokenRecord = !ended_ && !withoutIndent(line).startsWith(format::kEnd);
+        try {
+            return readLine(line);
+        } catch (const LineFault&) {
+            if (!brokenRecord) throw;
+        } catch (const AppError&) {
+            if (!brokenRecord) throw;
+        }
+        fault(kBreaksOff);
+    }
+
     void readLine(QStringView line) {
         if (lineNumber_ == 1) return readHeader(line);
         line = withoutIndent(line);
@@ -189,7 +239,12 @@ class DocumentReader::Impl {
 
     void readValue(const Fields& fields) {
         requireFields(fields, 1, format::kValue);
-        requireCurrentType(format::kValue).SetParamDefValue(fields.at(0), fields.optional(1));
+        TypeObject& type = requireCurrentType(format::kValue);
+        if (!type.ownValue(fields.at(0)).isNull()) {
+            fault(QStringLiteral("the type \"%1\" already has a value for the parameter \"%2\"")
+                      .arg(type.Name(), fields.at(0)));
+        }
+        type.SetParamDefValue(fields.at(0), fields.optional(1));
     }
 
     void readProperty(const Fields& fields) {
@@ -212,6 +267,9 @@ class DocumentReader::Impl {
     void readField(const Fields& fields) {
         requireFields(fields, 1, format::kField);
         if (!currentItem_) fault(QStringLiteral("a \"field\" record outside an item"));
+        if (currentItem_->values_.contains(fields.at(0).toLower())) {
+            fault(QStringLiteral("the item already has a field \"%1\"").arg(fields.at(0)));
+        }
         currentItem_->set(fields.at(0), fields.optional(1));
     }
 
@@ -256,11 +314,13 @@ std::unique_ptr<Document> DocumentReader::parse(const QByteArray& bytes, const Q
     };
     const QByteArray bom("\xEF\xBB\xBF");
     const QByteArrayView content = bytes.startsWith(bom) ? QByteArrayView(bytes).sliced(3) : bytes;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(content);
-    if (decoder.hasError()) {
-        throw damaged(lineOfFirstInvalidUtf8(content.toByteArray()),
-                      QStringLiteral("the text is not valid UTF-8"));
+    bool valid = false;
+    const QString text = decodedUtf8(content, &valid);
+    if (!valid) {
+        const int line = lineOfFirstInvalidUtf8(content);
+        const bool cutShort =
+            !content.endsWith('\n') && line == lineCount(content) && !hasEndLine(content);
+        throw damaged(line, cutShort ? kBreaksOff : QStringLiteral("the text is not valid UTF-8"));
     }
     std::unique_ptr<Document> document(new Document());
     Impl reader(*document);

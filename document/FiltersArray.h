@@ -25,6 +25,7 @@ class FilterElement {
   private:
     friend class FiltersArray;
     friend class Document;
+    friend class DocumentReader;
     friend class DocumentWriter;
     explicit FilterElement(const TypeObject* elementType) : elementType_(elementType) {}
 

@@ -4,6 +4,8 @@
 
 #include "document/Document.h"
 #include "document/DocumentError.h"
+#include "document/DocumentState.h"
+#include "document/InheritanceIndex.h"
 
 namespace sentrel::doc {
 
@@ -21,6 +23,8 @@ TypeObject::TypeObject(Document* document, QString name, Kind kind, TypeObject* 
       kind_(kind),
       base_(base),
       top_(base ? base->top_ : this) {}
+
+TypeObject::~TypeObject() = default;
 
 QStringList TypeObject::enumerate() const {
     QStringList names;
@@ -75,19 +79,42 @@ void TypeObject::setOwnValue(int id, const QString& value) {
     } else {
         values_.insert(it, {id, stored});
     }
+    if (top_->inheritanceIndex_) top_->inheritanceIndex_->dropColumn(id);
 }
 
 void TypeObject::eraseOwnValue(int id) {
     const auto it = std::lower_bound(values_.begin(), values_.end(), id, byId);
     if (it != values_.end() && it->first == id) values_.erase(it);
+    if (top_->inheritanceIndex_) top_->inheritanceIndex_->dropColumn(id);
+}
+
+InheritanceIndex& TypeObject::inheritanceIndex() const {
+    if (!inheritanceIndex_) {
+        std::vector<const TypeObject*> members;
+        for (const auto& type : document_->state_->types) {
+            if (type->top_ == this) members.push_back(type.get());
+        }
+        inheritanceIndex_ = std::make_unique<InheritanceIndex>(std::move(members));
+    }
+    return *inheritanceIndex_;
+}
+
+void TypeObject::dropInheritanceIndex() {
+    inheritanceIndex_.reset();
+}
+
+const TypeObject* TypeObject::valueHolder(int id) const {
+    const TypeObject* type = this;
+    for (int step = 0; type && step < kWalkedChain; ++step, type = type->base_) {
+        if (type->findOwnValue(id)) return type;
+    }
+    return type ? top_->inheritanceIndex().holder(*type, id) : nullptr;
 }
 
 QString TypeObject::Path(const QString& parameter) const {
     const int id = requireParameter(parameter).id;
-    for (const TypeObject* type = this; type; type = type->base_) {
-        if (const QString* value = type->findOwnValue(id)) return *value;
-    }
-    return QString();
+    const TypeObject* holder = valueHolder(id);
+    return holder ? *holder->findOwnValue(id) : QString();
 }
 
 QStringList TypeObject::values() const {
@@ -98,12 +125,22 @@ QStringList TypeObject::values() const {
     }
     QStringList result(static_cast<qsizetype>(top.parameters_.size()));
     std::vector<bool> resolved(top.parameters_.size(), false);
-    for (const TypeObject* type = this; type; type = type->base_) {
+    const TypeObject* type = this;
+    for (int step = 0; type && step < kWalkedChain; ++step, type = type->base_) {
         for (const auto& [id, value] : type->values_) {
             const int position = positionOfId[static_cast<size_t>(id)];
             if (position < 0 || resolved[static_cast<size_t>(position)]) continue;
             resolved[static_cast<size_t>(position)] = true;
             result[position] = value;
+        }
+    }
+    if (!type) return result;
+    // A deep chain: what the walk left open, the index answers from where the walk stopped.
+    for (size_t position = 0; position < top.parameters_.size(); ++position) {
+        if (resolved[position]) continue;
+        const int id = top.parameters_[position].id;
+        if (const TypeObject* holder = top.inheritanceIndex().holder(*type, id)) {
+            result[static_cast<qsizetype>(position)] = *holder->findOwnValue(id);
         }
     }
     return result;

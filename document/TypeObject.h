@@ -4,12 +4,14 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <memory>
 #include <utility>
 #include <vector>
 
 namespace sentrel::doc {
 
 class Document;
+class InheritanceIndex;
 
 // One type of a definitions document. Browser types and folders derive from the root
 // "DefaultBrowser" through AddInheritedType and carry every parameter the root declares;
@@ -19,6 +21,10 @@ class Document;
 class TypeObject {
   public:
     enum class Kind { Data, Inherited, Standalone, Array };
+
+    ~TypeObject();
+    TypeObject(const TypeObject&) = delete;
+    TypeObject& operator=(const TypeObject&) = delete;
 
     const QString& Name() const { return name_; }
     Kind kind() const { return kind_; }
@@ -32,6 +38,7 @@ class TypeObject {
 
     // The type's value for a parameter: its own value, else its base's, up to the root's;
     // "" when nobody set one. Throws AppError for a parameter the type does not carry.
+    // Takes constant time on average however deep the type lies below its root.
     QString Path(const QString& parameter) const;
     // Path() of every parameter at once, in enumerate() order; much faster than one call per
     // parameter when a whole type is shown or exported.
@@ -58,6 +65,7 @@ class TypeObject {
     friend class Document;
     friend class DocumentReader;
     friend class DocumentWriter;
+    friend class InheritanceIndex;
     struct Parameter {
         QString name;
         QString key;  // lower-cased name
@@ -78,6 +86,12 @@ class TypeObject {
     void setOwnValue(int id, const QString& value);
     void eraseOwnValue(int id);
     void rebuildParameterIndex();
+    // The type at or above this one holding an own value of the parameter; nullptr if none.
+    const TypeObject* valueHolder(int id) const;
+    // Declaring type only: the index of its tree, built on first use.
+    InheritanceIndex& inheritanceIndex() const;
+    // Declaring type only: a type of its tree was added, deleted or re-parented.
+    void dropInheritanceIndex();
 
     Document* document_;
     QString name_;
@@ -92,6 +106,9 @@ class TypeObject {
     std::vector<OwnValue> values_;        // own values, sorted by parameter id
     static constexpr size_t kLookAhead = 24;
     mutable std::atomic<size_t> lookupHint_{0};  // where findParameter looks first
+    // Chains up to this long are walked; deeper ones are answered by the inheritance index.
+    static constexpr int kWalkedChain = 16;
+    mutable std::unique_ptr<InheritanceIndex> inheritanceIndex_;  // declaring type only
 };
 
 }  // namespace sentrel::doc

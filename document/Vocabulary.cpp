@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -66,20 +67,55 @@ bool readNumber(const QString& text, const QLocale& locale, double* number) {
     return true;
 }
 
-// Date (and date-time) formats of a locale, also with four-digit years where the locale
-// writes two.
+// A two-digit year below this is 20xx, from it on 19xx.
+constexpr int kTwoDigitYearPivot = 30;
+
+QString withFourDigitYear(const QString& format) {
+    if (format.contains(QLatin1String("yyyy"))) return format;
+    return QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
+}
+
+// The format without its weekday ("dddd, MMMM d, yyyy" gives "MMMM d, yyyy").
+QString withoutWeekday(const QString& format) {
+    static const QRegularExpression weekday(QStringLiteral("d{3,4}[,.]?\\s*"));
+    return QString(format).remove(weekday).trimmed();
+}
+
+// The format without a time zone at its end ("h:mm:ss AP t" gives "h:mm:ss AP").
+QString withoutZone(const QString& format) {
+    static const QRegularExpression zone(QStringLiteral("\\s*\\(?t\\)?$"));
+    return QString(format).remove(zone);
+}
+
+// Date (and date-time) formats of a locale, short and long, the long ones also without the
+// weekday and the time zone. Years are read with four digits: two-digit years are the
+// business of readingsOfTwoDigitYears, as the formats would read them as 19xx.
 QStringList dateFormatsOf(const QLocale& locale) {
     QStringList formats;
     for (auto length : {QLocale::ShortFormat, QLocale::LongFormat}) {
-        formats << locale.dateTimeFormat(length) << locale.dateFormat(length);
-    }
-    QStringList withLongYears;
-    for (const QString& format : formats) {
-        if (format.contains(QLatin1String("yy")) && !format.contains(QLatin1String("yyyy"))) {
-            withLongYears << QString(format).replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        for (const QString& format : {locale.dateTimeFormat(length), locale.dateFormat(length)}) {
+            const QString full = withFourDigitYear(format);
+            formats << full << withoutWeekday(full) << withoutZone(withoutWeekday(full));
         }
     }
-    return formats + withLongYears;
+    formats.removeDuplicates();
+    return formats;
+}
+
+// The text with one of its two-digit numbers written as a four-digit year, for each such
+// number in turn: 00-29 as 2000-2029, 30-99 as 1930-1999. Only a format's year takes four
+// digits, so at most the reading whose number stands in the year's place fits a format.
+QStringList readingsOfTwoDigitYears(const QString& text) {
+    static const QRegularExpression twoDigits(QStringLiteral("(?<![0-9])[0-9]{2}(?![0-9])"));
+    QStringList readings;
+    for (auto it = twoDigits.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const int year = match.captured().toInt();
+        const int century = year < kTwoDigitYearPivot ? 2000 : 1900;
+        readings << QString(text).replace(match.capturedStart(), 2,
+                                          QString::number(century + year));
+    }
+    return readings;
 }
 
 // Dates are read as wall-clock times in UTC, so that the range check does not depend on the
@@ -98,11 +134,14 @@ QDateTime readWithFormat(const QString& text, const QLocale& locale, const QStri
 }
 
 bool readDateTime(const QString& text, const QLocale& locale, QDateTime* dateTime) {
-    for (const QString& format : dateFormatsOf(locale)) {
-        const QDateTime parsed = readWithFormat(text, locale, format);
-        if (parsed.isValid()) {
-            *dateTime = parsed;
-            return true;
+    const QStringList formats = dateFormatsOf(locale);
+    for (const QString& reading : QStringList{text} + readingsOfTwoDigitYears(text)) {
+        for (const QString& format : formats) {
+            const QDateTime parsed = readWithFormat(reading, locale, format);
+            if (parsed.isValid()) {
+                *dateTime = parsed;
+                return true;
+            }
         }
     }
     return false;

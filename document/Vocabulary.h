@@ -68,7 +68,8 @@ bool isValidValue(const QString& value, const QString& typeName, const QLocale& 
 // Number and date reading used by the value check, for callers that need the value too.
 // Non-finite numbers ("inf", "nan") are not numbers.
 bool toNumber(const QString& text, const QLocale& locale, double* number);
-// A date, with or without time; ISO 8601 or the locale's short or long formats.
+// A date, with or without time; ISO 8601 or the locale's short or long formats (long ones
+// also without the weekday). Two-digit years are 2000-2029 for 00-29, 1930-1999 for 30-99.
 bool toDateTime(const QString& text, const QLocale& locale, QDateTime* dateTime);
 
 // "Cookie value" 1, "Server environment variable" 2, "Client certificate" 3, else 0.

@@ -36,7 +36,7 @@ class BddExport {
     BddExport(Interaction& interaction, ExportStatus& status);
 
     // Run before every export: sorts the filters when they are marked unsorted (and clears
-    // the mark). Without it the filters are written in their stored order.
+    // the mark). The BDD lists the filters by priority either way.
     void setFilterSort(std::function<void()> sortPendingFilters);
 
     // Writes the BDD of `document` to `target`; an empty target asks the user for one (and

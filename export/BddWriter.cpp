@@ -9,6 +9,7 @@
 #include "detect/Scramble.h"
 #include "document/Document.h"
 #include "document/FileAccess.h"
+#include "document/FilterOrder.h"
 #include "document/Vocabulary.h"
 #include "export/ExportBuffer.h"
 #include "export/XmlEscape.h"
@@ -177,7 +178,7 @@ void BddWriter::writeFilters(doc::Document& document, ExportBuffer& out) const {
     if (!document.hasProperty(QStringLiteral("FiltersArray"))) return;
     const doc::FiltersArray& filters = document.FiltersArray();
     const bool withKinds = hasFilterKinds(document);
-    for (int i = 0; i < filters.Count(); ++i) writeFilter(filters[i], withKinds, out);
+    for (int i : doc::filter_order::byPriority(filters)) writeFilter(filters[i], withKinds, out);
 }
 
 void BddWriter::writeFilter(const doc::FilterElement& filter, bool withKinds,

@@ -24,7 +24,9 @@ class ExportBuffer;
 // (so that two exports of the same definitions never scramble alike), then <BrowserInfo>
 // with a <Property> block per user property of the root (name and type code), a
 // <BrowserTemplate> block per browser entry (folders, deleted types and data types are left
-// out), a <filter> block per filter in stored order and the <BDDInfo> version block.
+// out), a <filter> block per filter in the order they apply (doc::filter_order: by priority,
+// equal priorities in stored order, whether or not the editor has sorted them yet) and the
+// <BDDInfo> version block.
 // Text is UTF-8; every name and value is XML-escaped.
 class BddWriter {
   public:

@@ -157,7 +157,9 @@ std::optional<RegLine> RegLine::decode(const QByteArray& rawLine) {
         pos = 1;
     } else {
         const auto name = readQuoted(line, pos);
-        if (!name || name->isEmpty()) return std::nullopt;
+        // A name with a carriage return could not be written back as a value line: such a
+        // line is kept as it stands, like any other that is no value.
+        if (!name || name->isEmpty() || name->contains(QLatin1Char('\r'))) return std::nullopt;
         result.name = *name;
     }
     skipBlanks(line, pos);

@@ -21,18 +21,24 @@ QByteArray withoutContinuation(const QByteArray& line) {
     return text;
 }
 
+// Byte-order marks in front of a line (a text editor put one before the file, or files were
+// joined) would hide its value, and a rewrite that moves the line to the top or away from it
+// would change what the file reads.
+QByteArray withoutByteOrderMarks(QByteArray line) {
+    while (line.startsWith("\xEF\xBB\xBF")) line.remove(0, 3);
+    return line;
+}
+
 }  // namespace
 
 ValuesFile ValuesFile::parse(const QByteArray& content) {
     ValuesFile file;
-    // A byte-order mark that a text editor put in front would hide the first value.
-    const QByteArray text = content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
-    if (text.isEmpty()) return file;
-    QList<QByteArray> lines = text.split('\n');
-    if (text.endsWith('\n')) lines.removeLast();
+    if (content.isEmpty()) return file;
+    QList<QByteArray> lines = content.split('\n');
+    if (content.endsWith('\n')) lines.removeLast();
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QByteArray raw = lines[i];
-        QByteArray joined = raw;
+        QByteArray joined = withoutByteOrderMarks(raw);
         while (continuesBelow(joined) && i + 1 < lines.size()) {
             raw += '\n' + lines[++i];
             joined = withoutContinuation(joined) + lines[i].trimmed();

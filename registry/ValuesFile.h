@@ -14,6 +14,9 @@ namespace sentrel::reg {
 // not well-formed values (damaged by hand, comments, headers) are kept exactly as they
 // stood and written back unchanged, so rewriting a damaged file loses nothing. Names are
 // compared without regard to case; the first of two same-named values is the one read.
+// Byte-order marks in front of a line are ignored when reading it (and kept when it is written
+// back unchanged); a name holding a carriage return cannot be written on a value line, so a
+// line naming one is kept as it stood too.
 class ValuesFile {
   public:
     static ValuesFile parse(const QByteArray& content);

@@ -35,22 +35,15 @@ OptionsController::OptionsController(OptionStore& options, Interaction& interact
       interaction_(interaction),
       wizard_(wizard),
       host_(std::move(host)),
+      reportingTabs_(options, interaction, host_),
       tabs_(interaction, wizard) {
-    tabs_.setEnumSQLServers([this] { call(host_.enumSQLServers); });
-    rememberLoaded();
+    tabs_.setEnumSQLServers([this] { reportingTabs_.enumSQLServers(); });
 }
 
 void OptionsController::reload() {
     options_.load();
     loadVersion();
-    reporting_ = ReportingFlags{};
-    rememberLoaded();
-}
-
-void OptionsController::rememberLoaded() {
-    loadedUrl_ = options_.srwsURL;
-    loadedInstallPath_ = options_.srwsInstallPath;
-    virtualPath_ = srwsVirtualPath(loadedUrl_);
+    reportingTabs_.loaded();
 }
 
 void OptionsController::loadVersion() {
@@ -120,17 +113,15 @@ bool OptionsController::versionBoxesValid() {
 }
 
 bool OptionsController::reportingChecksPass() {
-    if (host_.verifyRptPropertiesSelected && host_.verifyRptPropertiesSelected()) {
-        call(host_.selectPropertiesToLog);
+    ReportingTabs& tabs = reportingTabs_;
+    if (tabs.verifyRptPropertiesSelected()) {
+        tabs.selectPropertiesToLog();
         return false;
     }
-    if (reporting_.dbSettingsChanged && host_.verifySQLSettings &&
-        !host_.verifySQLSettings(false)) {
-        return false;
-    }
+    const ReportingFlags& flags = tabs.flags();
+    if (flags.dbSettingsChanged && !tabs.VerifySQLSettings(false)) return false;
     ensureTrailingSlash(options_.srwsURL);
-    if (options_.srwsURL != loadedUrl_ || reporting_.rptSettingsChanged ||
-        reporting_.dbSettingsChanged) {
+    if (options_.srwsURL != loadedUrl() || flags.rptSettingsChanged || flags.dbSettingsChanged) {
         interaction_.message(options_messages::newSettings());
     }
     return true;

@@ -5,7 +5,7 @@
 
 #include "reporting/CacheRecommendation.h"
 #include "reporting/OptionsHost.h"
-#include "reporting/ReportingFlags.h"
+#include "reporting/ReportingTabs.h"
 #include "reporting/SetupWizardFlags.h"
 #include "reporting/TabChangeRule.h"
 #include "shell/Interaction.h"
@@ -27,14 +27,15 @@ class OptionsController {
 
     OptionStore& options() { return options_; }
     OptionsHost& host() { return host_; }
-    ReportingFlags& reportingFlags() { return reporting_; }
+    ReportingFlags& reportingFlags() { return reportingTabs_.flags(); }
+    ReportingTabs& reportingTabs() { return reportingTabs_; }
     SetupWizardFlags& wizardFlags() { return wizard_; }
     Interaction& interaction() { return interaction_; }
 
     // The reports service's URL and web directory as loaded, and the URL's virtual path.
-    const QString& loadedUrl() const { return loadedUrl_; }
-    const QString& loadedInstallPath() const { return loadedInstallPath_; }
-    const QString& virtualPath() const { return virtualPath_; }
+    const QString& loadedUrl() const { return reportingTabs_.loadedUrl(); }
+    const QString& loadedInstallPath() const { return reportingTabs_.loadedInstallPath(); }
+    const QString& virtualPath() const { return reportingTabs_.virtualPath(); }
 
     // Loads every option from the key store and the version boxes from the open document
     // (emptied and disabled with no file open); clears the reporting flags.
@@ -69,7 +70,6 @@ class OptionsController {
     static inline const QString kCacheTipsDialog = QStringLiteral("frmCacheTips");
 
   private:
-    void rememberLoaded();
     void loadVersion();
     bool versionBoxesValid();
     bool reportingChecksPass();
@@ -79,11 +79,8 @@ class OptionsController {
     Interaction& interaction_;
     SetupWizardFlags& wizard_;
     OptionsHost host_;
-    ReportingFlags reporting_;
+    ReportingTabs reportingTabs_;
     TabChangeRule tabs_;
-    QString loadedUrl_;
-    QString loadedInstallPath_;
-    QString virtualPath_;
 };
 
 }  // namespace sentrel

@@ -23,14 +23,11 @@ struct OptionsHost {
     // Lets pending window messages run.
     std::function<void()> processEvents;
 
-    // The operations of the reporting tabs.
-    std::function<void()> enumSQLServers;
-    // True when the user wants to choose the properties to log now (OK then stops).
-    std::function<bool()> verifyRptPropertiesSelected;
-    std::function<void()> selectPropertiesToLog;
-    // Verifies the database settings (with its opening question unless told to skip it);
-    // false keeps the dialog open.
-    std::function<bool(bool skipQuestion)> verifySQLSettings;
+    // Shows the busy pointer while the database or the network works (true), then the
+    // normal pointer again (false).
+    std::function<void(bool busy)> setBusy;
+    // Opens an address in the user's web browser.
+    std::function<void(const QString& url)> openUrl;
     // Copies the reports web service to its web directory; its result does not stop OK.
     std::function<void()> copySRWS;
 };

@@ -16,7 +16,7 @@ MessageRequest newSettings() {
     return information(QStringLiteral("New settings"),
                        QStringLiteral("Please note that your changes to the Sentrel Reports "
                                       "options and database settings will not take effect until "
-                                      "your IIS Admin service is restarted."));
+                                      "Apache is reloaded."));
 }
 
 MessageRequest finishSetupWizard() {

@@ -1,12 +1,26 @@
 #include "reporting/PreferencesDialog.h"
 
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+
 #include "reporting/PreferencesCommand.h"
 
 namespace sentrel {
 
 PreferencesDialog::PreferencesDialog(OptionStore& options, Interaction& interaction,
                                      SetupWizardFlags& wizard, QWidget* parent)
-    : controller_(options, interaction, wizard), dialog_(new frmOptions(controller_, parent)) {}
+    : controller_(options, interaction, wizard), dialog_(new frmOptions(controller_, parent)) {
+    OptionsHost& hooks = controller_.host();
+    hooks.setBusy = [](bool busy) {
+        if (busy) {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    };
+    hooks.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+}
 
 PreferencesDialog::~PreferencesDialog() {
     delete dialog_;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "reporting/CacheFieldText.h"
+#include "reporting/DatabaseTabState.h"
 #include "reporting/OptionStore.h"
 #include "reporting/OptionsEnabling.h"
 #include "reporting/OptionsTab.h"
@@ -228,9 +229,9 @@ void frmOptions::buildReportingTab() {
     auto* lblWebAddress =
         label(QStringLiteral("Web address of this server (for example http://www.example.com):"),
               txtWebAddress_);
-    auto* lblWebDir =
-        label(QStringLiteral("IIS dir to run the web service under (for example /var/www/srws):"),
-              txtWebDir_);
+    auto* lblWebDir = label(
+        QStringLiteral("Apache dir to run the web service under (for example /var/www/srws):"),
+        txtWebDir_);
     auto* lblLogDir =
         label(QStringLiteral("&Directory to store log files for troubleshooting"), txtLogDir_);
     auto* lblURL = label(
@@ -253,18 +254,22 @@ void frmOptions::buildReportingTab() {
     grid->addWidget(test, 9, 1);
     locationControls_ = {lblWebAddress, txtWebAddress_, lblWebDir,
                          txtWebDir_,    lblLogDir,      txtLogDir_};
-    pendingButtons_ += {selectDir, test, selectProperties};
+    pendingButtons_ += {selectDir};
+    connect(test, &QPushButton::clicked, this,
+            [this] { onReporting([](ReportingTabs& tabs) { tabs.testSrws(); }); });
+    connect(selectProperties, &QPushButton::clicked, this,
+            [this] { onReporting([](ReportingTabs& tabs) { tabs.selectPropertiesToLog(); }); });
     tabs_->addTab(page({frame, selectProperties}), optionsTabCaption(OptionsTab::ReportingOptions));
 }
 
 void frmOptions::buildDatabaseTab() {
-    optAccess_ = named(new QRadioButton(QStringLiteral("&Access:")), "optAccess");
-    optSQLServer_ = named(new QRadioButton(QStringLiteral("&SQL Server (fill out options below)")),
+    optAccess_ = named(new QRadioButton(QStringLiteral("&SQLite file:")), "optAccess");
+    optSQLServer_ = named(new QRadioButton(QStringLiteral("&PostgreSQL (fill out options below)")),
                           "optSQLServer");
     txtAccessPath_ = lineEdit("txtAccessPath");
     cboServer_ = editableCombo("cboServer");
-    chkNTAuthentication_ =
-        checkBox(QStringLiteral("Use Windows NT Integrated Authentication"), "chkNTAuthentication");
+    chkNTAuthentication_ = checkBox(QStringLiteral("Use the operating system's own authentication"),
+                                    "chkNTAuthentication");
     txtUsername_ = lineEdit("txtUsername");
     txtPassword_ = lineEdit("txtPassword");
     txtPassword_->setEchoMode(QLineEdit::Password);
@@ -277,23 +282,29 @@ void frmOptions::buildDatabaseTab() {
     auto* testSettings = button(QStringLiteral("&Test Settings"), "cmdTestSettings");
     auto* initialize = button(QStringLiteral("&Initialize Report Tables"), "cmdInitTables");
 
+    auto* lblServer = label(QStringLiteral("PostgreSQL server:"), cboServer_);
+    auto* lblUsername = label(QStringLiteral("Username:"), txtUsername_);
+    auto* lblPassword = label(QStringLiteral("Password:"), txtPassword_);
+    auto* lblDatabase = label(QStringLiteral("Database:"), cboDatabase_);
+    auto* lblTableOwner = label(QStringLiteral("Table Owner:"), txtTableOwner_);
+
     auto* frame = named(new QGroupBox(QStringLiteral("Database settings")), "fraDatabase");
     auto* grid = new QGridLayout(frame);
     grid->addWidget(optAccess_, 0, 0);
     grid->addWidget(txtAccessPath_, 0, 1);
     grid->addWidget(selectAccess, 0, 2);
     grid->addWidget(optSQLServer_, 1, 0, 1, 3);
-    grid->addWidget(label(QStringLiteral("SQL Server:"), cboServer_), 2, 0);
+    grid->addWidget(lblServer, 2, 0);
     grid->addWidget(cboServer_, 2, 1);
     grid->addWidget(chkNTAuthentication_, 3, 1, 1, 2);
-    grid->addWidget(label(QStringLiteral("Username:"), txtUsername_), 4, 0);
+    grid->addWidget(lblUsername, 4, 0);
     grid->addWidget(txtUsername_, 4, 1);
-    grid->addWidget(label(QStringLiteral("Password:"), txtPassword_), 5, 0);
+    grid->addWidget(lblPassword, 5, 0);
     grid->addWidget(txtPassword_, 5, 1);
-    grid->addWidget(label(QStringLiteral("Database:"), cboDatabase_), 6, 0);
+    grid->addWidget(lblDatabase, 6, 0);
     grid->addWidget(cboDatabase_, 6, 1);
     grid->addWidget(lookup, 6, 2);
-    grid->addWidget(label(QStringLiteral("Table Owner:"), txtTableOwner_), 7, 0);
+    grid->addWidget(lblTableOwner, 7, 0);
     grid->addWidget(txtTableOwner_, 7, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(testSettings);
@@ -301,9 +312,23 @@ void frmOptions::buildDatabaseTab() {
     buttons->addStretch();
     grid->addLayout(buttons, 8, 0, 1, 3);
     grid->addWidget(lblDbStatus_, 9, 0, 1, 3);
-    pendingButtons_ += {selectAccess, lookup, testSettings, initialize};
-    // The database settings apply only while the reports service runs on this server.
-    locationControls_ += frame;
+    fraDatabase_ = frame;
+    selectAccess_ = selectAccess;
+    lookup_ = lookup;
+    serverBoxControls_ = {lblServer, cboServer_};
+    serverFieldControls_ = {chkNTAuthentication_, lblDatabase, cboDatabase_, lblTableOwner,
+                            txtTableOwner_};
+    userControls_ = {lblUsername, txtUsername_, lblPassword, txtPassword_};
+    testButtons_ = {testSettings, initialize};
+    const auto onClick = [this](QPushButton* button, void (ReportingTabs::*action)()) {
+        connect(button, &QPushButton::clicked, this, [this, action] {
+            onReporting([action](ReportingTabs& tabs) { (tabs.*action)(); });
+        });
+    };
+    onClick(selectAccess, &ReportingTabs::selectAccessFile);
+    onClick(lookup, &ReportingTabs::lookup);
+    onClick(testSettings, &ReportingTabs::testSettings);
+    onClick(initialize, &ReportingTabs::initializeReportTables);
     tabs_->addTab(page({frame}), optionsTabCaption(OptionsTab::ReportsDatabase));
 }
 
@@ -326,15 +351,100 @@ void frmOptions::buildButtons() {
 void frmOptions::connectRules() {
     connect(tabs_, &QTabWidget::currentChanged, this, &frmOptions::onTabChanged);
     connect(chkLogging_, &QCheckBox::toggled, this, &frmOptions::onLoggingToggled);
-    for (QAbstractButton* toggle :
-         {static_cast<QAbstractButton*>(chkAutoload_), static_cast<QAbstractButton*>(ckPerfMode_),
-          static_cast<QAbstractButton*>(optRemote_)}) {
+    for (QAbstractButton* toggle : {static_cast<QAbstractButton*>(chkAutoload_),
+                                    static_cast<QAbstractButton*>(ckPerfMode_)}) {
         connect(toggle, &QAbstractButton::toggled, this, [this] {
             if (filling_) return;
             collectOptions();
             applyEnabling();
         });
     }
+    connectReportingTabs();
+    connectDatabaseTab();
+}
+
+template <class Handler>
+void frmOptions::onReporting(Handler handler) {
+    if (filling_) return;
+    handler(controller_.reportingTabs());
+    showReportingTabs();
+}
+
+template <class Check>
+void frmOptions::onLeave(QLineEdit* box, QString OptionStore::*field, Check check) {
+    // The checks apply to the user's editing, not while the dialog is hidden or closing.
+    if (filling_ || !isVisible()) return;
+    controller_.options().*field = box->text();
+    const bool accepted = check(controller_.reportingTabs());
+    showReportingTabs();
+    if (!accepted) box->setFocus();
+}
+
+void frmOptions::connectReportingTabs() {
+    connect(optRemote_, &QRadioButton::toggled, this, [this](bool remote) {
+        onReporting([remote](ReportingTabs& tabs) { tabs.setUseThisMachine(!remote); });
+    });
+    connect(txtWebAddress_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        onReporting([&text](ReportingTabs& tabs) { tabs.webAddressChanged(text); });
+    });
+    connect(txtWebAddress_, &QLineEdit::editingFinished, this, [this] {
+        onLeave(txtWebAddress_, &OptionStore::srwsLocalWebAddress, [](ReportingTabs& tabs) {
+            tabs.leaveWebAddress();
+            return true;
+        });
+    });
+    connect(txtURL_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        onReporting([&text](ReportingTabs& tabs) { tabs.urlChanged(text); });
+    });
+    connect(txtWebDir_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { controller_.options().srwsInstallPath = text; });
+    connect(txtWebDir_, &QLineEdit::editingFinished, this, [this] {
+        onLeave(txtWebDir_, &OptionStore::srwsInstallPath,
+                [](ReportingTabs& tabs) { return tabs.leaveWebDirectory(); });
+    });
+    connect(txtLogDir_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { controller_.options().srwsLogFilePath = text; });
+    connect(txtLogDir_, &QLineEdit::editingFinished, this, [this] {
+        onLeave(txtLogDir_, &OptionStore::srwsLogFilePath,
+                [](ReportingTabs& tabs) { return tabs.leaveLogDirectory(); });
+    });
+}
+
+void frmOptions::connectDatabaseTab() {
+    connect(optAccess_, &QRadioButton::toggled, this, [this](bool access) {
+        onReporting([access](ReportingTabs& tabs) { tabs.setUseAccess(access); });
+    });
+    const auto onText = [this](QLineEdit* box, void (ReportingTabs::*set)(const QString&)) {
+        connect(box, &QLineEdit::textChanged, this, [this, set](const QString& text) {
+            onReporting([&text, set](ReportingTabs& tabs) { (tabs.*set)(text); });
+        });
+    };
+    onText(txtAccessPath_, &ReportingTabs::setAccessDir);
+    onText(txtUsername_, &ReportingTabs::setUsername);
+    onText(txtPassword_, &ReportingTabs::setPassword);
+    onText(txtTableOwner_, &ReportingTabs::setTableOwner);
+    connect(chkNTAuthentication_, &QCheckBox::toggled, this, [this](bool on) {
+        onReporting([on](ReportingTabs& tabs) { tabs.setUseNTAuthentication(on); });
+    });
+    // Choosing an entry sets the box's text to the entry's; anything else is typing.
+    connect(cboServer_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        const int index = cboServer_->currentIndex();
+        const bool chosen = index >= 0 && cboServer_->itemText(index) == text;
+        onReporting([&](ReportingTabs& tabs) {
+            chosen ? tabs.chooseServer(index) : tabs.typeServerName(text);
+        });
+    });
+    // Choosing the entry already current changes no text: the choice still counts.
+    connect(cboServer_, &QComboBox::activated, this, [this](int index) {
+        onReporting([index](ReportingTabs& tabs) { tabs.chooseServer(index); });
+    });
+    connect(cboDatabase_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        onReporting([&text](ReportingTabs& tabs) { tabs.setDatabase(text); });
+    });
+    connect(txtTableOwner_, &QLineEdit::editingFinished, this, [this] {
+        onLeave(txtTableOwner_, &OptionStore::srwsTableOwner,
+                [](ReportingTabs& tabs) { return tabs.leaveTableOwner(); });
+    });
 }
 
 void frmOptions::showOptions() {
@@ -359,21 +469,74 @@ void frmOptions::showOptions() {
     ckPerfMode_->setChecked(store.perfMode);
     showCache({store.perfCacheMaximum, store.perfCacheTimeout, store.perfCacheCleanInterval});
 
+    showReportingTabs();
+}
+
+namespace {
+
+// Sets a box's text only when it differs, so that the cursor of the box being typed in stays.
+void showText(QLineEdit* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+}
+
+}  // namespace
+
+void frmOptions::showReportingTabs() {
+    const QScopedValueRollback<bool> filling(filling_, true);
+    const OptionStore& store = controller_.options();
     (store.srwsRemote ? optRemote_ : optThisServer_)->setChecked(true);
-    txtWebAddress_->setText(store.srwsLocalWebAddress);
-    txtWebDir_->setText(store.srwsInstallPath);
-    txtLogDir_->setText(store.srwsLogFilePath);
-    txtURL_->setText(store.srwsURL);
+    showText(txtWebAddress_, store.srwsLocalWebAddress);
+    showText(txtWebDir_, store.srwsInstallPath);
+    showText(txtLogDir_, store.srwsLogFilePath);
+    showText(txtURL_, store.srwsURL);
 
     (store.srwsProviderType == SrwsProvider::Access ? optAccess_ : optSQLServer_)->setChecked(true);
-    txtAccessPath_->setText(store.srwsMDBPath);
-    cboServer_->setEditText(store.srwsServer);
+    showText(txtAccessPath_, store.srwsMDBPath);
+    showServerList();
     chkNTAuthentication_->setChecked(store.srwsIntegratedSecurity);
-    txtUsername_->setText(store.srwsUsername);
-    txtPassword_->setText(store.srwsPassword);
-    cboDatabase_->setEditText(store.srwsDatabase);
-    txtTableOwner_->setText(store.srwsTableOwner);
+    showText(txtUsername_, store.srwsUsername);
+    showText(txtPassword_, store.srwsPassword);
+    const QStringList& databases = controller_.reportingFlags().databaseEntries;
+    if (cboDatabase_->count() != databases.size()) {
+        cboDatabase_->clear();
+        cboDatabase_->addItems(databases);
+    }
+    if (cboDatabase_->currentText() != store.srwsDatabase)
+        cboDatabase_->setEditText(store.srwsDatabase);
+    showText(txtTableOwner_, store.srwsTableOwner);
     applyEnabling();
+    showDatabaseState();
+}
+
+void frmOptions::showServerList() {
+    const ReportingFlags& flags = controller_.reportingFlags();
+    QStringList shown;
+    for (int row = 0; row < cboServer_->count(); ++row) shown << cboServer_->itemText(row);
+    if (shown != flags.serverEntries) {
+        cboServer_->clear();
+        cboServer_->addItems(flags.serverEntries);
+    }
+    if (flags.serverIndex >= 0) {
+        cboServer_->setCurrentIndex(flags.serverIndex);
+        cboServer_->setEditText(flags.serverEntries.value(flags.serverIndex));
+    } else if (cboServer_->currentText() != controller_.options().srwsServer) {
+        cboServer_->setEditText(controller_.options().srwsServer);
+    }
+}
+
+void frmOptions::showDatabaseState() {
+    const DatabaseTabView view = controller_.reportingTabs().ShowState();
+    const DatabaseTabEnabling& on = view.enabled;
+    lblDbStatus_->setText(view.status);
+    // The frame's own switch also covers every control inside it.
+    fraDatabase_->setEnabled(on.frame);
+    enableAll({optAccess_, optSQLServer_}, on.frame);
+    enableAll({txtAccessPath_, selectAccess_}, on.filePath);
+    enableAll(serverBoxControls_, on.serverBox);
+    enableAll(serverFieldControls_, on.serverFields);
+    enableAll(userControls_, on.userAndPassword);
+    lookup_->setEnabled(on.lookup);
+    enableAll(testButtons_, on.testButtons);
 }
 
 void frmOptions::collectOptions() {
@@ -398,21 +561,7 @@ void frmOptions::collectOptions() {
     store.perfCacheCleanInterval =
         cacheFieldNumber(txCacheClean_->text(), kDefaultCacheSettings.cleanInterval);
 
-    store.srwsRemote = optRemote_->isChecked();
-    store.srwsLocalWebAddress = txtWebAddress_->text();
-    store.srwsInstallPath = txtWebDir_->text();
-    store.srwsLogFilePath = txtLogDir_->text();
-    store.srwsURL = txtURL_->text();
-
-    store.srwsProviderType =
-        optAccess_->isChecked() ? SrwsProvider::Access : SrwsProvider::SqlServer;
-    store.srwsMDBPath = txtAccessPath_->text();
-    store.srwsServer = cboServer_->currentText();
-    store.srwsIntegratedSecurity = chkNTAuthentication_->isChecked();
-    store.srwsUsername = txtUsername_->text();
-    store.srwsPassword = txtPassword_->text();
-    store.srwsDatabase = cboDatabase_->currentText();
-    store.srwsTableOwner = txtTableOwner_->text();
+    // The reporting tabs' fields reach the store through their change handlers.
 }
 
 void frmOptions::applyEnabling() {
@@ -460,6 +609,8 @@ void frmOptions::selectTab(int index) {
     const QSignalBlocker blocker(tabs_);
     tabs_->setCurrentIndex(index);
     shownTab_ = index;
+    // Entering Reports Database may have listed the servers.
+    showReportingTabs();
 }
 
 void frmOptions::onTabChanged(int index) {
@@ -467,6 +618,7 @@ void frmOptions::onTabChanged(int index) {
     const int shown = controller_.tabSelected(index);
     if (shown != index) selectTab(shown);
     shownTab_ = shown;
+    showReportingTabs();
 }
 
 void frmOptions::onLoggingToggled(bool checked) {
@@ -490,8 +642,8 @@ void frmOptions::onOk() {
     if (result.close) {
         accept();
     } else {
-        // OK may have completed the URL with its trailing "/".
-        txtURL_->setText(controller_.options().srwsURL);
+        // OK may have completed the URL with its trailing "/" and run the verification.
+        showReportingTabs();
     }
 }
 

@@ -62,6 +62,19 @@ class frmOptions : public QDialog {
     void onLoggingToggled(bool checked);
     void onRecommend();
     void selectTab(int index);
+    void connectReportingTabs();
+    void connectDatabaseTab();
+    // Runs a handler of the reporting tabs (not while the controls are being filled), then
+    // shows the reporting controls again.
+    template <class Handler>
+    void onReporting(Handler handler);
+    // Leaving a box: its text into the store, the check, the corrected text back; the box
+    // keeps the focus when the check refuses it.
+    template <class Check>
+    void onLeave(QLineEdit* box, QString OptionStore::*field, Check check);
+    void showReportingTabs();
+    void showServerList();
+    void showDatabaseState();
 
     OptionsController& controller_;
     QTabWidget* tabs_ = nullptr;
@@ -104,6 +117,13 @@ class frmOptions : public QDialog {
     QComboBox* cboDatabase_ = nullptr;
     QLineEdit* txtTableOwner_ = nullptr;
     QLabel* lblDbStatus_ = nullptr;
+    QGroupBox* fraDatabase_ = nullptr;
+    QWidget* selectAccess_ = nullptr;
+    QWidget* lookup_ = nullptr;
+    QList<QWidget*> serverBoxControls_;    // the server label and box
+    QList<QWidget*> serverFieldControls_;  // authentication, database, table owner
+    QList<QWidget*> userControls_;         // user name and password with their labels
+    QList<QWidget*> testButtons_;          // "&Test Settings", "&Initialize Report Tables"
 
     // Controls enabled together.
     QList<QWidget*> versionControls_;
@@ -111,7 +131,8 @@ class frmOptions : public QDialog {
     QList<QWidget*> loggingControls_;
     QList<QWidget*> cacheControls_;
     QList<QWidget*> locationControls_;
-    // Buttons whose actions come with the reporting tabs' handlers: disabled until then.
+    // The web directory selection comes with the web server's directory dialog: disabled
+    // until then.
     QList<QWidget*> pendingButtons_;
     bool activated_ = false;
     bool filling_ = false;

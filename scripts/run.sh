@@ -5,10 +5,10 @@
 #
 # The program's own files are refreshed on every run: the help pages (docs/help), the
 # samples with the detection program they call, the new-file template intmpl.bdf,
-# whatsnew.txt and, once they are built, the reports service and the download manager. The user's own files are installed only when
-# missing and never replaced: intdata.dtl (the recent-files list), maindefs.bdf with its
-# .mrg and .bdd, and the reports/ folder. The samples get an entry in the desktop's
-# application menu.
+# whatsnew.txt and, once they are built, the reports service and the download manager.
+# The user's own files are installed only when missing and never replaced: intdata.dtl (the
+# recent-files list), maindefs.bdf with its .mrg and .bdd, and the reports/ folder. The
+# samples get an entry in the desktop's application menu.
 # The build folder is $BUILD_DIR, else build/.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -41,6 +41,8 @@ mkdir -p "$base"
 for own in intdata.dtl maindefs.bdf maindefs.mrg; do
     [ -e "$base/$own" ] || cp "$root/data/$own" "$base/$own"
 done
+# The reports folder holds the SQLite reports database ("SNReports.db") and the reports
+# service's logs; the database file chooser starts there.
 mkdir -p "$base/reports"
 
 # The program's files: always.

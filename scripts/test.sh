@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test, then runs each fuzz target
+# for FUZZ_SECONDS (default 60; 0 skips them). Fails when a test fails or a fuzzer crashes.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD_DIR:-$root/build}"
 "$root/scripts/build.sh" "$build"
 cd "$build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+fuzz_seconds="${FUZZ_SECONDS:-60}"
+if [ "$fuzz_seconds" -gt 0 ]; then
+    "$root/fuzz/run-fuzzers.sh" "$fuzz_seconds" all
+fi

@@ -13,6 +13,13 @@ struct SyntheticShape {
     int ownValuesPerType = 10;  // values each type sets itself
     int childrenPerType = 8;    // fan-out of the type tree
     int filterCount = 2000;
+
+    // `typeCount` types, each deriving from the one before: a chain that deep below the root,
+    // with a few properties and filters.
+    static SyntheticShape chain(int typeCount) {
+        return {typeCount, /*userProperties=*/8, /*ownValuesPerType=*/6, /*childrenPerType=*/1,
+                /*filterCount=*/4};
+    }
 };
 
 // A structure-3 document: data types, the root "DefaultBrowser" with the system, version and

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the definition file reader. Every input must either load or fail
 // with the damaged-document error; a document that loads must write out and read back to
 // the very same text, and must stay writable and readable after its types are deleted one
-// by one (re-parenting derived types, refusing types still in use).
+// by one (re-parenting derived types, refusing types still in use). Every value a type reads,
+// before and after each deletion, must be the one found by walking its bases one by one.
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,6 +15,7 @@ using sentrel::AppError;
 using sentrel::doc::Document;
 using sentrel::doc::DocumentReader;
 using sentrel::doc::DocumentWriter;
+using sentrel::doc::TypeObject;
 
 namespace {
 
@@ -28,6 +30,27 @@ void requireRoundTrip(const Document& document) {
     }
 }
 
+// The value a type reads, found the slow way.
+QString walkedValue(const TypeObject& type, const QString& parameter) {
+    for (const TypeObject* holder = &type; holder; holder = holder->getbasetype()) {
+        const QString own = holder->ownValue(parameter);
+        if (!own.isNull()) return own;
+    }
+    return QString();
+}
+
+void requireInheritedValues(Document& document) {
+    for (const QString& name : document.types()) {
+        const TypeObject& type = document.Path(name);
+        const QStringList parameters = type.enumerate();
+        const QStringList values = type.values();
+        for (qsizetype i = 0; i < parameters.size(); ++i) {
+            const QString expected = walkedValue(type, parameters[i]);
+            if (type.Path(parameters[i]) != expected || values[i] != expected) std::abort();
+        }
+    }
+}
+
 void deleteEveryType(Document& document) {
     for (const QString& name : document.types()) {
         try {
@@ -35,6 +58,7 @@ void deleteEveryType(Document& document) {
         } catch (const AppError& e) {
             if (e.number() != sentrel::doc::kErrTypeInUse) std::abort();
         }
+        requireInheritedValues(document);
     }
 }
 
@@ -50,6 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     requireRoundTrip(*document);
+    requireInheritedValues(*document);
     deleteEveryType(*document);
     requireRoundTrip(*document);
     return 0;

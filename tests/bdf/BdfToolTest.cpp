@@ -4,8 +4,10 @@
 
 #include "app/bdf/BdfTool.h"
 #include "app/bdf/sampledata/DefinitionTemplate.h"
+#include "detect/BddReader.h"
 #include "document/Document.h"
 #include "document/Vocabulary.h"
+#include "document/testing/SyntheticDocument.h"
 #include "support/TempDir.h"
 
 namespace sentrel::bdf {
@@ -107,13 +109,52 @@ TEST_F(BdfToolTest, CheckReportsUnloadableFiles) {
     EXPECT_TRUE(missing.err.startsWith("Error #")) << missing.err.toStdString();
 
     QByteArray content = test::TempDir::read(path);
-    const QString damaged = dir.write("damaged.bdf", content.left(content.size() / 2));
+    content = content.left(content.indexOf("\ntype desk") + 8);  // cut inside a line
+    const QString damaged = dir.write("damaged.bdf", content);
     const Outcome half = run({"check", damaged});
     EXPECT_EQ(half.code, 1);
-    EXPECT_TRUE(half.err.startsWith("Error #")) << half.err.toStdString();
+    EXPECT_EQ(half.err.toStdString(),
+              QStringLiteral("Error #1051: \"%1\" is damaged or not a definitions document: line "
+                             "%2: the file breaks off in this line, before its \"end\" line: it "
+                             "is incomplete.\n")
+                  .arg(damaged)
+                  .arg(content.count('\n') + 1)
+                  .toStdString());
 
     EXPECT_EQ(run({"info", dir.write("empty.bdf", "")}).code, 1);
     EXPECT_EQ(run({"types", dir.write("noise.bdf", QByteArray(4096, '\xff'))}).code, 1);
+}
+
+// Types nested 100,000 deep: every command reads and writes them without deep recursion,
+// and the BDD carries the values the deepest entry inherits.
+TEST_F(BdfToolTest, CommandsWorkOnAHundredThousandLevelChain) {
+    const auto document =
+        doc::testing::buildSyntheticDocument(doc::testing::SyntheticShape::chain(100000));
+    const QString deep = dir.file("deep.bdf");
+    document->save(deep);
+
+    const Outcome info = run({"info", deep});
+    EXPECT_EQ(info.code, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("browser types: 90000\nfolders: 10001\n"))
+        << info.out.toStdString();
+    EXPECT_EQ(run({"check", deep}).out, "OK\n");
+    EXPECT_EQ(run({"get", deep, "b99999.prop000"}).out,
+              document->Path("b99999").Path("prop000") + "\n");
+
+    const Outcome exported = run({"export", deep, dir.file("deep.bdd")});
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    const detect::BddContent content =
+        detect::BddReader::readFile(dir.file("deep.bdd").toStdString());
+    ASSERT_EQ(content.entries.size(), 90000u);
+    const detect::BrowserEntry& deepest = content.entries.back();
+    EXPECT_EQ(deepest.name, "b99999");
+    EXPECT_EQ(deepest.parent, "b99998");
+    const QStringList values = document->Path("b99999").values();
+    for (size_t i = 0; i < content.properties.size(); ++i) {
+        const QString name = QString::fromStdString(content.properties[i].name);
+        const qsizetype position = document->DefaultBrowser().enumerate().indexOf(name);
+        EXPECT_EQ(deepest.values[i], values[position].toStdString()) << name.toStdString();
+    }
 }
 
 TEST_F(BdfToolTest, UsageErrorsExitWithTwo) {

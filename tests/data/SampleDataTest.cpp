@@ -236,9 +236,9 @@ TEST(ShippedData, CheckRejectsTruncatedDefinitions) {
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(process.exitCode(), 1);
         const QString message = QString::fromUtf8(process.readAllStandardError());
-        EXPECT_TRUE(message.startsWith(QStringLiteral("Error #%1: ").arg(doc::kErrDocumentDamaged)))
-            << message.toStdString();
+        EXPECT_TRUE(message.startsWith(QStringLiteral("Error #1051: "))) << message.toStdString();
         EXPECT_TRUE(message.contains("cut.bdf")) << message.toStdString();
+        EXPECT_TRUE(message.endsWith(" line: it is incomplete.\n")) << message.toStdString();
     }
 }
 

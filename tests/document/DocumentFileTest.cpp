@@ -4,6 +4,8 @@
 
 #include "document/Document.h"
 #include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
+#include "document/testing/SyntheticDocument.h"
 #include "shell/AppError.h"
 #include "support/FilterCollection.h"
 #include "support/TempDir.h"
@@ -149,6 +151,17 @@ TEST(DocumentFile, FiltersAndInternalsRoundTripInOrder) {
     EXPECT_EQ(loaded->filePath(), dir.file("filters.bdf"));
 }
 
+TEST(DocumentFile, AChainOfAHundredThousandTypesSavesAndLoads) {
+    const auto document =
+        doc::testing::buildSyntheticDocument(doc::testing::SyntheticShape::chain(100000));
+    TempDir dir;
+    document->save(dir.file("deep.bdf"));
+    const auto loaded = Document::load(dir.file("deep.bdf"));
+    EXPECT_EQ(loaded->Path("b100000").getbasetype()->Name(), "b99999");
+    EXPECT_EQ(loaded->Path("b100000").values(), document->Path("b100000").values());
+    EXPECT_EQ(DocumentWriter::write(*loaded), TempDir::read(dir.file("deep.bdf")));
+}
+
 TEST(DocumentFile, UpgradeFromStructureZeroAndOneKeepsFiltersAndOrder) {
     for (int structure : {0, 1}) {
         SCOPED_TRACE(structure);
@@ -218,6 +231,10 @@ TEST(DocumentFile, DamagedContentFailsWithTheLineAndNeverLoadsHalf) {
         {"SentrelDocument 1\nwidget a\nend\n", 2, "unknown record"},
         {"SentrelDocument 1\ntype a strange\nend\n", 2, "unknown type kind"},
         {"SentrelDocument 1\n# fine\n\ntype a\xff\xfe data\nend\n", 4, "UTF-8"},
+        {"SentrelDocument 1\nend\n\xC3", 3, "UTF-8"},
+        {"SentrelDocument 1\ntype a\xff data\n", 2, "UTF-8"},
+        {"GIF89a", 1, "not a definitions document"},
+        {"SentrelDocument 1\ntype a inherited\n  value nosuch 1\n", 3, "no parameter"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content.toStdString());
@@ -230,6 +247,20 @@ TEST(DocumentFile, DamagedContentFailsWithTheLineAndNeverLoadsHalf) {
     }
 }
 
+TEST(DocumentFile, RepeatedValuesAndFieldsAreRefusedLikeEveryOtherRepeat) {
+    const QByteArray values =
+        "SentrelDocument 1\ntype a inherited\n  param p String\n  value p 1\n  value P 2\nend\n";
+    EXPECT_EQ(failureOf([&] { DocumentReader::parse(values, "v.bdf"); }).description(),
+              "\"v.bdf\" is damaged or not a definitions document: line 5: the type \"a\" already "
+              "has a value for the parameter \"P\".");
+    const QByteArray fields =
+        "SentrelDocument 1\ntype f standalone\n  param n integer\ntype fa array f\n"
+        "property p fa\nitem p\n  field n 1\nitem p\n  field n 1\n  field N 2\nend\n";
+    EXPECT_EQ(failureOf([&] { DocumentReader::parse(fields, "f.bdf"); }).description(),
+              "\"f.bdf\" is damaged or not a definitions document: line 10: the item already "
+              "has a field \"N\".");
+}
+
 TEST(DocumentFile, ADamagedFileIsNotLeftLocked) {
     TempDir dir;
     const QString path = dir.write("bad.bdf", "SentrelDocument 1\ntype a inherited\n");
@@ -238,15 +269,31 @@ TEST(DocumentFile, ADamagedFileIsNotLeftLocked) {
     EXPECT_FALSE(QFile::exists(path + ".lock"));
 }
 
-TEST(DocumentFile, EveryTruncationOfAFileIsDetected) {
+TEST(DocumentFile, EveryTruncationOfAFileIsReportedAsIncomplete) {
     auto document = oldDocument(2);
+    document->AddInheritedType("ja", "opera")
+        .SetParamDefValue("i__description", QString::fromUtf8("日本語のブラウザ"));
     TempDir dir;
     document->save(dir.file("t.bdf"));
     const QByteArray whole = TempDir::read(dir.file("t.bdf"));
     ASSERT_TRUE(whole.endsWith("end\n"));
-    for (qsizetype length = 0; length < whole.size() - 1; ++length) {
-        const AppError e = failureOf([&] { DocumentReader::parse(whole.left(length), "t"); });
+    for (qsizetype length = 1; length < whole.size() - 1; ++length) {
+        const QByteArray part = whole.left(length);
+        const AppError e = failureOf([&] { DocumentReader::parse(part, "t"); });
         ASSERT_EQ(e.number(), kErrDocumentDamaged) << "length " << length;
+        const int lines = static_cast<int>(part.count('\n'));
+        const QString expected =
+            part.endsWith('\n')
+                ? QStringLiteral(
+                      "\"t\" is damaged or not a definitions document: line %1: the "
+                      "file ends before its \"end\" line: it is incomplete.")
+                      .arg(lines + 1)
+                : QStringLiteral(
+                      "\"t\" is damaged or not a definitions document: line %1: the "
+                      "file breaks off in this line, before its \"end\" line: it is "
+                      "incomplete.")
+                      .arg(lines + 1);
+        ASSERT_EQ(e.description().toStdString(), expected.toStdString()) << "length " << length;
     }
     // Administrators' editors may add a byte order mark, CR LF line ends and comments.
     QByteArray edited = "\xEF\xBB\xBF" + whole;

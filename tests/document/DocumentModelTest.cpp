@@ -22,7 +22,51 @@ std::unique_ptr<Document> smallTree() {
     return document;
 }
 
+// A chain of `depth` types below the root, "c0" (deriving from the root) to "c<depth-1>";
+// every thousandth sets "Browser" to "B" + its number; the root sets "Version" to "1".
+std::unique_ptr<Document> deepChain(int depth) {
+    auto document = Document::create();
+    TypeObject& root = document->DefaultBrowser();
+    for (const char* name : {"Browser", "Version", "Note"}) root.AddParameter(name, "String");
+    root.SetParamDefValue("Version", "1");
+    QString base = "DefaultBrowser";
+    for (int i = 0; i < depth; ++i) {
+        const QString name = QStringLiteral("c%1").arg(i);
+        TypeObject& type = document->AddInheritedType(name, base);
+        if (i % 1000 == 0) type.SetParamDefValue("Browser", QStringLiteral("B%1").arg(i));
+        base = name;
+    }
+    return document;
+}
+
 }  // namespace
+
+TEST(DocumentModel, DeepChainsInheritAndFollowEveryChange) {
+    auto document = deepChain(100000);
+    TypeObject& bottom = document->Path("c99999");
+    EXPECT_EQ(bottom.Path("Browser"), "B99000");
+    EXPECT_EQ(bottom.Path("Version"), "1");
+    EXPECT_EQ(bottom.Path("Note"), "");
+    EXPECT_EQ(document->Path("c500").Path("Browser"), "B0");
+    EXPECT_EQ(bottom.values(), QStringList({"B99000", "1", ""}));
+
+    document->Path("c99500").SetParamDefValue("Browser", "X");
+    document->DefaultBrowser().SetParamDefValue("Version", "2");
+    document->Path("c50").SetParamDefValue("Note", "n");
+    EXPECT_EQ(bottom.values(), QStringList({"X", "2", "n"}));
+    EXPECT_EQ(document->Path("c99499").Path("Browser"), "B99000");
+    EXPECT_EQ(document->Path("c49").Path("Note"), "");
+
+    document->deleteType("c99500");  // its value passes to the type below it
+    EXPECT_EQ(document->Path("c99501").ownValue("Browser"), "X");
+    EXPECT_EQ(bottom.Path("Browser"), "X");
+    document->Path("c99501").SetParamDefValue("Browser", "Y");
+    document->AddInheritedType("below", "c99999");
+    EXPECT_EQ(document->Path("below").Path("Browser"), "Y");
+    document->DefaultBrowser().deleteProperty("Note");
+    document->DefaultBrowser().AddParameter("Note", "String");
+    EXPECT_EQ(document->Path("below").values(), QStringList({"Y", "2", ""}));
+}
 
 TEST(DocumentModel, CreateHoldsDataTypesAndAnEmptyRoot) {
     auto document = Document::create();

@@ -100,6 +100,48 @@ TEST(VocabularyValues, DatesWithinTheRangeInIsoAndLocaleFormats) {
     EXPECT_FALSE(isValidValue("2023-02-30", "datetime", us));
 }
 
+// The date a text reads as in a locale, as ISO 8601; "" when it is no date.
+std::string dateOf(const QString& text, const QLocale& locale) {
+    QDateTime dateTime;
+    if (!toDateTime(text, locale, &dateTime)) return "";
+    return dateTime.toString(Qt::ISODate).toStdString();
+}
+
+TEST(VocabularyValues, TwoDigitYearsReadAsTheYearsAroundNow) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);  // writes four digits
+
+    EXPECT_EQ(dateOf("1/1/25", us), "2025-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("12/31/29", us), "2029-12-31T00:00:00Z");
+    EXPECT_EQ(dateOf("1/1/30", us), "1930-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("2/29/00", us), "2000-02-29T00:00:00Z");  // 1900 had no 29 February
+    EXPECT_EQ(dateOf("7/4/99 3:04 PM", us), "1999-07-04T15:04:00Z");
+    EXPECT_EQ(dateOf("01.02.03", german), "2003-02-01T00:00:00Z");
+    EXPECT_EQ(dateOf("31.12.99 23:59", german), "1999-12-31T23:59:00Z");
+    EXPECT_EQ(dateOf("01/02/03", british), "2003-02-01T00:00:00Z");
+    EXPECT_EQ(dateOf("1/1/0025", us), "0025-01-01T00:00:00Z");  // four digits: as written
+
+    EXPECT_TRUE(isValidValue("1/1/25", "datetime", us));
+    EXPECT_TRUE(isValidValue("1/1/70", "datetime", us));
+    EXPECT_FALSE(isValidValue("12/31/69", "datetime", us));
+    EXPECT_FALSE(isValidValue("1.1.30", "datetime", german));
+}
+
+TEST(VocabularyValues, LongDatesReadWithAndWithoutTheWeekday) {
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+
+    EXPECT_EQ(dateOf("Wednesday, January 1, 2025", us), "2025-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("January 1, 2025", us), "2025-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("January 1, 2025 3:04:05 PM", us), "2025-01-01T15:04:05Z");
+    EXPECT_EQ(dateOf("Mittwoch, 1. Januar 2025", german), "2025-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("1. Januar 2025", german), "2025-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("1 January 2025", QLocale::c()), "2025-01-01T00:00:00Z");
+    EXPECT_EQ(dateOf("1. Januar 2025", us), "");
+    EXPECT_EQ(dateOf("January 1", us), "");  // no year
+}
+
 // Sets the local time zone for the lifetime of the object.
 class LocalZone {
   public:

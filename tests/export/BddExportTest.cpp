@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 #include "ExportFixture.h"
 #include "detect/BddReader.h"
+#include "document/FilterOrder.h"
 #include "export/BddExport.h"
 #include "shell/ScriptedInteraction.h"
 #include "support/FileSizeLimit.h"
@@ -81,6 +83,51 @@ TEST_F(BddExportTest, GivenTargetIsWrittenSilentlyAfterTheFilterSort) {
     EXPECT_EQ(status.log, (QStringList{"busy", "idle"}));
     EXPECT_EQ(order, QStringList{"sort"});
     EXPECT_EQ(detect::BddReader::readFile(target.toStdString()).filters.size(), 1u);
+}
+
+// The plain text of a BDD file without its line of random filler.
+QStringList textWithoutFiller(const QString& bdd) {
+    const QByteArray bytes = sentrel::test::TempDir::read(bdd);
+    const std::string text =
+        detect::BddReader::plainText(std::string_view(bytes.constData(), bytes.size()));
+    QStringList lines = QString::fromStdString(text).split(QStringLiteral("\r\n"));
+    EXPECT_TRUE(lines.value(13).startsWith("<!-- ")) << bdd.toStdString();
+    lines.removeAt(13);
+    return lines;
+}
+
+// The command line and the editor, before and after it sorted the filters, write one BDD.
+TEST_F(BddExportTest, FiltersOutOfPriorityOrderExportAlikeEverywhere) {
+    doc::FiltersArray& filters = document->FiltersArray();
+    const int priorities[] = {5, 1, 3, 1};
+    for (int i = 0; i < 4; ++i) {
+        doc::FilterElement& filter = filters[filters.Add()];
+        filter.set("propToSet", "Crawler");
+        filter.set("matchStr", QStringLiteral("*bot%1*").arg(i));
+        filter.set("valToSet", "True");
+        filter.set("priority", priorities[i]);
+        filter.set("uId", 101 + i);
+    }
+    const QString definitions = dir.file("defs.bdf");
+    document->save(definitions);
+
+    QProcess bdf;
+    bdf.start(SENTREL_BDF_BINARY, {"export", definitions, dir.file("command-line.bdd")});
+    ASSERT_TRUE(bdf.waitForFinished());
+    ASSERT_EQ(bdf.exitCode(), 0) << bdf.readAllStandardError().toStdString();
+
+    const auto opened = doc::Document::bind(definitions);
+    const BddVersion fileVersion = BddVersion::of(*opened);
+    ASSERT_TRUE(exporter.ExportFile(*opened, fileVersion, dir.file("as-opened.bdd"), true));
+    exporter.setFilterSort([&] { doc::filter_order::sortByPriority(*opened); });
+    ASSERT_TRUE(exporter.ExportFile(*opened, fileVersion, dir.file("sorted.bdd"), true));
+
+    const QStringList expected = textWithoutFiller(dir.file("command-line.bdd"));
+    EXPECT_EQ(textWithoutFiller(dir.file("as-opened.bdd")), expected);
+    EXPECT_EQ(textWithoutFiller(dir.file("sorted.bdd")), expected);
+    EXPECT_EQ(expected.filter("<filter id="),
+              QStringList({"<filter id=\"K102\">", "<filter id=\"K104\">", "<filter id=\"K103\">",
+                           "<filter id=\"K101\">"}));
 }
 
 TEST_F(BddExportTest, ShorterExportReplacesALongerFileWhole) {

@@ -19,7 +19,7 @@ constexpr int kDatabase = int(OptionsTab::ReportsDatabase);
 const MessageRequest kNewSettings{
     "New settings",
     "Please note that your changes to the Sentrel Reports options and database settings will "
-    "not take effect until your IIS Admin service is restarted.",
+    "not take effect until Apache is reloaded.",
     MsgIcon::Information};
 
 // The key store's files as they are, except that a values file holding `refused` cannot be
@@ -57,14 +57,17 @@ TEST_F(Controller, SetupWizardKeepsTheUserOnItsTabWithOneMessage) {
 
 TEST_F(Controller, ReportsDatabaseListsServersOnlyForThisServer) {
     EXPECT_EQ(controller->tabSelected(kDatabase), kDatabase);
-    EXPECT_EQ(serverListings, 1);
+    EXPECT_TRUE(controller->reportingFlags().serversListed);
+    EXPECT_EQ(controller->reportingFlags().serverEntries,
+              QStringList{"<<Type server name or address>>"});
     EXPECT_TRUE(ui.messages().isEmpty());
+    controller->closed();
 
     store->srwsRemote = true;
     controller->tabSelected(kDatabase);
     wizard.optionsTab = kDatabase;
     controller->activate();
-    EXPECT_EQ(serverListings, 1);
+    EXPECT_FALSE(controller->reportingFlags().serversListed);
     const MessageRequest notConfigured{
         "SRWS not configured for this server",
         "Currently Sentrel is configured to use the Sentrel Reports Web Service (SRWS) running "
@@ -77,6 +80,7 @@ TEST_F(Controller, ReportsDatabaseListsServersOnlyForThisServer) {
 }
 
 TEST_F(Controller, ChangedUrlAloneAnnouncesNewSettingsAndGetsItsSlash) {
+    store->rptProperties = "Browser,Version";
     store->srwsURL = "http://www.example.com/srws";
     ASSERT_TRUE(controller->ok().close);
     EXPECT_EQ(ui.messages(), QList<MessageRequest>{kNewSettings});
@@ -91,17 +95,35 @@ TEST_F(Controller, ChangedUrlAloneAnnouncesNewSettingsAndGetsItsSlash) {
 }
 
 TEST_F(Controller, ReportingChecksStopOkBeforeAnythingIsWritten) {
-    int selections = 0;
-    controller->host().verifyRptPropertiesSelected = [] { return true; };
-    controller->host().selectPropertiesToLog = [&] { ++selections; };
+    // A new URL and no properties: the question, once per run; Yes keeps the dialog open.
+    store->srwsURL = "http://www.example.com/srws/";
+    ui.answerMessage(MsgAnswer::Yes);
     EXPECT_FALSE(controller->ok().close);
-    EXPECT_EQ(selections, 1);
-
-    controller->host().verifyRptPropertiesSelected = [] { return false; };
-    controller->host().verifySQLSettings = [](bool skipQuestion) { return skipQuestion; };
-    controller->reportingFlags().dbSettingsChanged = true;
-    EXPECT_FALSE(controller->ok().close);
+    const MessageRequest noProperties{
+        "No properties selected",
+        "You have not selected any properties to be logged into the reporting database.  Would "
+        "you like to do so now?\r\rIf not, be sure to set the properties to log in your code "
+        "that calls Sentrel.",
+        MsgIcon::Information,
+        MsgButtons::YesNo,
+        1,
+        883};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{noProperties});
     EXPECT_TRUE(optionsFile().isEmpty());
+
+    // Changed database settings: the verification's question; Cancel in its failure
+    // message keeps the dialog open with nothing written.
+    ui.clear();
+    store->srwsURL = controller->loadedUrl();
+    controller->reportingTabs().setDatabase("reports");
+    ui.answerMessage(MsgAnswer::Yes);
+    ui.answerMessage(MsgAnswer::Cancel);
+    EXPECT_FALSE(controller->ok().close);
+    ASSERT_EQ(ui.messages().size(), 2) << "the properties question is asked once per run";
+    EXPECT_EQ(ui.messages()[0].title, "Test new settings?");
+    EXPECT_EQ(ui.messages()[1].title, "Sentrel Reports Data Table Test");
+    EXPECT_TRUE(optionsFile().isEmpty());
+    ui.clear();
 
     wizard.reportingDeclined = true;
     store->srwsURL = "http://changed.example.com";

@@ -30,8 +30,11 @@ void OptionsFixture::restart() {
     host.setVersionPanel = [this](const QString& text) { versionPanel << text; };
     host.markModified = [this] { ++modifiedMarks; };
     host.showHelpTopic = [this](int context) { helpContexts << context; };
-    host.enumSQLServers = [this] { ++serverListings; };
+    host.setBusy = [this](bool busy) { busyCalls << busy; };
+    host.openUrl = [this](const QString& url) { openedUrls << url; };
     controller = std::make_unique<OptionsController>(*store, ui, wizard, host);
+    // No machine's own servers in the tests: an empty socket folder, no service files.
+    controller->reportingTabs().setServerSources({dir.file("no-sockets"), {}});
 }
 
 void OptionsFixture::openDocument(int major, int minor) {

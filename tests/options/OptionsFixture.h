@@ -41,7 +41,8 @@ class OptionsFixture : public ::testing::Test {
     QStringList versionPanel;  // every text given to the "Version" panel
     int modifiedMarks = 0;
     QList<int> helpContexts;
-    int serverListings = 0;
+    QList<bool> busyCalls;   // every change of the busy pointer
+    QStringList openedUrls;  // every address opened in the browser
 };
 
 }  // namespace sentrel::test

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "OptionsFixture.h"
 #include "reporting/CacheTips.h"
+#include "reporting/OptionsTab.h"
 #include "reporting/frmCacheTips.h"
 #include "reporting/frmOptions.h"
 
@@ -63,9 +65,14 @@ TEST_F(OptionsDialog, FreshKeyStoreShowsTheDefaults) {
     EXPECT_EQ(text("cboServerID"), "All");
     EXPECT_FALSE(edit("txMajorver")->isEnabled()) << "no file open";
     EXPECT_FALSE(edit("txLogFile")->isEnabled());
-    for (const char* pending : {"cmdTest", "cmdSelectProperties", "cmdLookup", "cmdTestSettings"}) {
-        EXPECT_FALSE(get<QPushButton>(pending)->isEnabled()) << pending;
+    for (const char* disabled :
+         {"cmdSelectWebDir", "cmdSelectAccess", "cmdLookup", "cmdTestSettings", "cmdInitTables"}) {
+        EXPECT_FALSE(get<QPushButton>(disabled)->isEnabled()) << disabled;
     }
+    EXPECT_TRUE(get<QPushButton>("cmdTest")->isEnabled());
+    EXPECT_TRUE(get<QPushButton>("cmdSelectProperties")->isEnabled());
+    EXPECT_EQ(get<QLabel>("lblDbStatus")->text(),
+              "Type a server name or IP address in the 'PostgreSQL server' field");
 }
 
 TEST_F(OptionsDialog, StoredValuesAreReadByTheLoadingRules) {
@@ -82,6 +89,8 @@ TEST_F(OptionsDialog, StoredValuesAreReadByTheLoadingRules) {
     get<QComboBox>("cboLogType")->setCurrentIndex(2);
     get<QComboBox>("cboLogType")->setCurrentIndex(0);
     get<QComboBox>("cboDatabase")->setEditText("y");
+    ui.answerMessage(MsgAnswer::No);  // "No properties selected"
+    ui.answerMessage(MsgAnswer::No);  // "Test new settings?"
     click("cmdOK");
     EXPECT_TRUE(optionsFile().contains("\"loggingType\"=dword:00000003"));
     EXPECT_TRUE(optionsFile().contains("\"srwsDatabase\"=\"y\""));
@@ -230,7 +239,7 @@ TEST_F(OptionsDialog, SetupWizardTabCannotBeLeft) {
     dialog->tabs()->setCurrentIndex(4);
     EXPECT_EQ(dialog->tabs()->currentIndex(), 2);
     EXPECT_EQ(ui.messages().size(), 1);
-    EXPECT_EQ(serverListings, 0);
+    EXPECT_FALSE(controller->reportingFlags().serversListed);
 }
 
 TEST_F(OptionsDialog, HelpAndNotesButtons) {
@@ -250,6 +259,111 @@ TEST_F(OptionsDialog, HelpAndNotesButtons) {
               "* Sentrel dynamically allocates and releases memory as needed for the cache, ");
     EXPECT_TRUE(shown.last().startsWith(
         "* A properly configured cache should result in a 85% or higher cache hit ratio."));
+}
+
+}  // namespace
+}  // namespace sentrel::test
+
+namespace sentrel::test {
+namespace {
+
+TEST_F(OptionsDialog, DatabaseTabFollowsItsStateAndTestsAnSqliteFile) {
+    EXPECT_EQ(edit("txtPassword")->echoMode(), QLineEdit::Password);
+    const auto enabled = [&](std::initializer_list<const char*> names) {
+        QStringList on;
+        for (const char* name : names) {
+            if (dialog->findChild<QWidget*>(name)->isEnabled()) on << name;
+        }
+        return on;
+    };
+    const auto status = [&] { return get<QLabel>("lblDbStatus")->text(); };
+    const std::initializer_list<const char*> controls = {
+        "txtAccessPath", "cmdSelectAccess", "cboServer",    "chkNTAuthentication",
+        "txtUsername",   "txtPassword",     "cboDatabase",  "txtTableOwner",
+        "cmdLookup",     "cmdTestSettings", "cmdInitTables"};
+
+    get<QRadioButton>("optAccess")->setChecked(true);
+    EXPECT_EQ(status(), "Enter the full path and filename for an SQLite database file.");
+    EXPECT_EQ(enabled(controls), (QStringList{"txtAccessPath", "cmdSelectAccess"}));
+    edit("txtAccessPath")->setText(dir.write("reports.db", ""));
+    EXPECT_EQ(enabled(controls), (QStringList{"txtAccessPath", "cmdSelectAccess", "cmdTestSettings",
+                                              "cmdInitTables"}));
+    ui.answerMessage(MsgAnswer::Yes);  // "Data Table test failed"
+    ui.answerMessage(MsgAnswer::Yes);  // "Initialize Sentrel data tables?"
+    click("cmdTestSettings");
+    EXPECT_EQ(ui.messages().last().title, "Test Succeeded");
+    EXPECT_EQ(status(), "The SRWS data tables are working.");
+
+    get<QRadioButton>("optSQLServer")->setChecked(true);
+    get<QComboBox>("cboServer")->setEditText("db.example.com");
+    check("chkNTAuthentication")->setChecked(false);
+    EXPECT_EQ(status(),
+              "Enter 'Username' or Select 'Use the operating system's own authentication...'.");
+    EXPECT_EQ(enabled(controls), (QStringList{"cboServer", "chkNTAuthentication", "txtUsername",
+                                              "txtPassword", "cboDatabase", "txtTableOwner"}));
+
+    get<QRadioButton>("optRemote")->setChecked(true);
+    EXPECT_FALSE(get<QWidget>("fraDatabase")->isEnabled());
+    EXPECT_EQ(status(), "To enable this tab choose to run the SRWS on this server");
+}
+
+TEST_F(OptionsDialog, CancelInAFailedVerificationKeepsTheDialogOpenAndOkSaves) {
+    store->rptProperties = "Browser";
+    dialog->showOptions();
+    get<QRadioButton>("optAccess")->setChecked(true);
+    edit("txtAccessPath")->setText(dir.file("missing.db"));
+    ui.answerMessage(MsgAnswer::Yes);     // "Test new settings?"
+    ui.answerMessage(MsgAnswer::Cancel);  // "Unable to connect to database"
+    click("cmdOK");
+    EXPECT_TRUE(optionsFile().isEmpty());
+    EXPECT_EQ(text("txtAccessPath"), dir.file("missing.db")) << "the typed path stays";
+
+    ui.clear();
+    ui.answerMessage(MsgAnswer::Yes);
+    ui.answerMessage(MsgAnswer::OK);
+    click("cmdOK");
+    QStringList titles;
+    for (const MessageRequest& m : ui.messages()) titles << m.title;
+    EXPECT_EQ(titles,
+              (QStringList{"Test new settings?", "Unable to connect to database", "New settings"}));
+    EXPECT_TRUE(
+        optionsFile().contains(("\"srwsMDBPath\"=\"" + dir.file("missing.db") + "\"").toUtf8()));
+}
+
+}  // namespace
+}  // namespace sentrel::test
+
+namespace sentrel::test {
+namespace {
+
+TEST_F(OptionsDialog, LeavingBoxesChecksThemWhileTheDialogIsShown) {
+    dialog->show();
+    edit("txtTableOwner")->setText(" sa ");
+    emit edit("txtTableOwner")->editingFinished();
+    EXPECT_EQ(text("txtTableOwner"), "");
+    edit("txtWebAddress")->setText("www.example.com/srws/");
+    emit edit("txtWebAddress")->editingFinished();
+    EXPECT_EQ(text("txtWebAddress"), "http://www.example.com");
+    EXPECT_EQ(text("txtURL"), "http://www.example.com");
+    QStringList titles;
+    for (const MessageRequest& m : ui.messages()) titles << m.title;
+    EXPECT_EQ(titles, (QStringList{"SA is not a valid table owner", "Invalid character"}));
+    dialog->hide();
+}
+
+TEST_F(OptionsDialog, ServerBoxTellsTypingFromChoosingThePlaceholder) {
+    dialog->tabs()->setCurrentIndex(int(OptionsTab::ReportsDatabase));
+    auto* server = get<QComboBox>("cboServer");
+    ASSERT_EQ(server->count(), 1);
+    EXPECT_EQ(server->itemText(0), "<<Type server name or address>>");
+    server->setEditText("db1");
+    EXPECT_EQ(store->srwsServer, "db1");
+    EXPECT_EQ(controller->reportingTabs().ShowState().state, DbState::DatabaseEmpty);
+    emit server->activated(0);
+    EXPECT_EQ(store->srwsServer, "db1") << "the placeholder is no server name";
+    EXPECT_EQ(get<QLabel>("lblDbStatus")->text(),
+              "Type a server name or IP address in the 'PostgreSQL server' field");
+    EXPECT_EQ(server->currentText(), "<<Type server name or address>>");
 }
 
 }  // namespace

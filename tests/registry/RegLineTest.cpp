@@ -87,3 +87,24 @@ TEST(ValuesFile, KeepsDamagedLinesAndFindsNamesWithoutRegardToCase) {
     EXPECT_TRUE(file.remove("NEW"));
     EXPECT_FALSE(file.remove("new"));
 }
+
+TEST(ValuesFile, RewritingNeverChangesWhatTheFileReads) {
+    // Byte-order marks in front of lines, as when files were joined: the values behind them
+    // count, so no rewrite can bring a hidden value to light.
+    ValuesFile joined =
+        ValuesFile::parse(bytes("\xEF\xBB\xBF\xEF\xBB\xBF\"a\"=\"1\"\r\n\"A\"=\"shadowed\"\r\n"
+                                "\"h\"=\"\"\n\xEF\xBB\xBF\"f\"=dword:0\n"));
+    EXPECT_EQ(joined.names(), QStringList({"a", "h", "f"}));
+    EXPECT_EQ(*joined.find("a"), sz("1"));
+    EXPECT_TRUE(joined.remove("a"));
+    EXPECT_TRUE(joined.remove("h"));
+    const ValuesFile rewritten = ValuesFile::parse(joined.serialize());
+    EXPECT_EQ(rewritten.names(), QStringList({"f"}));
+    EXPECT_EQ(*rewritten.find("f"), (RegData{REG_DWORD, QByteArray(4, '\0')}));
+
+    // A name holding a carriage return cannot stand on a value line: the line stays as it was.
+    ValuesFile odd = ValuesFile::parse(bytes("\"car\rriage\"=dword:1\n"));
+    EXPECT_TRUE(odd.names().isEmpty());
+    odd.set("other", sz("x"));
+    EXPECT_EQ(odd.serialize(), bytes("\"car\rriage\"=dword:1\n\"other\"=\"x\"\n"));
+}

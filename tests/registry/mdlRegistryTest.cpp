@@ -3,7 +3,6 @@
 #include "RegistryFixture.h"
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
-#include "shell/Product.h"
 #include "shell/ScriptedInteraction.h"
 
 using namespace sentrel;
@@ -29,7 +28,8 @@ class mdlRegistryTest : public test::RegistryFixture {
         return key;
     }
     MessageRequest registryError(const QString& text) const {
-        return {"Registry error", text + product::kSupportEmail, MsgIcon::Critical, MsgButtons::OK};
+        return {"Registry error", text + "support@sentrel-editor.org", MsgIcon::Critical,
+                MsgButtons::OK};
     }
 
     ScriptedInteraction ui;
@@ -141,8 +141,8 @@ TEST_F(mdlRegistryTest, FailedWritesShowARegistryErrorAndKeepTheOldValue) {
     };
     EXPECT_FALSE(registry.setString(kProductKey + "\\new", "a", "x"));
     EXPECT_EQ(ui.messageTexts(),
-              QStringList({"Error #5 trying to open key " + kProductKey +
-                           "\\new after creating it. Please notify " + product::kSupportEmail}));
+              QStringList({"Error #5 trying to open key SOFTWARE\\Norvane\\Browser Editor\\1.0"
+                           "\\new after creating it. Please notify support@sentrel-editor.org"}));
 }
 
 TEST_F(mdlRegistryTest, AHandDamagedValuesFileIsReadAndKeptOnWrite) {
