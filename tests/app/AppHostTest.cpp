@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -12,6 +13,7 @@
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
 #include "shell/ScriptedInteraction.h"
+#include "support/RecordingDesktop.h"
 #include "support/TempDir.h"
 
 namespace sentrel::app {
@@ -30,7 +32,8 @@ class AppHostTest : public ::testing::Test {
     ScriptedInteraction ui;
     reg::mdlRegistry registry{ui, reg::KeyStore(keys.path())};
     InternalData internalData;
-    AppHost host{ui, registry, internalData};
+    test::RecordingDesktop desktop;
+    AppHost host{ui, registry, internalData, &desktop};
 };
 
 TEST_F(AppHostTest, StartsShowsTheWindowAndReleasesOnClose) {
@@ -112,6 +115,22 @@ TEST_F(AppHostTest, FirstStartRunsTheWizardAndOpensTheMainDefinitions) {
     host.mainWindow()->dispatcher().dispatch(QStringLiteral("miSpecialRunSetupWizard"));
     EXPECT_EQ(ui.messageTexts(),
               QStringList{"You must first close the open BDF before running the Setup Wizard"});
+    EXPECT_TRUE(host.mainWindow()->close());
+}
+
+// The help reaches the pages of the base directory: F1 the contents, the options dialog's
+// Help the page of the tab shown.
+TEST_F(AppHostTest, HelpOpensThePagesOfTheBaseDirectory) {
+    FirstRunMarker(registry).markDone();
+    QDir(base.path()).mkpath("docs/help");
+    base.write("docs/help/710.html", "<html></html>");
+    StartupSequence startup(host, ui, internalData);
+    startup.setDraw([] { return 1; });
+    ASSERT_TRUE(startup.run(QString()).started);
+    host.mainWindow()->dispatcher().dispatch(QStringLiteral("miHelpContents"));
+    host.preferences()->controller().help(2);
+    const QString help = QStringLiteral("file://") + base.path() + QStringLiteral("/docs/help/");
+    EXPECT_EQ(desktop.urls, (QStringList{help + "index.html", help + "710.html"}));
     EXPECT_TRUE(host.mainWindow()->close());
 }
 
