@@ -131,6 +131,15 @@ TEST_F(AppHostTest, HelpOpensThePagesOfTheBaseDirectory) {
     host.preferences()->controller().help(2);
     const QString help = QStringLiteral("file://") + base.path() + QStringLiteral("/docs/help/");
     EXPECT_EQ(desktop.urls, (QStringList{help + "index.html", help + "710.html"}));
+
+    // Every command of the program is joined to its operation by now (quick find answers
+    // its own selection event).
+    QStringList missing;
+    for (const QString& tool : host.mainWindow()->commandBar().toolNames()) {
+        if (!host.mainWindow()->dispatcher().hasOperation(tool)) missing.append(tool);
+    }
+    missing.removeAll(QStringLiteral("miBrowsersQuickFind"));
+    EXPECT_EQ(missing, QStringList());
     EXPECT_TRUE(host.mainWindow()->close());
 }
 
