@@ -1,18 +1,23 @@
 #include "app/AppHost.h"
 
 #include <QApplication>
+#include <QRegularExpression>
+#include <cstdlib>
 
 #include "app/InternalData.h"
+#include "app/wizard/SetupWizardCommand.h"
 #include "registry/KeyPaths.h"
 #include "shell/AppError.h"
 
 namespace sentrel::app {
 
-AppHost::AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData)
+AppHost::AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalData& internalData,
+                 Desktop* desktop)
     : interaction_(interaction),
       registry_(registry),
       internalData_(internalData),
-      firstRun_(registry) {}
+      firstRun_(registry),
+      programs_(interaction, desktop ? *desktop : realDesktop_) {}
 
 AppHost::~AppHost() = default;
 
@@ -58,6 +63,8 @@ void AppHost::joinFileAndViews() {
     hitTester_ =
         std::make_unique<exporting::MainWindowHitTester>(interaction_, *main_, *fileWindow_);
     hitTester_->setBrowserViews(&views_->views());
+    external_ = std::make_unique<lifecycle::ExternalCommands>(interaction_, *main_,
+                                                              fileWindow_->lifecycle(), programs_);
 }
 
 // The recent-files list is lost when the internal data cannot be saved at exit; the user
@@ -82,6 +89,7 @@ void AppHost::releaseInternalDataAtExit() {
 void AppHost::loadMainWindow(const QString& baseDirectory) {
     main_->setBaseDirectory(baseDirectory);
     fileWindow_->setBaseDirectory(baseDirectory);
+    programs_.setBaseDirectory(baseDirectory);
     main_->loadWindow();
     main_->ResetMenuLRU();
     main_->statusPanels().setText(QStringLiteral("Status"), QString());
@@ -118,9 +126,60 @@ void AppHost::createPreferences() {
     host.processEvents = [] { QApplication::processEvents(); };
     host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
     host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
+    host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });
+    joinSetupWizard();
+}
+
+namespace {
+
+// A path as one word of a shell command.
+QString shellWord(const QString& text) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./=+:-]+$"));
+    if (plain.match(text).hasMatch()) return text;
+    QString quoted = text;
+    return QLatin1Char('\'') + quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+           QLatin1Char('\'');
+}
+
+}  // namespace
+
+// The wizard's ties to the program and the "Run Setup Wizard" command.
+void AppHost::joinSetupWizard() {
+    wizardHost_.runAndWait = [this](const QString& program, const QString& text) {
+        external_->runAndWait(program, text);
+    };
+    wizardHost_.showOptionsDialog = [this] { preferences_->showModal(); };
+    wizardHost_.endProgram = [this] { endProgram(); };
+    // Under sudo the editor would look at root's own key store: the command names ours.
+    wizardHost_.elevatedCommand =
+        QStringLiteral("sudo env SENTREL_REGISTRY=") + shellWord(registry_.store().rootFolder()) +
+        QStringLiteral(" SENTREL_HOME=") + shellWord(options_->baseDirectory()) + QLatin1Char(' ') +
+        shellWord(QCoreApplication::applicationFilePath());
+    main_->dispatcher().registerOperation(QStringLiteral("miSpecialRunSetupWizard"), [this] {
+        const wizard::SetupWizardCommand command{
+            interaction_,
+            registry_,
+            *options_,
+            [this] { return fileWindow_->lifecycle().state().hasDocument(); },
+            [this] { return runSetupWizard().value_or(false); },
+            [this](const QString& path) { main_->OpenFile(path); }};
+        command();
+    });
+}
+
+bool AppHost::runWizard() {
+    wizard::SetupWizard wizard(interaction_, registry_, *options_, wizardFlags_, programs_,
+                               wizardHost_);
+    return wizard.run();
+}
+
+// The user leaves to start the editor again as root: the main window unloads as on Exit
+// (the internal data is saved and released), then the program ends at once.
+void AppHost::endProgram() {
+    if (main_->close()) std::exit(0);
 }
 
 bool AppHost::isFirstRun() {
@@ -128,8 +187,8 @@ bool AppHost::isFirstRun() {
 }
 
 std::optional<bool> AppHost::runSetupWizard() {
-    if (!wizard_) return std::nullopt;
-    const bool openDefinitions = wizard_();
+    if (!wizardEnabled_) return std::nullopt;
+    const bool openDefinitions = wizard_ ? wizard_() : runWizard();
     firstRun_.markDone();
     return openDefinitions;
 }

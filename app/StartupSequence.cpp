@@ -125,9 +125,8 @@ void StartupSequence::showWizardComplete(bool openedDefinitions) {
             "is located in ") +
         baseDirectory_ + QStringLiteral("/samples.") + kCrLf + kCrLf +
         QStringLiteral(
-            "To run the samples, choose Start -> All Programs -> Norvane -> Sentrel -> "
-            "Samples. If you elected not to install the samples, but wish to do so "
-            "now, ") +
+            "To run the samples, choose Sentrel Samples in the desktop's application menu. If "
+            "you elected not to install the samples, but wish to do so now, ") +
         QStringLiteral(
             "run the Sentrel installer again and choose the Modify option when "
             "presented.");

@@ -40,12 +40,15 @@ bool isRegisterCall(int argc, char** argv) {
     return argc == 3 && std::strcmp(argv[1], "--register-basedir") == 0;
 }
 
-// Starts the editor; once started, `run` works with its main window and answers the exit
-// status. A start-up that ends the program answers its own status.
-int runEditor(Interaction& interaction, const std::function<int(editor::frmMain&)>& run) {
+// Starts the editor; `prepare` joins the host to the interaction before the start-up runs.
+// Once started, `run` works with its main window and answers the exit status. A start-up
+// that ends the program answers its own status.
+int runEditor(Interaction& interaction, const std::function<void(app::AppHost&)>& prepare,
+              const std::function<int(editor::frmMain&)>& run) {
     reg::mdlRegistry registry(interaction);
     app::InternalData internalData;
     app::AppHost host(interaction, registry, internalData);
+    prepare(host);
     app::StartupSequence startup(host, interaction, internalData);
     const app::StartupSequence::Outcome outcome =
         startup.run(app::wholeCommandLine(QCoreApplication::arguments()));
@@ -61,21 +64,27 @@ int main(int argc, char** argv) {
     if (isRegisterCall(argc, argv)) return registerBaseDirectory(argc, argv);
 
     QApplication application(argc, argv);
-    // Nobody at the screen: the start-up runs, its messages go to standard output, and the
-    // editor closes again at once.
+    // Nobody at the screen: the start-up runs without the Setup Wizard, its messages go to
+    // standard output, and the editor closes again at once.
     if (qEnvironmentVariableIntValue("SENTREL_UNATTENDED") == 1) {
         app::UnattendedInteraction interaction;
-        return runEditor(interaction, [](editor::frmMain& window) {
-            window.close();
-            return 0;
-        });
+        return runEditor(
+            interaction, [](app::AppHost& host) { host.setWizardEnabled(false); },
+            [](editor::frmMain& window) {
+                window.close();
+                return 0;
+            });
     }
     QtInteraction interaction;
     interaction.registerDialog(QStringLiteral("frmCacheTips"), &frmCacheTips::run);
-    editing::registerPropForm(interaction);
-    editing::registerBrowForm(interaction);
-    editing::registerFilterForm(interaction);
-    return runEditor(interaction, [&interaction](editor::frmMain& window) {
+    const auto prepare = [&interaction](app::AppHost& host) {
+        const auto showHelp = [&host](int topic) { host.programs().ShowHelpTopic(topic); };
+        interaction.setShowHelp(showHelp);
+        editing::registerPropForm(interaction, showHelp);
+        editing::registerBrowForm(interaction, showHelp);
+        editing::registerFilterForm(interaction, showHelp);
+    };
+    return runEditor(interaction, prepare, [&interaction](editor::frmMain& window) {
         interaction.setParentWidget(&window);
         return QApplication::exec();
     });

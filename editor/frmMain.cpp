@@ -157,6 +157,10 @@ void frmMain::buildStatusBar() {
 void frmMain::registerOwnCommands() {
     dispatcher_.registerOperation(QStringLiteral("miFileExit"), [this] { close(); });
     dispatcher_.registerOperation(QStringLiteral("miHelpAbout"), [this] { showSplash(); });
+    // Upload and the hidden Updates tools do nothing in this program.
+    for (const char* tool :
+         {"miSpecialUpload", "miOptionsUploadDefinitions", "miOptionsDownloadDefinitions"})
+        dispatcher_.registerOperation(QString::fromLatin1(tool), [] {});
     auto* deleteKey = new QShortcut(QKeySequence::Delete, this);
     deleteKey->setContext(Qt::WindowShortcut);
     connect(deleteKey, &QShortcut::activated, this, &frmMain::deleteInFocusedPane);

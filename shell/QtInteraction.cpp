@@ -4,6 +4,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace sentrel {
 
@@ -55,43 +56,60 @@ QString startPath(const FileRequest& request) {
     return request.directory + QLatin1Char('/') + request.fileName;
 }
 
-std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request,
-                                     QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, request.title, startPath(request), filterString(request));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                       : QFileDialog::AnyFile);
-    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front();
-}
-
 }  // namespace
 
 void QtInteraction::registerDialog(const QString& name, DialogRunner runner) {
     dialogs_.insert(name, std::move(runner));
 }
 
+// A Help button opens the message's topic; the box, which closes on any button, is shown
+// again so that the user still answers it.
 MsgAnswer QtInteraction::message(const MessageRequest& request) {
     QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
                     parent_);
     const QList<MsgAnswer> answers = answersOf(request.buttons);
     for (MsgAnswer answer : answers) box.addButton(toQtButton(answer));
     box.setDefaultButton(toQtButton(defaultAnswer(request)));
-    const int clicked = box.exec();
+    QPushButton* help = nullptr;
+    if (request.helpContext != 0) {
+        help = box.addButton(QMessageBox::Help);
+        QObject::connect(help, &QPushButton::clicked, &box, [this, &request] {
+            if (showHelp_) showHelp_(request.helpContext);
+        });
+    }
+    int clicked = box.exec();
+    while (help && box.clickedButton() == help) clicked = box.exec();
     for (MsgAnswer answer : answers)
         if (clicked == toQtButton(answer)) return answer;
     // Closed with Escape or the close box: the Cancel-like answer of the set.
     return answers.contains(MsgAnswer::Cancel) ? MsgAnswer::Cancel : answers.back();
 }
 
+// A chooser with a help context has no Help button: F1 opens its topic. Qt's own dialog is
+// used then, since a desktop's native dialog would not pass the key on.
+std::optional<QString> QtInteraction::runFileDialog(const FileRequest& request, bool open) {
+    QFileDialog dialog(parent_, request.title, startPath(request), filterString(request));
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (request.helpContext != 0) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &dialog);
+        QObject::connect(f1, &QShortcut::activated, &dialog, [this, &request] {
+            if (showHelp_) showHelp_(request.helpContext);
+        });
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
 std::optional<QString> QtInteraction::chooseOpenFile(const FileRequest& request) {
-    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, true);
 }
 
 std::optional<QString> QtInteraction::chooseSaveFile(const FileRequest& request) {
-    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
+    return runFileDialog(request, false);
 }
 
 std::optional<QString> QtInteraction::inputBox(const InputRequest& request) {

@@ -16,7 +16,12 @@ class QtInteraction : public Interaction {
     using Interaction::message;
     using DialogRunner = std::function<DialogResult(const DialogRequest&, QWidget* parent)>;
 
+    using ShowHelp = std::function<void(int helpContext)>;
+
     void setParentWidget(QWidget* parent) { parent_ = parent; }
+    // Opens a help topic: a message with a help context gets a Help button, an open chooser
+    // with one answers F1.
+    void setShowHelp(ShowHelp showHelp) { showHelp_ = std::move(showHelp); }
     void registerDialog(const QString& name, DialogRunner runner);
 
     MsgAnswer message(const MessageRequest& request) override;
@@ -26,7 +31,10 @@ class QtInteraction : public Interaction {
     DialogResult runDialog(const DialogRequest& request) override;
 
   private:
+    std::optional<QString> runFileDialog(const FileRequest& request, bool open);
+
     QPointer<QWidget> parent_;
+    ShowHelp showHelp_;
     QHash<QString, DialogRunner> dialogs_;
 };
 

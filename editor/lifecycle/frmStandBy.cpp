@@ -1,5 +1,6 @@
 #include "editor/lifecycle/frmStandBy.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -21,6 +22,13 @@ frmStandBy::frmStandBy(QWidget* parent)
 
 void frmStandBy::setMessage(const QString& message) {
     label_->setText(message);
+}
+
+void frmStandBy::closeEvent(QCloseEvent* event) {
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }
 
 QString frmStandBy::message() const {

@@ -14,6 +14,12 @@ class frmStandBy : public QDialog {
     explicit frmStandBy(QWidget* parent = nullptr);
     void setMessage(const QString& message);
     QString message() const;
+    // Escape does nothing: the window goes when the step it waits for is over.
+    void reject() override {}
+
+  protected:
+    // The close box does nothing: the window goes when the step it waits for is over.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QLabel* label_;

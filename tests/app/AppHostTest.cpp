@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include "app/AppHost.h"
@@ -11,6 +13,7 @@
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
 #include "shell/ScriptedInteraction.h"
+#include "support/RecordingDesktop.h"
 #include "support/TempDir.h"
 
 namespace sentrel::app {
@@ -29,10 +32,12 @@ class AppHostTest : public ::testing::Test {
     ScriptedInteraction ui;
     reg::mdlRegistry registry{ui, reg::KeyStore(keys.path())};
     InternalData internalData;
-    AppHost host{ui, registry, internalData};
+    test::RecordingDesktop desktop;
+    AppHost host{ui, registry, internalData, &desktop};
 };
 
 TEST_F(AppHostTest, StartsShowsTheWindowAndReleasesOnClose) {
+    FirstRunMarker(registry).markDone();
     StartupSequence startup(host, ui, internalData);
     startup.setDraw([] { return 1; });
     ASSERT_TRUE(startup.run(QString()).started);
@@ -72,11 +77,70 @@ TEST_F(AppHostTest, OptionsAreReadAsStored) {
 TEST_F(AppHostTest, FirstRunLastsUntilTheWizardHasRun) {
     FirstRunMarker marker(registry);
     EXPECT_TRUE(host.isFirstRun());
-    EXPECT_FALSE(host.runSetupWizard().has_value());  // no wizard: nothing recorded
     EXPECT_TRUE(marker.isFirstRun());
     host.setSetupWizard([] { return true; });
     EXPECT_EQ(host.runSetupWizard(), std::optional<bool>(true));
     EXPECT_FALSE(host.isFirstRun());
+}
+
+// A fresh installation: the first start runs the Setup Wizard, opens the main definitions
+// when the user asks for them and ends with "Setup Wizard Complete"; "Run Setup Wizard" is
+// then refused while the file is open.
+TEST_F(AppHostTest, FirstStartRunsTheWizardAndOpensTheMainDefinitions) {
+    const QString definitions = base.file("maindefs.bdf");
+    QFile::copy(QStringLiteral(SENTREL_TEMPLATE), definitions);
+    base.write("maindefs.mrg", {});
+    base.write("maindefs.bdd", {});
+    host.wizardHost().elevationTestPath = base.file("sentl_uac_checker.txt");
+    for (MsgAnswer answer :
+         {MsgAnswer::OK, MsgAnswer::No, MsgAnswer::No, MsgAnswer::No, MsgAnswer::Yes})
+        ui.answerMessage(answer);
+    StartupSequence startup(host, ui, internalData);
+    startup.setDraw([] { return 1; });
+    ASSERT_TRUE(startup.run(QStringLiteral("/elsewhere/other.bdf")).started);
+    EXPECT_EQ(ui.messages().size(), 6);
+    QStringList titles;
+    for (const MessageRequest& message : ui.messages()) titles.append(message.title);
+    EXPECT_EQ(titles, (QStringList{"Sentrel Setup Wizard", "Setup Wizard: Check for updates",
+                                   "Setup Wizard: Enable performance caching?",
+                                   "Setup Wizard: Reporting Options Setup",
+                                   "Review browser definition file?", "Setup Wizard Complete"}));
+    EXPECT_TRUE(host.mainWindow()->windowTitle().endsWith(definitions.toLower()));
+    EXPECT_FALSE(host.isFirstRun());
+    EXPECT_TRUE(host.wizardHost().elevatedCommand.startsWith(
+        QStringLiteral("sudo env SENTREL_REGISTRY=") + keys.path() +
+        QStringLiteral(" SENTREL_HOME=") + base.path() + QLatin1Char(' ')));
+
+    ui.clear();
+    host.mainWindow()->dispatcher().dispatch(QStringLiteral("miSpecialRunSetupWizard"));
+    EXPECT_EQ(ui.messageTexts(),
+              QStringList{"You must first close the open BDF before running the Setup Wizard"});
+    EXPECT_TRUE(host.mainWindow()->close());
+}
+
+// The help reaches the pages of the base directory: F1 the contents, the options dialog's
+// Help the page of the tab shown.
+TEST_F(AppHostTest, HelpOpensThePagesOfTheBaseDirectory) {
+    FirstRunMarker(registry).markDone();
+    QDir(base.path()).mkpath("docs/help");
+    base.write("docs/help/710.html", "<html></html>");
+    StartupSequence startup(host, ui, internalData);
+    startup.setDraw([] { return 1; });
+    ASSERT_TRUE(startup.run(QString()).started);
+    host.mainWindow()->dispatcher().dispatch(QStringLiteral("miHelpContents"));
+    host.preferences()->controller().help(2);
+    const QString help = QStringLiteral("file://") + base.path() + QStringLiteral("/docs/help/");
+    EXPECT_EQ(desktop.urls, (QStringList{help + "index.html", help + "710.html"}));
+
+    // Every command of the program is joined to its operation by now (quick find answers
+    // its own selection event).
+    QStringList missing;
+    for (const QString& tool : host.mainWindow()->commandBar().toolNames()) {
+        if (!host.mainWindow()->dispatcher().hasOperation(tool)) missing.append(tool);
+    }
+    missing.removeAll(QStringLiteral("miBrowsersQuickFind"));
+    EXPECT_EQ(missing, QStringList());
+    EXPECT_TRUE(host.mainWindow()->close());
 }
 
 // The real host with a key store that has no "basedir": the start-up reports the registry,

@@ -225,7 +225,11 @@ TEST_F(StartupSequenceTest, FirstRunWithTheWizardOpensTheMainDefinitions) {
         QStringLiteral("Please take a moment to look through the browser definition file so you "
                        "are familiar with the type of information it contains.\r\n\r\nAfter "
                        "doing so, we recommend")));
-    EXPECT_TRUE(ui.messages()[0].text.contains(dir.path() + "/samples.\r\n\r\nTo run"));
+    EXPECT_TRUE(ui.messages()[0].text.endsWith(
+        dir.path() +
+        "/samples.\r\n\r\nTo run the samples, choose Sentrel Samples in the desktop's "
+        "application menu. If you elected not to install the samples, but wish to do so now, run "
+        "the Sentrel installer again and choose the Modify option when presented."));
     internalData.release();
 
     // Declined: nothing opened, the other introduction.
