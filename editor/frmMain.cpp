@@ -82,6 +82,8 @@ frmMain::frmMain(Interaction& interaction, QWidget* parent)
     buildPanes();
     buildStatusBar();
     registerOwnCommands();
+    // No file is open yet: the commands that need one start disabled, as after a close.
+    SetMenuState(false);
     setMinimumWidth(scale_.toPixels(placement::kMinimumWidth));
     statusTimer_.setInterval(kStatusInterval);
     connect(&statusTimer_, &QTimer::timeout, this, &frmMain::setStatusNextBDFDownload);

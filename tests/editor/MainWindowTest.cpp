@@ -188,6 +188,10 @@ TEST_F(MainWindowTest, CommandsAndDeleteGoThroughTheDispatcher) {
     for (const char* name : {"miBrowsersDelete", "miPropertiesRemove", "miFiltersAdd"})
         window.dispatcher().registerOperation(name, [&ran, name] { ran << name; });
     showLoaded();
+    // Without an open file the commands that need one are off; a loaded file turns them on.
+    EXPECT_FALSE(window.findChild<QAction*>("miFiltersAdd")->isEnabled());
+    EXPECT_TRUE(window.findChild<QAction*>("miFileOpen")->isEnabled());
+    window.SetMenuState(true);
 
     window.findChild<QAction*>("miFiltersAdd")->trigger();
     window.pane(commands::Pane::PropertyList)->setFocus();
