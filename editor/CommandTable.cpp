@@ -65,7 +65,8 @@ void addMenus(CommandBar& bar) {
              {"miSpecialUpload", "", "", false},
              {"miSpecialProgramOptions", "&Preferences and options...", "", true},
              {"miSpecialRunSetupWizard", "&Run Setup Wizard...", "", false},
-             {"miSpecialWhatsNew", "&What's New?...", "", true}});
+             {"miSpecialWhatsNew", "&What's New?...", "", true},
+             {"miSpecialMerge", "&Merge customizations...", "", true}});
     addMenu(bar, "Help", "&Help", 801,
             {{"miHelpContents", "&Contents && Index...", "F1", false},
              {"miHelpWelcome", "&Welcome to Sentrel!", "", false},

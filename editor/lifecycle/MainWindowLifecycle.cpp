@@ -1,6 +1,7 @@
 #include "editor/lifecycle/MainWindowLifecycle.h"
 
 #include "editor/frmMain.h"
+#include "editor/lifecycle/frmMergeReport.h"
 #include "reporting/OptionStore.h"
 
 namespace sentrel::lifecycle {
@@ -10,7 +11,11 @@ MainWindowLifecycle::MainWindowLifecycle(Interaction& interaction, editor::frmMa
     : view_(window),
       lifecycle_(interaction, view_, std::move(recentList)),
       exportStatus_(view_),
-      exporter_(interaction, exportStatus_) {
+      exporter_(interaction, exportStatus_),
+      merge_(interaction, lifecycle_, view_, [&interaction, &window](const doc::ReplayReport& r) {
+          auto* report = new frmMergeReport(interaction, r.text(), &window);
+          report->show();
+      }) {
     exporter_.setFilterSort([this] { lifecycle_.sortFilters(); });
     lifecycle_.services().exportFile = [this](const QString& target, bool showProgress) {
         return exportFile(target, showProgress);
@@ -36,6 +41,7 @@ void MainWindowLifecycle::registerCommands(editor::frmMain& window) {
         dispatcher.registerOperation(QStringLiteral("miFileExport"),
                                      [this] { exportFile(QString(), true); });
     }
+    dispatcher.registerOperation(QStringLiteral("miSpecialMerge"), [this] { merge_.run(); });
     dispatcher.registerRecentFile([&life](const QString& path) { life.OpenFile(path); });
 }
 

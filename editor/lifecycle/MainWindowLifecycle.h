@@ -2,6 +2,7 @@
 
 #include "editor/lifecycle/FileLifecycle.h"
 #include "editor/lifecycle/MainWindowView.h"
+#include "editor/lifecycle/MergeCustomizations.h"
 #include "editor/lifecycle/WindowExportStatus.h"
 #include "export/BddExport.h"
 
@@ -12,8 +13,9 @@ class frmMain;
 namespace sentrel::lifecycle {
 
 // Joins the file lifecycle to the main window: the File commands (New, Open, Close, Save,
-// Save As, Compact, Export, the recent-file entries), the window's open, close and
-// recent-file hooks, and the BDD export after a save.
+// Save As, Compact, Export, the recent-file entries), Special > Merge customizations (its
+// report in a window of its own), the window's open, close and recent-file hooks, and the
+// BDD export after a save.
 class MainWindowLifecycle {
   public:
     MainWindowLifecycle(Interaction& interaction, editor::frmMain& window,
@@ -40,6 +42,7 @@ class MainWindowLifecycle {
     FileLifecycle lifecycle_;
     WindowExportStatus exportStatus_;
     exporting::BddExport exporter_;
+    MergeCustomizations merge_;
     OptionStore* options_ = nullptr;
 };
 

@@ -13,7 +13,8 @@ const QStringList kExempt = {"miFileNew",         "miFileOpen",
                              "miFileExit",        "miHelpContents",
                              "miHelpAbout",       "miSpecialProgramOptions",
                              "miSpecialDownload", "miSpecialUpload",
-                             "miSpecialWhatsNew", "miSpecialRunSetupWizard"};
+                             "miSpecialWhatsNew", "miSpecialRunSetupWizard",
+                             "miSpecialMerge"};
 
 class CommandsTest : public ::testing::Test {
   protected:

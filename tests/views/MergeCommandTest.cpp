@@ -1,0 +1,160 @@
+// Special > Merge customizations in the real main window: a merge file replayed onto the open
+// copy of maindefs.bdf, its applied records journalled in merge.tmp, the views rebuilt and
+// the report shown in a window that saves it.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPushButton>
+
+#include "document/Document.h"
+#include "document/Vocabulary.h"
+#include "editor/frmMain.h"
+#include "editor/lifecycle/MainWindowLifecycle.h"
+#include "editor/lifecycle/MergeRecord.h"
+#include "editor/lifecycle/frmMergeReport.h"
+#include "editor/views/MainWindowViews.h"
+#include "shell/ScriptedInteraction.h"
+#include "support/TempDir.h"
+
+using namespace sentrel;
+
+namespace {
+
+QByteArray lines(std::initializer_list<lifecycle::MergeRecord> records) {
+    QByteArray text;
+    for (const lifecycle::MergeRecord& record : records) text += record.line();
+    return text;
+}
+
+const lifecycle::MergeRecord kDescription{
+    2, {"chrome124", "", "Chrome 124 (our build)", "", "2026-12-01T09:00:00"}};
+const lifecycle::MergeRecord kAgent{
+    5, {"chrome124", "", "Mozilla/5.0 *OurChrome/124*", "", "2026-12-01T09:00:00"}};
+const lifecycle::MergeRecord kMissingType{
+    5, {"nosuchbrowser", "", "Mozilla/5.0 *Nothing*", "", "2026-12-01T09:00:00"}};
+
+class MergeCommand : public ::testing::Test {
+  protected:
+    MergeCommand() {
+        QFile::copy(QStringLiteral(SENTREL_SAMPLE_DEFINITIONS), file);
+        dir.write("maindefs.mrg", {});
+        dir.write("maindefs.bdd", {});
+        wiring.setBaseDirectory(dir.path());
+        wiring.lifecycle().recentDocuments().setListPath(dir.file("recent.xbel"));
+        life.OpenFile(file);
+    }
+
+    // Chooses `path` in the merge command's file chooser.
+    void mergeFrom(const QString& path) {
+        ui.answerFile(path);
+        window.dispatcher().dispatch("miSpecialMerge");
+    }
+    QString agentOf(const QString& type) {
+        return life.state().document()->Path(type).Path(mainMod::kUserAgentParam);
+    }
+    QByteArray journal() const { return test::TempDir::read(dir.file("merge.tmp")); }
+    bool saveEnabled() { return window.commandBar().isEnabled("miFileSave"); }
+    lifecycle::frmMergeReport* report() const {
+        return window.findChild<lifecycle::frmMergeReport*>();
+    }
+
+    test::TempDir dir;
+    test::TempDir other;
+    const QString file = dir.file("maindefs.bdf");
+    ScriptedInteraction ui;
+    editor::frmMain window{ui};
+    std::unique_ptr<doc::Document> internal = doc::Document::create();
+    lifecycle::MainWindowLifecycle wiring{ui, window, [this] { return &internal->lru().bdfName; }};
+    lifecycle::FileLifecycle& life = wiring.lifecycle();
+    views::MainWindowViews panes{window, life, wiring.view(), ui,
+                                 QDateTime(QDate(2026, 12, 6), QTime(10, 0))};
+};
+
+TEST_F(MergeCommand, WithoutAnOpenFileSaysOneIsNeeded) {
+    ASSERT_TRUE(life.CloseFile());
+    ui.clear();
+    window.dispatcher().dispatch("miSpecialMerge");
+    const MessageRequest expected{"Merge customizations",
+                                  "A definition file must be opened before customizations can "
+                                  "be merged into it.",
+                                  MsgIcon::Information, MsgButtons::OK, 1};
+    EXPECT_EQ(ui.messages(), QList<MessageRequest>{expected});
+    EXPECT_EQ(ui.events().size(), 1);
+    EXPECT_EQ(report(), nullptr);
+}
+
+TEST_F(MergeCommand, AppliesJournalsRebuildsAndReports) {
+    ASSERT_FALSE(saveEnabled());
+    other.write("changes.mrg", lines({kDescription, kAgent, kMissingType}));
+    mergeFrom(other.file("changes.mrg"));
+
+    ASSERT_EQ(ui.events().size(), 1);
+    const FileRequest& chooser = ui.events()[0].file;
+    EXPECT_EQ(ui.events()[0].kind, ScriptedInteraction::Event::Kind::OpenFile);
+    EXPECT_EQ(chooser.directory, dir.path());
+    EXPECT_EQ(chooser.filters, QStringList({"Merge files (*.mrg)", "All files (*)"}));
+
+    EXPECT_EQ(agentOf("chrome124"), "Mozilla/5.0 *OurChrome/124*");
+    EXPECT_EQ(journal(), lines({kDescription, kAgent}));
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_TRUE(life.state().unsavedChanges);
+    EXPECT_TRUE(life.state().bddOutOfDate);
+    EXPECT_TRUE(life.state().testBddOutOfDate);
+    EXPECT_TRUE(panes.views().quickFindEntries().contains("Chrome 124 (our build)"));
+
+    ASSERT_NE(report(), nullptr);
+    EXPECT_TRUE(report()->isVisible());
+    EXPECT_EQ(report()->text(),
+              "2 applied, 0 already so, 1 conflict\n"
+              "Conflicts:\n"
+              "line 3: the browser or folder \"nosuchbrowser\" does not exist: "
+              "5,\"nosuchbrowser\",\"\",\"Mozilla/5.0 *Nothing*\",\"\",\"2026-12-01T09:00:00\"\n");
+}
+
+TEST_F(MergeCommand, MergingTheFilesOwnMergeFileAddsNothing) {
+    other.write("changes.mrg", lines({kDescription, kAgent}));
+    mergeFrom(other.file("changes.mrg"));
+    window.dispatcher().dispatch("miFileSave");
+    ASSERT_EQ(test::TempDir::read(dir.file("maindefs.mrg")), lines({kDescription, kAgent}));
+    ASSERT_FALSE(saveEnabled());
+    delete report();
+
+    mergeFrom(dir.file("maindefs.mrg"));
+    EXPECT_EQ(journal(), QByteArray());
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_FALSE(life.state().unsavedChanges);
+    ASSERT_NE(report(), nullptr);
+    EXPECT_EQ(report()->text(), "0 applied, 2 already so, 0 conflicts\n");
+}
+
+TEST_F(MergeCommand, AnUnreadableMergeFileChangesNothing) {
+    const QString missing = other.file("gone.mrg");
+    mergeFrom(missing);
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_EQ(ui.messages()[0],
+              (MessageRequest{"Merge customizations",
+                              "The customizations could not be merged:\r\nThe file \"" + missing +
+                                  "\" does not exist.",
+                              MsgIcon::Critical, MsgButtons::OK, 1}));
+    EXPECT_EQ(journal(), QByteArray());
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_EQ(report(), nullptr);
+}
+
+TEST_F(MergeCommand, TheReportWindowSavesItsTextWhole) {
+    other.write("changes.mrg", lines({kMissingType}));
+    mergeFrom(other.file("changes.mrg"));
+    ASSERT_NE(report(), nullptr);
+    EXPECT_EQ(report()->saveButton()->text(), "&Save...");
+    EXPECT_EQ(report()->closeButton()->text(), "&Close");
+
+    ui.answerFile(std::nullopt);
+    EXPECT_FALSE(report()->saveReport());
+    ui.answerFile(other.file("report.txt"));
+    EXPECT_TRUE(report()->saveReport());
+    EXPECT_EQ(QString::fromUtf8(test::TempDir::read(other.file("report.txt"))), report()->text());
+    EXPECT_EQ(ui.events().last().file.filters,
+              QStringList({"Text files (*.txt)", "All files (*)"}));
+}
+
+}  // namespace
