@@ -155,6 +155,16 @@ TEST_F(MergeCommand, TheReportWindowSavesItsTextWhole) {
     EXPECT_EQ(QString::fromUtf8(test::TempDir::read(other.file("report.txt"))), report()->text());
     EXPECT_EQ(ui.events().last().file.filters,
               QStringList({"Text files (*.txt)", "All files (*)"}));
+
+    const QString unwritable = other.file("missing/report.txt");
+    ui.answerFile(unwritable);
+    EXPECT_FALSE(report()->saveReport());
+    EXPECT_EQ(ui.messages(),
+              QList<MessageRequest>({{"Merge report",
+                                      "The report could not be saved to " + unwritable +
+                                          ":\r\nNo such file or directory",
+                                      MsgIcon::Critical, MsgButtons::OK, 1}}));
+    EXPECT_FALSE(QFile::exists(unwritable));
 }
 
 }  // namespace
