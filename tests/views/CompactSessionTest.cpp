@@ -13,22 +13,14 @@
 #include "shell/AppError.h"
 #include "shell/ScriptedInteraction.h"
 #include "support/TempDir.h"
+#include "views/WindowSession.h"
 
 using namespace sentrel;
 
 namespace {
 
-class CompactSession : public ::testing::Test {
+class CompactSession : public test::WindowSession {
   protected:
-    CompactSession() {
-        QFile::copy(QStringLiteral(SENTREL_SAMPLE_DEFINITIONS), file);
-        dir.write("maindefs.mrg", {});
-        dir.write("maindefs.bdd", {});
-        wiring.setBaseDirectory(dir.path());
-        wiring.lifecycle().recentDocuments().setListPath(dir.file("recent.xbel"));
-        life.OpenFile(file);
-    }
-
     QString title() const {
         return window.titleLabel(editor::commands::Pane::PropertyList)->text();
     }
@@ -60,17 +52,6 @@ class CompactSession : public ::testing::Test {
         show("chrome130");
         show(key);
     }
-
-    test::TempDir dir;
-    const QString file = dir.file("maindefs.bdf");
-    ScriptedInteraction ui;
-    editor::frmMain window{ui};
-    std::unique_ptr<doc::Document> internal = doc::Document::create();
-    lifecycle::MainWindowLifecycle wiring{ui, window, [this] { return &internal->lru().bdfName; }};
-    lifecycle::FileLifecycle& life = wiring.lifecycle();
-    views::MainWindowViews panes{window, life, wiring.view(), ui,
-                                 QDateTime(QDate(2026, 12, 6), QTime(10, 0))};
-    views::BrowserViews& views = panes.views();
 };
 
 TEST_F(CompactSession, ViewsFollowTheCompactedDocument) {

@@ -15,6 +15,7 @@
 #include "editor/views/MainWindowViews.h"
 #include "shell/ScriptedInteraction.h"
 #include "support/TempDir.h"
+#include "views/WindowSession.h"
 
 using namespace sentrel;
 
@@ -33,17 +34,8 @@ const lifecycle::MergeRecord kAgent{
 const lifecycle::MergeRecord kMissingType{
     5, {"nosuchbrowser", "", "Mozilla/5.0 *Nothing*", "", "2026-12-01T09:00:00"}};
 
-class MergeCommand : public ::testing::Test {
+class MergeCommand : public test::WindowSession {
   protected:
-    MergeCommand() {
-        QFile::copy(QStringLiteral(SENTREL_SAMPLE_DEFINITIONS), file);
-        dir.write("maindefs.mrg", {});
-        dir.write("maindefs.bdd", {});
-        wiring.setBaseDirectory(dir.path());
-        wiring.lifecycle().recentDocuments().setListPath(dir.file("recent.xbel"));
-        life.OpenFile(file);
-    }
-
     // Chooses `path` in the merge command's file chooser.
     void mergeFrom(const QString& path) {
         ui.answerFile(path);
@@ -58,16 +50,7 @@ class MergeCommand : public ::testing::Test {
         return window.findChild<lifecycle::frmMergeReport*>();
     }
 
-    test::TempDir dir;
     test::TempDir other;
-    const QString file = dir.file("maindefs.bdf");
-    ScriptedInteraction ui;
-    editor::frmMain window{ui};
-    std::unique_ptr<doc::Document> internal = doc::Document::create();
-    lifecycle::MainWindowLifecycle wiring{ui, window, [this] { return &internal->lru().bdfName; }};
-    lifecycle::FileLifecycle& life = wiring.lifecycle();
-    views::MainWindowViews panes{window, life, wiring.view(), ui,
-                                 QDateTime(QDate(2026, 12, 6), QTime(10, 0))};
 };
 
 TEST_F(MergeCommand, WithoutAnOpenFileSaysOneIsNeeded) {
@@ -100,7 +83,7 @@ TEST_F(MergeCommand, AppliesJournalsRebuildsAndReports) {
     EXPECT_TRUE(life.state().unsavedChanges);
     EXPECT_TRUE(life.state().bddOutOfDate);
     EXPECT_TRUE(life.state().testBddOutOfDate);
-    EXPECT_TRUE(panes.views().quickFindEntries().contains("Chrome 124 (our build)"));
+    EXPECT_TRUE(views.quickFindEntries().contains("Chrome 124 (our build)"));
 
     ASSERT_NE(report(), nullptr);
     EXPECT_TRUE(report()->isVisible());
