@@ -64,6 +64,8 @@ TEST_F(MergeCommand, WithoutAnOpenFileSaysOneIsNeeded) {
     EXPECT_EQ(ui.messages(), QList<MessageRequest>{expected});
     EXPECT_EQ(ui.events().size(), 1);
     EXPECT_EQ(report(), nullptr);
+    EXPECT_EQ(window.commandBar().tool("miSpecialMerge")->caption, "&Merge customizations...");
+    EXPECT_TRUE(window.commandBar().isEnabled("miSpecialMerge"));
 }
 
 TEST_F(MergeCommand, AppliesJournalsRebuildsAndReports) {
@@ -74,6 +76,7 @@ TEST_F(MergeCommand, AppliesJournalsRebuildsAndReports) {
     ASSERT_EQ(ui.events().size(), 1);
     const FileRequest& chooser = ui.events()[0].file;
     EXPECT_EQ(ui.events()[0].kind, ScriptedInteraction::Event::Kind::OpenFile);
+    EXPECT_EQ(chooser.title, "Choose the merge file");
     EXPECT_EQ(chooser.directory, dir.path());
     EXPECT_EQ(chooser.filters, QStringList({"Merge files (*.mrg)", "All files (*)"}));
 
