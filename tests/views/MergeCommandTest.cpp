@@ -87,6 +87,8 @@ TEST_F(MergeCommand, AppliesJournalsRebuildsAndReports) {
     EXPECT_TRUE(life.state().bddOutOfDate);
     EXPECT_TRUE(life.state().testBddOutOfDate);
     EXPECT_TRUE(views.quickFindEntries().contains("Chrome 124 (our build)"));
+    // The rebuilt views show the root's properties, as after an open.
+    EXPECT_GT(views.propertyList().rowCount(), 0);
 
     ASSERT_NE(report(), nullptr);
     EXPECT_TRUE(report()->isVisible());
