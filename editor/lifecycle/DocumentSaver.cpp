@@ -139,7 +139,7 @@ bool DocumentSaver::SaveFileAs() {
     }
     exportBesides(*chosen);
     state.currentFile = *chosen;
-    context_.view.setWindowTitle(QStringLiteral(" Sentrel - ") + chosen->toLower());
+    context_.view.setWindowTitle(QStringLiteral(" Sentrel - ") + *chosen);
     context_.rememberFile(*chosen);
     const QString oldMerge = state.mergeFilePath;
     state.mergeFilePath = withLastThree(*chosen, QStringLiteral("mrg"));

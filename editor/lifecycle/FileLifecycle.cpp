@@ -24,7 +24,7 @@ const QString kObjectUpdate = QStringLiteral("ObjectUpdate");
 QString titleFor(const QString& path) {
     if (mentionsTemplate(path))
         return kTitle + QStringLiteral(" ") + QStringLiteral(" - New definition file");
-    return kTitle + QStringLiteral(" ") + QStringLiteral(" - ") + path.toLower();
+    return kTitle + QStringLiteral(" ") + QStringLiteral(" - ") + path;
 }
 
 }  // namespace

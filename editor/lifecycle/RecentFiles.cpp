@@ -17,7 +17,7 @@ int RecentFiles::posInLRU(const QString& path) const {
     const doc::StringArray* list = list_ ? list_() : nullptr;
     if (!list) return 0;
     for (int i = 1; i <= list->Count(); ++i)
-        if (list->item(i).compare(path, Qt::CaseInsensitive) == 0) return i;
+        if (list->item(i) == path) return i;
     return 0;
 }
 
@@ -36,7 +36,7 @@ void RecentFiles::manageLRU(const QString& path, const QString& action) {
         add(*list, path);
     } else if (action == QLatin1String("REMOVE")) {
         for (int i = list->Count(); i >= 1; --i)
-            if (list->item(i).compare(path, Qt::CaseInsensitive) == 0) list->Remove(i);
+            if (list->item(i) == path) list->Remove(i);
     }
     ResetMenuLRU();
 }

@@ -105,7 +105,7 @@ TEST_F(AppHostTest, FirstStartRunsTheWizardAndOpensTheMainDefinitions) {
                                    "Setup Wizard: Enable performance caching?",
                                    "Setup Wizard: Reporting Options Setup",
                                    "Review browser definition file?", "Setup Wizard Complete"}));
-    EXPECT_TRUE(host.mainWindow()->windowTitle().endsWith(definitions.toLower()));
+    EXPECT_TRUE(host.mainWindow()->windowTitle().endsWith(definitions));
     EXPECT_FALSE(host.isFirstRun());
     EXPECT_TRUE(host.wizardHost().elevatedCommand.startsWith(
         QStringLiteral("sudo env SENTREL_REGISTRY=") + keys.path() +

@@ -29,7 +29,7 @@ TEST(MainWindowLifecycleTest, FileCommandsDriveTheWindow) {
     ui.answerFile(file);
     window.dispatcher().dispatch(QStringLiteral("miFileOpen"));
     EXPECT_TRUE(ui.messages().isEmpty());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral(" Sentrel  - ") + file.toLower());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral(" Sentrel  - ") + file);
     EXPECT_EQ(window.statusPanels().text(QStringLiteral("Version")),
               QStringLiteral(" BDF Version: 1.00  "));
     EXPECT_FALSE(window.commandBar().isEnabled(QStringLiteral("miFileSave")));

@@ -61,7 +61,7 @@ TEST_F(OpenCloseTest, AnOpenThatLoadsNothingReopensThePreviousFile) {
     life.OpenFile(QString());
     EXPECT_EQ(titles(), QStringList{QStringLiteral("File already open")});
     EXPECT_TRUE(state.hasDocument() && state.journal().isOpen());
-    EXPECT_EQ(view.title, QStringLiteral(" Sentrel  - ") + file.toLower());
+    EXPECT_EQ(view.title, QStringLiteral(" Sentrel  - ") + file);
 
     // A new file saved under a name on the way is what comes back.
     life.NewFile();
@@ -202,18 +202,20 @@ TEST_F(OpenCloseTest, CloseWithYesAndAFailingSaveKeepsTheFileOpen) {
 // A relative path (the command line, an option) is the file in the current folder: the
 // title, the merge file and both recent lists get the absolute path.
 TEST_F(OpenCloseTest, ARelativePathIsMadeAbsolute) {
-    const QString file = makeBdf(QStringLiteral("rel.bdf"));
-    dir.write(QStringLiteral("rel.mrg"), {});
-    dir.write(QStringLiteral("rel.bdd"), {});
+    const QString file = makeBdf(QStringLiteral("Rel.bdf"));
+    dir.write(QStringLiteral("Rel.mrg"), {});
+    dir.write(QStringLiteral("Rel.bdd"), {});
     const QString before = QDir::currentPath();
     QDir(dir.path()).mkdir(QStringLiteral("sub"));
     ASSERT_TRUE(QDir::setCurrent(path(QStringLiteral("sub"))));
-    life.OpenFile(QStringLiteral("../rel.bdf"));
+    life.OpenFile(QStringLiteral("../Rel.bdf"));
     QDir::setCurrent(before);
     EXPECT_TRUE(ui.messages().isEmpty());
     EXPECT_EQ(state.currentFile, file);
-    EXPECT_EQ(state.mergeFilePath, path(QStringLiteral("rel.mrg")));
-    EXPECT_EQ(view.title, " Sentrel  - " + file.toLower());
+    EXPECT_EQ(state.mergeFilePath, path(QStringLiteral("Rel.mrg")));
+    // The title shows the path as it is on disk: the case of a name is part of it.
+    EXPECT_EQ(view.title, " Sentrel  - " + file);
+    EXPECT_TRUE(view.title.endsWith(QStringLiteral("/Rel.bdf")));
     EXPECT_EQ(internal->lru().bdfName.items(), QStringList{file});
     EXPECT_TRUE(read(QStringLiteral("recently-used.xbel")).contains("file://" + file.toUtf8()));
 }

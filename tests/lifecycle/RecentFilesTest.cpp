@@ -20,19 +20,25 @@ TEST_F(RecentFilesTest, NineEntriesNewestFirst) {
     EXPECT_EQ(life.recentFiles().posInLRU(file(1)), 0);
 }
 
-TEST_F(RecentFilesTest, ReopeningMovesAnEntryToTheTopAndCaseOnlyDifferencesReplaceIt) {
+// Paths that differ only in case name different files on this file system.
+TEST_F(RecentFilesTest, ReopeningMovesAnEntryToTheTopAndCaseOnlyDifferencesAreOtherFiles) {
     for (int n = 1; n <= 5; ++n) add(file(n));  // entries: 5 4 3 2 1
     add(file(3));
     EXPECT_EQ(paths(), (QStringList{file(1), file(2), file(4), file(5), file(3)}));
     add(QStringLiteral("/DEFS/F1.bdf"));
-    EXPECT_EQ(paths(), (QStringList{file(2), file(4), file(5), file(3), "/DEFS/F1.bdf"}));
-    EXPECT_EQ(life.recentFiles().posInLRU(file(1)), 5);
+    EXPECT_EQ(paths(), (QStringList{file(1), file(2), file(4), file(5), file(3), "/DEFS/F1.bdf"}));
+    EXPECT_EQ(life.recentFiles().posInLRU(file(1)), 1);
+    EXPECT_EQ(life.recentFiles().posInLRU(QStringLiteral("/defs/F1.bdf")), 0);
+    life.recentFiles().manageLRU(QStringLiteral("/DEFS/F1.BDF"), QStringLiteral("REMOVE"));
+    EXPECT_EQ(paths().size(), 6);
+    life.recentFiles().manageLRU(QStringLiteral("/DEFS/F1.bdf"), QStringLiteral("REMOVE"));
+    EXPECT_EQ(paths(), (QStringList{file(1), file(2), file(4), file(5), file(3)}));
 }
 
 TEST_F(RecentFilesTest, PositionNineAndTheTemplateLeaveTheListAlone) {
     for (int n = 1; n <= 9; ++n) add(file(n));
     const QStringList full = paths();
-    add(QStringLiteral("/DEFS/f9.bdf"));  // already the newest of a full list
+    add(file(9));  // already the newest of a full list
     EXPECT_EQ(paths(), full);
     add(QStringLiteral("/opt/sentrel/INTMPL.BDF"));
     EXPECT_EQ(paths(), full);
