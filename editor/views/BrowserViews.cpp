@@ -191,6 +191,7 @@ void BrowserViews::setExpandCommands(const TreeNode& node) {
 void BrowserViews::setPropertyCommands(bool change, bool rename, bool remove) {
     host_.setCommandEnabled(kChange, change);
     host_.setCommandEnabled(kRename, rename);
+    propertyRenameAllowed_ = rename;
     host_.setCommandEnabled(kRemove, remove);
 }
 

@@ -140,6 +140,8 @@ class BrowserViews : public QObject,
     void appendQuickFindEntry(const QString& description) override;
     void setTitleLabel(const QString& caption) override;
     bool showSystemProperties() const override { return options_().showSystem; }
+    // True while the selected property row may be renamed (the Rename command is on).
+    bool propertyRenameAllowed() const { return propertyRenameAllowed_; }
 
     // FilterOperationsView (with removeFilterRow and updateFilterCommands above).
     QStringList selectedFilterRows() const override;
@@ -197,6 +199,7 @@ class BrowserViews : public QObject,
     QString shownKey_;
     QSet<QString> expanded_;  // lower-cased keys of expanded nodes
     Button lastButton_ = Button::None;
+    bool propertyRenameAllowed_ = false;
     bool selecting_ = false;  // the views are selecting a node themselves
 };
 

@@ -1,6 +1,7 @@
 #include "editor/views/RowListView.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "editor/views/BrowserViews.h"
@@ -76,6 +77,25 @@ void RowListView::columnClick(int column) {
     } else {
         views_.sortFilterList(column);
     }
+}
+
+// Enter on a row acts as a double click on it; F2 renames the selected property in place
+// where the Rename command allows it (the filter list edits in place by itself).
+void RowListView::keyPressEvent(QKeyEvent* event) {
+    const QModelIndex current = currentIndex();
+    const int key = event->key();
+    if (current.isValid() && state() != EditingState) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            doubleClick(current.row());
+            return;
+        }
+        if (key == Qt::Key_F2 && kind_ == Kind::Properties) {
+            views_.propertySelectionChanged();  // brings the Rename command up to date
+            if (views_.propertyRenameAllowed()) edit(current.siblingAtColumn(0));
+            return;
+        }
+    }
+    QTreeView::keyPressEvent(event);
 }
 
 void RowListView::mousePressEvent(QMouseEvent* event) {

@@ -17,6 +17,7 @@ class RowListView : public QTreeView {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void itemClick();

@@ -72,7 +72,8 @@ QPoint rowPoint(QAbstractItemView& view, const QModelIndex& index) {
 
 // A user session on the sample definitions with the real widgets and dialogs: select a
 // folder in the tree, add a property there through the property dialog (a bad name first),
-// change it for the child browsers by double click, rename it in place, remove it, save.
+// change it for the child browsers by double click, open its dialog with Enter and close it
+// with Escape, rename it in place with F2, remove it, save.
 // With SENTREL_VIEWS_SCREENSHOT_DIR set, the window is saved there at each step.
 TEST(UserSession, PropertyRoundTripThroughTheRealDialogs) {
     test::TempDir dir;
@@ -159,8 +160,21 @@ TEST(UserSession, PropertyRoundTripThroughTheRealDialogs) {
     QApplication::activePopupWidget()->close();
     tree.setCurrentIndex(views.tree().indexOf("desktop"));
 
-    // Rename it in place, through the command.
-    window.dispatcher().dispatch("miPropertiesRename");
+    // Enter on the row opens the same dialog as a double click; Escape closes it unchanged.
+    list.setCurrentIndex(vendor);
+    list.setFocus();
+    QString keyedTitle;
+    whenModalShows([&keyedTitle](QWidget* dialog) {
+        keyedTitle = dialog->windowTitle();
+        type(dialog, "txInitialValue", "Keyed vendor");
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_EQ(keyedTitle, "Change property from: (Changed vendor)");
+    EXPECT_EQ(document->Path("chrome131").Path("Vendor"), "Changed vendor");
+
+    // Rename it in place with F2.
+    QTest::keyClick(&list, Qt::Key_F2);
     QApplication::processEvents();
     auto* editor = list.findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
