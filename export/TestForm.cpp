@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -33,6 +34,9 @@ TestForm::TestForm(HitTester& tester, QWidget* parent) : QMainWindow(parent), te
     });
     resize(640, 480);
     refresh();
+    // Escape closes the window as it closes a dialog (closing only hides it).
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 TestForm::~TestForm() {

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "HitTesterFixture.h"
@@ -43,6 +44,13 @@ TEST(TestFormTest, WindowShowsTheListAndResultAndHidesOnClose) {
     EXPECT_EQ(form.userAgents()->currentText(), "Chrome/120 Firefox/1");
 
     form.close();
+    EXPECT_FALSE(form.isVisible());
+
+    // Escape closes it as well, from the agent box too.
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(form.userAgents(), Qt::Key_Escape);
     EXPECT_FALSE(form.isVisible());
 }
 
