@@ -2,6 +2,9 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace sentrel::editing {
 
@@ -36,8 +39,18 @@ void FieldDialog::onOk() {
     accept();
 }
 
+void FieldDialog::fitCaption() {
+    // Room beside the text for the title bar's icon and its help and close buttons.
+    const int buttons = 6 * fontMetrics().height();
+    const int wanted = fontMetrics().horizontalAdvance(windowTitle()) + buttons;
+    const QScreen* shown = screen();
+    const int room = shown ? shown->availableGeometry().width() : wanted;
+    setMinimumWidth(std::min(wanted, room));
+}
+
 DialogResult FieldDialog::run(const DialogRequest& request) {
     load(request.fields);
+    fitCaption();
     accept_ = request.accept;
     // Cancel and the window's close box both reject: the caller sees a cancel either way.
     const bool confirmed = exec() == QDialog::Accepted;

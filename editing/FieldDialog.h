@@ -44,6 +44,9 @@ class FieldDialog : public QDialog {
 
   private:
     void onOk();
+    // Widens the dialog so that the window manager's title bar shows the whole caption,
+    // as far as the screen allows.
+    void fitCaption();
 
     int helpTopic_;
     std::function<bool(const QVariantMap&)> accept_;

@@ -68,6 +68,9 @@ void PropForm::build() {
     defaultStack_->addWidget(cbDefaultValue_);
     defaultLabel_ = new QLabel(QStringLiteral("&Default value:"), group);
     defaultLabel_->setBuddy(txDefaultValue_);
+    // The value fields keep one line's height however tall the dialog grows.
+    for (QStackedWidget* stack : {valueStack_, defaultStack_})
+        stack->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     form->addRow(QStringLiteral("&Property:"), txPropName_);
     form->addRow(QStringLiteral("Data &type:"), comboDataType_);
     form->addRow(QStringLiteral("&Value:"), valueStack_);

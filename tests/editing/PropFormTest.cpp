@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -87,4 +89,28 @@ TEST(PropForm, AnExistingPropertysTypeDoesNotFollowTheValue) {
     QTest::keyClicks(child<QLineEdit>(form, pf::kValue), "true");
     EXPECT_EQ(child<QComboBox>(form, pf::kDataType)->currentText(), "Integer");
     EXPECT_EQ(form.fields().value(pf::kValue), "true");
+}
+
+// The caption fits the dialog's width (never wider than the screen), the value field keeps
+// one line's height in a taller dialog, and Escape cancels.
+TEST(PropForm, CaptionFitsValueStaysOneLineAndEscapeCancels) {
+    editing::PropForm form;
+    QVariantMap fields = addFields();
+    fields.insert(pf::kCaption, "Change property from: (Unknown)");
+    const DialogResult escaped = runWith(form, {pf::kDialogName, fields, {}}, [](auto& shown) {
+        const int caption = shown.fontMetrics().horizontalAdvance(shown.windowTitle());
+        EXPECT_GT(shown.width(), caption);
+        shown.resize(shown.width(), shown.height() + 300);
+        QApplication::processEvents();
+        QLineEdit* value = child<QLineEdit>(shown, pf::kValue);
+        EXPECT_EQ(value->height(), value->sizeHint().height());
+        QTest::keyClick(value, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(escaped.accepted);
+
+    fields.insert(pf::kCaption, QString(2000, QChar('W')));
+    runWith(form, {pf::kDialogName, fields, {}}, [](auto& shown) {
+        EXPECT_LE(shown.minimumWidth(), shown.screen()->availableGeometry().width());
+        shown.reject();
+    });
 }
