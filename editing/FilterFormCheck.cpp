@@ -40,7 +40,9 @@ QString FilterFormCheck::propertyType(const QVariantMap& fields, const QString& 
 }
 
 QString FilterFormCheck::typeLabel(const QVariantMap& fields, const QString& property) {
-    return QStringLiteral("(") + propertyType(fields, property) + QLatin1Char(')');
+    // No property chosen (or one the dialog does not offer): no type, and no bare "()".
+    const QString type = propertyType(fields, property);
+    return type.isEmpty() ? QString() : QStringLiteral("(") + type + QLatin1Char(')');
 }
 
 bool FilterFormCheck::inputComplete(const QVariantMap& fields) {

@@ -55,6 +55,19 @@ TEST(FilterFormWidget, BooleanDropDownAndDataFieldFollowTheChoices) {
     EXPECT_EQ(form.fields().value(ff::kValue), "false");
 }
 
+TEST(FilterFormWidget, NoPropertyChosenShowsNoTypeBrackets) {
+    editing::FilterForm form;
+    QVariantMap fields = kFilter;
+    fields.insert(ff::kProperty, "");
+    form.load(fields);
+    auto* type = child<QLabel>(form, "lblDataType");
+    auto* property = child<QComboBox>(form, ff::kProperty);
+    property->setCurrentIndex(-1);
+    EXPECT_EQ(type->text(), "");
+    property->setCurrentText("Browser");
+    EXPECT_EQ(type->text(), "(String)");
+}
+
 TEST(FilterFormWidget, AnyValueOfABooleanFilterStaysWhenOnlyThePriorityChanges) {
     editing::FilterForm form;
     QVariantMap fields = kFilter;
