@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "editing/BrowFormFields.h"
@@ -100,6 +101,15 @@ TEST(DialogWidgets, CloseBoxCancelsAndRefusedOkKeepsTheDialogOpen) {
     editing::browForm browForm;
     const DialogRequest add{bf::kDialogName, {}, [](const QVariantMap&) { return true; }};
     EXPECT_FALSE(runWith(browForm, add, [&] { browForm.close(); }).accepted);
+
+    // Escape cancels both, from any field.
+    EXPECT_FALSE(runWith(filterForm, request, [&] {
+                     QTest::keyClick(child<QLineEdit>(filterForm, ff::kMatchCondition),
+                                     Qt::Key_Escape);
+                 }).accepted);
+    EXPECT_FALSE(runWith(browForm, add, [&] {
+                     QTest::keyClick(browForm.focusWidget(), Qt::Key_Escape);
+                 }).accepted);
 }
 
 }  // namespace
