@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 
 #include "OptionsFixture.h"
 #include "reporting/CacheTips.h"
@@ -145,6 +146,21 @@ TEST_F(OptionsDialog, CancelWritesNothingAndShowsTheStoredValuesAgain) {
     EXPECT_FALSE(check("chkShowSys")->isChecked());
     EXPECT_EQ(text("txtURL"), "");
     EXPECT_TRUE(ui.messages().isEmpty());
+}
+
+// Escape is Cancel, in the options dialog and in the cache notes it opens.
+TEST_F(OptionsDialog, EscapeCancelsLikeTheCancelButton) {
+    dialog->show();
+    edit("txtURL")->setText("http://www.example.com/srws/");
+    QTest::keyClick(edit("txtURL"), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(optionsFile().isEmpty());
+    EXPECT_EQ(text("txtURL"), "");
+
+    frmCacheTips tips;
+    tips.show();
+    QTest::keyClick(tips.findChild<QPlainTextEdit*>(), Qt::Key_Escape);
+    EXPECT_FALSE(tips.isVisible());
 }
 
 TEST_F(OptionsDialog, EveryOptionSurvivesOkAndARestart) {

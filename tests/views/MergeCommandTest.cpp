@@ -2,6 +2,7 @@
 // copy of maindefs.bdf, its applied records journalled in merge.tmp, the views rebuilt and
 // the report shown in a window that saves it.
 #include <gtest/gtest.h>
+#include <QTest>
 
 #include <QFile>
 #include <QPushButton>
@@ -153,6 +154,11 @@ TEST_F(MergeCommand, TheReportWindowSavesItsTextWhole) {
                                           ":\r\nNo such file or directory",
                                       MsgIcon::Critical, MsgButtons::OK, 1}}));
     EXPECT_FALSE(QFile::exists(unwritable));
+
+    // Escape closes the report as its Close button does.
+    report()->show();
+    QTest::keyClick(report(), Qt::Key_Escape);
+    EXPECT_FALSE(report() && report()->isVisible());
 }
 
 }  // namespace
