@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -109,6 +110,14 @@ TEST(UserSession, PropertyRoundTripThroughTheRealDialogs) {
     EXPECT_EQ(views.shownKey(), "desktop");
     EXPECT_EQ(window.titleLabel(editor::commands::Pane::PropertyList)->text(),
               " Folder: Desktop browsers");
+    // F2 edits the folder's name in place; Escape leaves it as it was.
+    QTest::keyClick(&tree, Qt::Key_F2);
+    QPointer<QLineEdit> treeEditor = tree.findChild<QLineEdit*>();
+    ASSERT_NE(treeEditor, nullptr);
+    EXPECT_TRUE(treeEditor->isVisible());
+    QTest::keyClick(treeEditor, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(!treeEditor || !treeEditor->isVisible());
 
     // Add a property: a name that exists in another case first, then a new one.
     QStringList messages;
