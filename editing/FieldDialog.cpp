@@ -1,6 +1,8 @@
 #include "editing/FieldDialog.h"
 
 #include <QDialogButtonBox>
+#include <QFont>
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QScreen>
 
@@ -40,9 +42,13 @@ void FieldDialog::onOk() {
 }
 
 void FieldDialog::fitCaption() {
-    // Room beside the text for the title bar's icon and its help and close buttons.
-    const int buttons = 6 * fontMetrics().height();
-    const int wanted = fontMetrics().horizontalAdvance(windowTitle()) + buttons;
+    // Window managers draw the caption in a bold face, with the window icon and up to three
+    // buttons beside it: measure bold text and leave room for four buttons and the margins.
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int buttons = 8 * metrics.height();
+    const int wanted = metrics.horizontalAdvance(windowTitle()) + buttons;
     const QScreen* shown = screen();
     const int room = shown ? shown->availableGeometry().width() : wanted;
     setMinimumWidth(std::min(wanted, room));
