@@ -24,10 +24,12 @@ class frmWebDirectorySelect : public QDialog {
     // Loads the logic (busy pointer meanwhile), shows the dialog modally until it closes.
     static void run(webdirs::WebDirectorySelect& logic, QWidget* parent);
 
+    // Loads the logic (busy pointer meanwhile) and shows what it found.
+    void load();
+
     void reject() override;
 
   private:
-    void load();
     void showSites();
     void showTree();
     void showStatus();
