@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+// Readable Qt values; every test file of the program includes it, so that all agree.
+#include "editing/QtPrinters.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "ApacheTree.h"
+#include "reporting/frmWebDirectorySelect.h"
+#include "reporting/webdirs/WebDirectorySelect.h"
+#include "shell/ScriptedInteraction.h"
+
+using namespace sentrel;
+
+namespace {
+
+QStringList labelsOf(const QWidget& dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) texts << button->text();
+    return texts;
+}
+
+}  // namespace
+
+TEST(frmWebDirectorySelectTest, ShowsTheSitesAndDirectoriesAndEscapeCancels) {
+    test::ApacheTree tree;
+    tree.addSite("reports.conf",
+                 "<VirtualHost *:80>\nServerName reports.example\nDocumentRoot /srv/www\n"
+                 "Alias /srws /srv/srws\n</VirtualHost>\n");
+    ScriptedInteraction ui;
+    bool closedWithSelect = false;
+    webdirs::WebDirectorySelect logic(ui, tree.setup(), closedWithSelect);
+    frmWebDirectorySelect dialog(logic, nullptr);
+    dialog.load();
+    dialog.show();
+
+    EXPECT_EQ(dialog.windowTitle(), " Select Apache Web Virtual Directory");
+    EXPECT_EQ(labelsOf(dialog),
+              QStringList({"Web Server:", "Web Virtual Directory:", "&Select", "&Cancel"}));
+    auto* sites = dialog.findChild<QComboBox*>("cboServers");
+    ASSERT_EQ(sites->count(), 2);
+    EXPECT_EQ(sites->currentText(), "*:80");
+    EXPECT_EQ(sites->itemData(1).toInt(), 2);
+    auto* statusBar = dialog.findChild<QStatusBar*>();
+    EXPECT_EQ(statusBar->currentMessage(), "Press 'Select' for Root");
+
+    sites->setCurrentIndex(1);
+    emit sites->activated(1);
+    auto* directories = dialog.findChild<QTreeWidget*>("tvDirectories");
+    QTreeWidgetItem* root = directories->topLevelItem(0);
+    ASSERT_EQ(root->childCount(), 2);
+    EXPECT_EQ(directories->currentItem(), root);
+    QTreeWidgetItem* srws = root->child(0);
+    EXPECT_EQ(srws->text(0), "srws");
+    emit directories->itemClicked(srws, 0);
+    EXPECT_EQ(statusBar->currentMessage(), "Press 'Select' for srws");
+    EXPECT_EQ(logic.urlPath(), "/srws/");
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(logic.cancelled());
+    EXPECT_TRUE(ui.messages().isEmpty()) << "cancelling asks nothing";
+}
