@@ -40,6 +40,16 @@ void ApacheTree::addSite(const QString& name, const QByteArray& content) const {
     enable(QStringLiteral("sites"), name);
 }
 
+void ApacheTree::addSite(const QString& serverName, const QString& documentRoot,
+                         const QList<QPair<QString, QString>>& aliases) const {
+    QString text = QStringLiteral("<VirtualHost *:80>\n  ServerName %1\n  DocumentRoot %2\n")
+                       .arg(serverName, documentRoot);
+    for (const auto& [url, folder] : aliases)
+        text += QStringLiteral("  Alias %1 %2\n").arg(url, folder);
+    addSite(serverName + QStringLiteral(".conf"),
+            (text + QStringLiteral("</VirtualHost>\n")).toUtf8());
+}
+
 QMap<QString, QByteArray> ApacheTree::snapshot() const {
     QMap<QString, QByteArray> files;
     QDirIterator it(root_, QDir::Files | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,

@@ -25,6 +25,9 @@ class ApacheTree {
     void enable(const QString& kind, const QString& name) const;
     // A site file in sites-available, enabled.
     void addSite(const QString& name, const QByteArray& content) const;
+    // A site "<serverName>.conf" on *:80 with its root and aliases ({"/srws", folder}, ...).
+    void addSite(const QString& serverName, const QString& documentRoot,
+                 const QList<QPair<QString, QString>>& aliases) const;
 
     // Every file and link below the root: content (links as "-> target") and mode.
     QMap<QString, QByteArray> snapshot() const;

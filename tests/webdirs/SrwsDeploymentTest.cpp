@@ -55,12 +55,7 @@ class SrwsDeploymentTest : public ::testing::Test {
   protected:
     SrwsDeploymentTest() {
         writeService("x86", "32-bit service");
-        tree.addSite("reports.conf", QStringLiteral("<VirtualHost *:80>\n"
-                                                    "  ServerName reports.example\n"
-                                                    "  DocumentRoot %1\n"
-                                                    "</VirtualHost>\n")
-                                         .arg(www)
-                                         .toUtf8());
+        tree.addSite("reports.example", www, {});
         options.srwsInstallPath = www + "/srws";
         QDir().mkpath(options.srwsInstallPath);
         options.srwsURL = "http://reports.example/srws/";

@@ -20,13 +20,7 @@ namespace {
 class WebDirectoryFieldTest : public ::testing::Test {
   protected:
     WebDirectoryFieldTest() {
-        tree.addSite("reports.conf", QStringLiteral("<VirtualHost *:80>\n"
-                                                    "  ServerName reports.example\n"
-                                                    "  DocumentRoot %1\n"
-                                                    "  Alias /srws %2\n"
-                                                    "</VirtualHost>\n")
-                                         .arg(www, srws)
-                                         .toUtf8());
+        tree.addSite("reports.example", www, {{"/srws", srws}});
         tabs.setApacheSetup(tree.setup());
         options.srwsLocalWebAddress = "http://reports.example";
         options.srwsURL = "http://reports.example/old/";

@@ -23,14 +23,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     test::ApacheTree tree;
-    tree.addSite("www.example.com.conf",
-                 "<VirtualHost *:80>\n"
-                 "  ServerName www.example.com\n"
-                 "  DocumentRoot /var/www/example\n"
-                 "  Alias /srws /var/www/srws\n"
-                 "  Alias /reports /srv/reports\n"
-                 "  Alias /reports/archive /srv/archive\n"
-                 "</VirtualHost>\n");
+    tree.addSite("www.example.com", "/var/www/example",
+                 {{"/srws", "/var/www/srws"},
+                  {"/reports", "/srv/reports"},
+                  {"/reports/archive", "/srv/archive"}});
     ScriptedInteraction ui;
     bool closedWithSelect = false;
     webdirs::WebDirectorySelect logic(ui, tree.setup(), closedWithSelect);

@@ -42,15 +42,7 @@ const MessageRequest kReminder{
 // site of Debian's tree comes first.
 class WebDirectorySelectTest : public ::testing::Test {
   protected:
-    WebDirectorySelectTest() {
-        tree.addSite("reports.conf", QStringLiteral("<VirtualHost *:80>\n"
-                                                    "  ServerName reports.example\n"
-                                                    "  DocumentRoot %1\n"
-                                                    "  Alias /srws %2\n"
-                                                    "</VirtualHost>\n")
-                                         .arg(www, srws)
-                                         .toUtf8());
-    }
+    WebDirectorySelectTest() { tree.addSite("reports.example", www, {{"/srws", srws}}); }
 
     // The dialog loaded, with the reports site chosen.
     WebDirectorySelect& loadedOnReports() {

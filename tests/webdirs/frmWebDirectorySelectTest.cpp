@@ -30,9 +30,7 @@ QStringList labelsOf(const QWidget& dialog) {
 
 TEST(frmWebDirectorySelectTest, ShowsTheSitesAndDirectoriesAndEscapeCancels) {
     test::ApacheTree tree;
-    tree.addSite("reports.conf",
-                 "<VirtualHost *:80>\nServerName reports.example\nDocumentRoot /srv/www\n"
-                 "Alias /srws /srv/srws\n</VirtualHost>\n");
+    tree.addSite("reports.example", "/srv/www", {{"/srws", "/srv/srws"}});
     ScriptedInteraction ui;
     bool closedWithSelect = false;
     webdirs::WebDirectorySelect logic(ui, tree.setup(), closedWithSelect);
