@@ -16,12 +16,12 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     sentrel::QtInteraction ui;
     sentrel::codegen::frmCodeCutPaste dialog(
-        ui, QStringLiteral("Browser,Version,Platform,JavaScriptEnabled,CookiesEnabled,Width,Height"),
+        ui,
+        QStringLiteral("Browser,Version,Platform,JavaScriptEnabled,CookiesEnabled,Width,Height"),
         QStringLiteral("http://www.example.com/srws/"), &sentrel::codegen::isExtProperty);
     dialog.show();
     QTest::qWaitForWindowExposed(&dialog);
-    QTest::mouseClick(dialog.findChild<QRadioButton*>(QStringLiteral("OptionCSharp")),
-                      Qt::LeftButton);
+    dialog.findChild<QRadioButton*>(QStringLiteral("OptionCSharp"))->click();
     QTest::qWait(200);
     const QString file = QDir(folder).filePath(QStringLiteral("code-cut-paste.png"));
     return dialog.grab().save(file) ? 0 : 1;

@@ -74,7 +74,7 @@ TEST_F(CodeCutPasteWindow, ShowsItsControlsWithTheirTexts) {
 
 // Clicking a language fills the code window; leaving a text box writes it again.
 TEST_F(CodeCutPasteWindow, LanguageAndFieldsDriveTheCodeWindow) {
-    QTest::mouseClick(child<QRadioButton>("OptionJSP"), Qt::LeftButton);
+    child<QRadioButton>("OptionJSP")->click();
     EXPECT_TRUE(shownCode().contains("  options.addProperties(\"FontsInstalled\");\n"));
     EXPECT_TRUE(shownCode().contains("  options.setPageTitle(\"Please wait...\");\n"));
 
@@ -98,7 +98,7 @@ TEST_F(CodeCutPasteWindow, CopyPutsTheCodeWindowOnTheClipboard) {
     ASSERT_EQ(ui.messages().size(), 1);
     EXPECT_EQ(ui.messages().front().title, "Please choose your language first");
 
-    QTest::mouseClick(child<QRadioButton>("optionClassicASP"), Qt::LeftButton);
+    child<QRadioButton>("optionClassicASP")->click();
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), window.form().code());
     EXPECT_TRUE(
