@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScreen>
 #include <QtTest/QTest>
 
 #include "codegen/ExtendedPropertyList.h"
@@ -20,9 +21,13 @@ int main(int argc, char** argv) {
         QStringLiteral("Browser,Version,Platform,JavaScriptEnabled,CookiesEnabled,Width,Height"),
         QStringLiteral("http://www.example.com/srws/"), &sentrel::codegen::isExtProperty);
     dialog.show();
-    QTest::qWaitForWindowExposed(&dialog);
+    if (!QTest::qWaitForWindowExposed(&dialog)) return 1;
     dialog.findChild<QRadioButton*>(QStringLiteral("OptionCSharp"))->click();
-    QTest::qWait(200);
+    QTest::qWait(500);
     const QString file = QDir(folder).filePath(QStringLiteral("code-cut-paste.png"));
-    return dialog.grab().save(file) ? 0 : 1;
+    // The screen's pixels, so that the window manager's frame and the caption show too.
+    const QRect frame = dialog.frameGeometry();
+    const QPixmap shot =
+        dialog.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    return shot.save(file) ? 0 : 1;
 }
