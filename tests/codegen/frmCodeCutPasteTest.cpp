@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -9,10 +10,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest/QTest>
 
+#include "codegen/CodeCutPasteCommand.h"
 #include "codegen/frmCodeCutPaste.h"
 #include "shell/ScriptedInteraction.h"
+#include "support/TempDir.h"
 
 namespace sentrel::codegen {
 namespace {
@@ -107,6 +111,29 @@ TEST_F(CodeCutPasteWindow, CopyPutsTheCodeWindowOnTheClipboard) {
     child<QPlainTextEdit>("Text1")->setPlainText(QStringLiteral("<%\nedited\n%>"));
     QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "<%\r\nedited\r\n%>");
+}
+
+// The command shows the dialog modally for the caller's properties and service address; with
+// no readable definitions in the base directory the built-in list names the extended ones.
+TEST(CodeCutPasteCommandTest, ShowsTheDialogForTheGivenSelection) {
+    ScriptedInteraction ui;
+    test::TempDir base;
+    base.write(QStringLiteral("maindefs.bdd"), "damaged");
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* dialog = qobject_cast<frmCodeCutPaste*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QRadioButton*>(QStringLiteral("OptionJSP"))->click();
+        shown = dialog->windowTitle() + QLatin1Char('|') + dialog->form().code();
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    CodeCutPasteCommand{&ui, base.path()}(QStringLiteral("OSName,Width,Country"),
+                                          QStringLiteral("http://srv/rep/"));
+    EXPECT_TRUE(shown.startsWith(" Cut/paste statistics capture code|<%@ page"));
+    EXPECT_TRUE(shown.contains("  options.addProperties(\"Width\");\r\n"));
+    EXPECT_TRUE(shown.contains("options.setSrwsURL(\"http://srv/rep/norvanesvr.dll\");"));
+    EXPECT_TRUE(shown.contains("Sentrel cannot natively\r\n"));
+    EXPECT_TRUE(ui.events().isEmpty());
 }
 
 }  // namespace
