@@ -21,7 +21,9 @@ QString SrwsSnippet::text() const {
     const QString names = QStringLiteral("(norvanesrws|norvanesvr)\\.dll$");
     return QStringLiteral(
                "# Sentrel Reports Web Service: written at each deployment of the service.\n"
-               "AliasMatch %1 %2\n"
+               "<LocationMatch %1>\n"
+               "    Alias %2\n"
+               "</LocationMatch>\n"
                "<Directory %3>\n"
                "    Options +ExecCGI\n"
                "    <FilesMatch %4>\n"

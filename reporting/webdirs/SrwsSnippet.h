@@ -19,7 +19,9 @@ struct SrwsSnippet {
     // expression characters escaped):
     //
     //   # Sentrel Reports Web Service: written at each deployment of the service.
-    //   AliasMatch "(?i)^<url>(norvanesrws|norvanesvr)\.dll$" "<folder>/NorvaneSRWS.dll"
+    //   <LocationMatch "(?i)^<url>(norvanesrws|norvanesvr)\.dll$">
+    //       Alias "<folder>/NorvaneSRWS.dll"
+    //   </LocationMatch>
     //   <Directory "<folder>">
     //       Options +ExecCGI
     //       <FilesMatch "(?i)^(norvanesrws|norvanesvr)\.dll$">
@@ -28,10 +30,12 @@ struct SrwsSnippet {
     //       SetEnv SENTREL_REGISTRY "<keyStoreRoot>"
     //   </Directory>
     //
-    // The `AliasMatch` maps the names the test address and the generated logging code use
-    // ("norvaneSRWS.dll", "norvanesrws.dll", "norvanesvr.dll", in any case) to the deployed
-    // file, since the file system compares names with case. It needs mod_alias, `SetEnv`
-    // needs mod_env and the handler mod_cgi or mod_cgid.
+    // The location's `Alias` maps the names the test address and the generated logging code
+    // use ("norvaneSRWS.dll", "norvanesrws.dll", "norvanesvr.dll", in any case) to the
+    // deployed file, since the file system compares names with case. A location alias is
+    // looked at before the sites' own `Alias` directives, so it also serves a folder that is
+    // itself a site's alias. It needs mod_alias, `SetEnv` needs mod_env and the handler
+    // mod_cgi or mod_cgid.
     QString text() const;
 
     // The file's place below the configuration root, and its link in conf-enabled/.

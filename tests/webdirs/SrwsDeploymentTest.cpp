@@ -119,7 +119,8 @@ TEST_F(SrwsDeploymentTest, WithoutAnX64BuildThe32BitServiceIsDeployedWithoutAQue
 
     const QString snippet = test::TempDir::read(tree.root() + "/conf-enabled/sentrel-srws.conf");
     EXPECT_TRUE(snippet.contains(
-        "AliasMatch \"(?i)^\\/srws\\/(norvanesrws|norvanesvr)\\.dll$\" \"" + deployed() + "\"\n"))
+        "<LocationMatch \"(?i)^\\/srws\\/(norvanesrws|norvanesvr)\\.dll$\">\n    Alias \"" +
+        deployed() + "\"\n</LocationMatch>\n"))
         << snippet.toStdString();
     EXPECT_TRUE(snippet.contains("SetEnv SENTREL_REGISTRY \"" + keyStore + "\""));
 

@@ -137,9 +137,11 @@ TEST_F(WebDirectorySelectTest, YesWritesOurSnippetThatApacheAcceptsAndGrantsExec
 
     EXPECT_EQ(QString(test::TempDir::read(tree.root() + "/conf-available/sentrel-srws.conf")),
               "# Sentrel Reports Web Service: written at each deployment of the service.\n"
-              "AliasMatch \"(?i)^\\/srws\\/(norvanesrws|norvanesvr)\\.dll$\" \"" +
+              "<LocationMatch \"(?i)^\\/srws\\/(norvanesrws|norvanesvr)\\.dll$\">\n"
+              "    Alias \"" +
                   srws +
                   "/NorvaneSRWS.dll\"\n"
+                  "</LocationMatch>\n"
                   "<Directory \"" +
                   srws +
                   "\">\n"
