@@ -6,6 +6,7 @@
 
 #include "app/InternalData.h"
 #include "app/wizard/SetupWizardCommand.h"
+#include "codegen/properties/frmProperties.h"
 #include "registry/KeyPaths.h"
 #include "shell/AppError.h"
 
@@ -127,6 +128,10 @@ void AppHost::createPreferences() {
     host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
     host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
     host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
+    host.selectProperties = [this](const QString& properties) {
+        return codegen::frmProperties::choose(interaction_, options_->baseDirectory(), properties,
+                                              &preferences_->dialog());
+    };
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });
