@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace sentrel {
 
@@ -34,6 +35,12 @@ struct OptionsHost {
     // Shows the web directory selection dialog modally over its logic, which the dialog
     // loads; returns when the dialog has closed. Left empty, nothing is chosen.
     std::function<void(webdirs::WebDirectorySelect& selection)> showWebDirectorySelect;
+
+    // Shows the choice of the properties to log over the current list (names joined with
+    // ","); answers the list confirmed with OK, nothing when the user cancelled.
+    std::function<std::optional<QString>(const QString& properties)> selectProperties;
+    // Shows the logging code generator for the properties to log and the reports service's URL.
+    std::function<void(const QString& properties, const QString& url)> showCodeGenerator;
 };
 
 }  // namespace sentrel
