@@ -9,10 +9,7 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "ApacheTree.h"
-#include "reporting/frmWebDirectorySelect.h"
-#include "reporting/webdirs/WebDirectorySelect.h"
-#include "shell/ScriptedInteraction.h"
+#include "ShownSelectionDialog.h"
 
 using namespace sentrel;
 
@@ -27,12 +24,8 @@ int main(int argc, char** argv) {
                  {{"/srws", "/var/www/srws"},
                   {"/reports", "/srv/reports"},
                   {"/reports/archive", "/srv/archive"}});
-    ScriptedInteraction ui;
-    bool closedWithSelect = false;
-    webdirs::WebDirectorySelect logic(ui, tree.setup(), closedWithSelect);
-    frmWebDirectorySelect dialog(logic, nullptr);
-    dialog.load();
-    dialog.show();
+    test::ShownSelectionDialog shown(tree);
+    frmWebDirectorySelect& dialog = shown.dialog;
     auto* sites = dialog.findChild<QComboBox*>("cboServers");
     sites->setCurrentIndex(1);
     emit sites->activated(1);

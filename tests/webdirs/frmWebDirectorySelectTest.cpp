@@ -10,10 +10,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "ApacheTree.h"
-#include "reporting/frmWebDirectorySelect.h"
-#include "reporting/webdirs/WebDirectorySelect.h"
-#include "shell/ScriptedInteraction.h"
+#include "ShownSelectionDialog.h"
 
 using namespace sentrel;
 
@@ -31,12 +28,8 @@ QStringList labelsOf(const QWidget& dialog) {
 TEST(frmWebDirectorySelectTest, ShowsTheSitesAndDirectoriesAndEscapeCancels) {
     test::ApacheTree tree;
     tree.addSite("reports.example", "/srv/www", {{"/srws", "/srv/srws"}});
-    ScriptedInteraction ui;
-    bool closedWithSelect = false;
-    webdirs::WebDirectorySelect logic(ui, tree.setup(), closedWithSelect);
-    frmWebDirectorySelect dialog(logic, nullptr);
-    dialog.load();
-    dialog.show();
+    test::ShownSelectionDialog shown(tree);
+    frmWebDirectorySelect& dialog = shown.dialog;
 
     EXPECT_EQ(dialog.windowTitle(), " Select Apache Web Virtual Directory");
     EXPECT_EQ(labelsOf(dialog),
@@ -58,10 +51,10 @@ TEST(frmWebDirectorySelectTest, ShowsTheSitesAndDirectoriesAndEscapeCancels) {
     EXPECT_EQ(srws->text(0), "srws");
     emit directories->itemClicked(srws, 0);
     EXPECT_EQ(statusBar->currentMessage(), "Press 'Select' for srws");
-    EXPECT_EQ(logic.urlPath(), "/srws/");
+    EXPECT_EQ(shown.logic.urlPath(), "/srws/");
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(logic.cancelled());
-    EXPECT_TRUE(ui.messages().isEmpty()) << "cancelling asks nothing";
+    EXPECT_TRUE(shown.logic.cancelled());
+    EXPECT_TRUE(shown.ui.messages().isEmpty()) << "cancelling asks nothing";
 }
