@@ -2,6 +2,7 @@
 
 #include "reporting/DirectoryCheck.h"
 #include "reporting/OptionStore.h"
+#include "reporting/OptionsDatabaseSettings.h"
 #include "reporting/ReportingMessages.h"
 #include "reporting/SrwsUrl.h"
 #include "reporting/reportsdb/ReportsDatabase.h"
@@ -283,18 +284,7 @@ void ReportingTabs::testSettings() {
 }
 
 reportsdb::ReportsDbSettings ReportingTabs::databaseSettings() const {
-    reportsdb::ReportsDbSettings settings;
-    settings.kind = options_.srwsProviderType == SrwsProvider::Access
-                        ? reportsdb::DatabaseKind::File
-                        : reportsdb::DatabaseKind::Server;
-    settings.filePath = options_.srwsMDBPath.trimmed();
-    settings.server = options_.srwsServer.trimmed();
-    settings.useOsAuthentication = options_.srwsIntegratedSecurity;
-    settings.user = options_.srwsUsername.trimmed();
-    settings.password = options_.srwsPassword;
-    settings.database = options_.srwsDatabase.trimmed();
-    settings.tableOwner = options_.srwsTableOwner.trimmed();
-    return settings;
+    return databaseSettingsOf(options_);
 }
 
 void ReportingTabs::checkComplete() const {
