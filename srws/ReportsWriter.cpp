@@ -9,12 +9,17 @@ using reportsdb::ReportTable;
 using reportsdb::SqlDialect;
 
 ReportsWriter::ReportsWriter(const reportsdb::ReportsDbSettings& settings)
-    : database_(settings), dialect_(database_.dialect()) {}
+    : settings_(settings), database_(settings), dialect_(database_.dialect()) {}
 
 ReportsWriter::~ReportsWriter() = default;
 
 void ReportsWriter::connect() {
     database_.OpenExisting(connection_);
+    // In WAL mode "NORMAL" syncs the journal at checkpoints instead of at every commit: a
+    // record can only be lost when the machine itself fails, never the file's consistency,
+    // and a request no longer waits for the disk.
+    if (settings_.kind == reportsdb::DatabaseKind::File)
+        connection_.Execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
 }
 
 void ReportsWriter::insert(const ReportTable& table, const FittedRecord& record) {

@@ -35,6 +35,7 @@ class ReportsWriter {
   private:
     QString whereClause(const reportsdb::ReportTable& table, const char* column) const;
 
+    reportsdb::ReportsDbSettings settings_;
     reportsdb::ReportsDatabase database_;
     std::unique_ptr<reportsdb::SqlDialect> dialect_;
     reportsdb::SQLConnection connection_;

@@ -79,13 +79,13 @@ TEST(FittedRecordTest, NumberColumnsTakeNumbersAndTrueFalseAndNullOtherwiseWithA
     }
     // The empty value is no fault; the others are noted.
     EXPECT_EQ(record.notes,
-              (QStringList{"value \"767.6\" of field \"snsh\" (column Height): rounded to 768",
+              (QStringList{"value \"inf\" of field \"v\" (column Version): not a number, stored "
+                           "as NULL",
+                           "value \"767.6\" of field \"snsh\" (column Height): rounded to 768",
                            "value \"wide\" of field \"snsw\" (column Width): not a number, "
                            "stored as NULL",
                            "value \"99999999999\" of field \"snfv\" (column Plugin_Flash): out "
-                           "of the column's range, stored as NULL",
-                           "value \"inf\" of field \"v\" (column Version): not a number, stored "
-                           "as NULL"}));
+                           "of the column's range, stored as NULL"}));
 }
 
 TEST(FittedRecordTest, LastUpdateIsTheRequestTimeUnlessAValidDateIsGiven) {

@@ -16,11 +16,18 @@ using sentrel::test::ServiceSetup;
 namespace {
 
 CgiCall get(const QByteArray& query, const QByteArray& remote = "127.0.0.1") {
-    return CgiCall{"GET", query, {}, {}, {}, remote};
+    CgiCall call;
+    call.query = query;
+    call.remote = remote;
+    return call;
 }
 
 CgiCall post(const QByteArray& body, const QByteArray& query = {}) {
-    return CgiCall{"POST", query, body};
+    CgiCall call;
+    call.method = "POST";
+    call.query = query;
+    call.body = body;
+    return call;
 }
 
 // The answer's status and body, for one comparison.
@@ -172,7 +179,9 @@ TEST_F(ServiceProcessTest, RefusedRequestsWriteNothingAndSayWhy) {
 }
 
 TEST_F(ServiceProcessTest, PreflightAllowsPagesOfOtherSitesToPost) {
-    const CgiAnswer answer = service.run(CgiCall{"OPTIONS"});
+    CgiCall preflight;
+    preflight.method = "OPTIONS";
+    const CgiAnswer answer = service.run(preflight);
     EXPECT_EQ(answer.status, 204);
     EXPECT_EQ(answer.headers.value("Access-Control-Allow-Origin"), "*");
     EXPECT_EQ(answer.headers.value("Access-Control-Allow-Methods"), "GET, POST, OPTIONS");

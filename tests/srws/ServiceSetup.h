@@ -9,6 +9,10 @@
 
 #include "support/TempDir.h"
 
+namespace sentrel {
+class OptionStore;
+}
+
 namespace sentrel::test {
 
 // One answer of the CGI program, split into its parts.
@@ -42,7 +46,7 @@ class ServiceSetup {
     QString databasePath() const { return dir_.file("reports/SNReports.db"); }
     QString logFolder() const { return dir_.file("logs"); }
     // Writes the options key; `edit` changes the options first (as the dialog would).
-    void writeOptions(const std::function<void(class OptionStore&)>& edit = {}) const;
+    void writeOptions(const std::function<void(OptionStore&)>& edit = {}) const;
 
     // Runs the real CGI program once.
     CgiAnswer run(const CgiCall& call) const;
