@@ -16,6 +16,9 @@ template <class... Fs>
 struct Overloaded : Fs... {
     using Fs::operator()...;
 };
+// clang before 17 does not deduce an aggregate's template arguments without this guide.
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
 
 CgiResponse preflight() {
     CgiResponse response = CgiResponse::empty(204);
