@@ -2,8 +2,10 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -98,8 +100,11 @@ bool ApacheServer::start(QString* problem) {
     port_ = freePort();
     process_.setProcessChannelMode(QProcess::MergedChannels);
     // Its own session: at shutdown Apache signals its whole process group, which must not
-    // be the test's.
-    process_.setChildProcessModifier([] { setsid(); });
+    // be the test's. It stops too when the test dies before stopping it.
+    process_.setChildProcessModifier([] {
+        setsid();
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+    });
     process_.start(QString::fromLatin1(kBinary),
                    {QStringLiteral("-f"), writeConfiguration(), QStringLiteral("-DFOREGROUND")});
     const QDeadlineTimer deadline(20000);

@@ -33,14 +33,35 @@ void ServiceSetup::writeOptions(const std::function<void(OptionStore&)>& edit) c
     options.save();
 }
 
-CgiAnswer ServiceSetup::run(const CgiCall& call) const {
+QProcessEnvironment ServiceSetup::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("SENTREL_REGISTRY", registryRoot());
-    return runProgram(QStringLiteral(SRWS_PROGRAM), environment, call);
+    return environment;
+}
+
+CgiAnswer ServiceSetup::run(const CgiCall& call) const {
+    return runProgram(QStringLiteral(SRWS_PROGRAM), environment(), call);
+}
+
+QList<CgiAnswer> ServiceSetup::runAll(const QList<CgiCall>& calls, int atOnce) const {
+    QList<CgiAnswer> answers;
+    for (qsizetype first = 0; first < calls.size(); first += atOnce) {
+        std::vector<std::unique_ptr<QProcess>> running;
+        for (qsizetype i = first; i < std::min(calls.size(), first + atOnce); ++i)
+            running.push_back(startProgram(QStringLiteral(SRWS_PROGRAM), environment(), calls[i]));
+        for (const auto& process : running) answers << answerOf(*process);
+    }
+    return answers;
 }
 
 CgiAnswer ServiceSetup::runProgram(const QString& program, const QProcessEnvironment& base,
                                    const CgiCall& call) {
+    return answerOf(*startProgram(program, base, call));
+}
+
+std::unique_ptr<QProcess> ServiceSetup::startProgram(const QString& program,
+                                                     const QProcessEnvironment& base,
+                                                     const CgiCall& call) {
     QProcessEnvironment environment = base;
     environment.insert("GATEWAY_INTERFACE", "CGI/1.1");
     environment.insert("REQUEST_METHOD", QString::fromLatin1(call.method));
@@ -55,13 +76,16 @@ CgiAnswer ServiceSetup::runProgram(const QString& program, const QProcessEnviron
                                       : call.contentLength;
         if (length != "-") environment.insert("CONTENT_LENGTH", QString::fromLatin1(length));
     }
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, {});
-    process.write(call.body);
-    process.closeWriteChannel();
-    process.waitForFinished(30000);
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
+    process->start(program, {});
+    process->write(call.body);
+    process->closeWriteChannel();
+    return process;
+}
 
+CgiAnswer ServiceSetup::answerOf(QProcess& process) {
+    process.waitForFinished(30000);
     CgiAnswer answer;
     answer.crashed = process.exitStatus() != QProcess::NormalExit;
     answer.exitCode = process.exitCode();

@@ -2,10 +2,12 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 #include "support/TempDir.h"
 
@@ -50,6 +52,9 @@ class ServiceSetup {
 
     // Runs the real CGI program once.
     CgiAnswer run(const CgiCall& call) const;
+    // Runs the real CGI program for each call, `atOnce` processes at a time, as a web
+    // server does under load; the answers in the calls' order.
+    QList<CgiAnswer> runAll(const QList<CgiCall>& calls, int atOnce) const;
     // Runs the CGI program at `program` (the service deployed elsewhere) once.
     static CgiAnswer runProgram(const QString& program, const QProcessEnvironment& environment,
                                 const CgiCall& call);
@@ -62,6 +67,12 @@ class ServiceSetup {
     QStringList logLines() const;
 
   private:
+    QProcessEnvironment environment() const;
+    static std::unique_ptr<QProcess> startProgram(const QString& program,
+                                                  const QProcessEnvironment& environment,
+                                                  const CgiCall& call);
+    static CgiAnswer answerOf(QProcess& process);
+
     TempDir dir_;
 };
 
