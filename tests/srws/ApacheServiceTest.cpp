@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include "ApacheServer.h"
 #include "registry/mdlRegistry.h"
@@ -17,7 +18,6 @@
 #include "reporting/reportsdb/ReportsDatabase.h"
 #include "reporting/reportsdb/SQLConnection.h"
 #include "shell/ScriptedInteraction.h"
-#include "support/TempDir.h"
 
 using namespace sentrel;
 using sentrel::test::ApacheServer;
@@ -47,7 +47,8 @@ class ApacheServiceTest : public ::testing::Test {
         if (!ApacheServer::installed())
             GTEST_SKIP() << "apache2 is not installed (scripts/install-deps.sh installs it)";
         openFolder(dir.path());
-        deployment = {openFolder(dir.file("www/srws")), "/srws/", openFolder(dir.file("registry"))};
+        deployment = {openFolder(dir.filePath("www/srws")), "/srws/",
+                      openFolder(dir.filePath("registry"))};
         ASSERT_TRUE(QFile::copy(SRWS_PROGRAM, deployment.folder + "/NorvaneSRWS.dll"));
         QFile::setPermissions(
             deployment.folder + "/NorvaneSRWS.dll",
@@ -55,19 +56,19 @@ class ApacheServiceTest : public ::testing::Test {
 
         // The reports file and the log folder belong to Apache's account.
         reportsdb::ReportsDbSettings settings;
-        settings.filePath = openFolder(dir.file("db")) + "/SNReports.db";
+        settings.filePath = openFolder(dir.filePath("db")) + "/SNReports.db";
         reportsdb::ReportsDatabase(settings).CreateTables();
         database = settings.filePath;
-        giveToNobody(dir.file("db"));
+        giveToNobody(dir.filePath("db"));
         giveToNobody(database);
-        giveToNobody(openFolder(dir.file("logs")));
+        giveToNobody(openFolder(dir.filePath("logs")));
 
         ScriptedInteraction ui;
         reg::mdlRegistry registry(ui, reg::KeyStore(deployment.registry));
         OptionStore options(registry, dir.path());
         options.srwsProviderType = SrwsProvider::Access;
         options.srwsMDBPath = database;
-        options.srwsLogFilePath = dir.file("logs");
+        options.srwsLogFilePath = dir.filePath("logs");
         ASSERT_TRUE(options.save());
     }
 
@@ -77,7 +78,8 @@ class ApacheServiceTest : public ::testing::Test {
         return connection.Query(sql);
     }
 
-    test::TempDir dir;
+    // Under /tmp whatever TMPDIR says: Apache's account must reach every folder above.
+    QTemporaryDir dir{"/tmp/sentrel-apache-XXXXXX"};
     test::ServiceDeployment deployment;
     QString database;
 };
@@ -85,7 +87,7 @@ class ApacheServiceTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ApacheServiceTest, ApacheRunsTheServiceThatPassesItsTestAndLogsEachKind) {
-    ApacheServer apache(openFolder(dir.file("run")), openFolder(dir.file("www")),
+    ApacheServer apache(openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
                         test::serviceSnippet(deployment));
     QString problem;
     ASSERT_TRUE(apache.start(&problem)) << problem.toStdString();
