@@ -8,6 +8,22 @@ bool methodIs(const CgiRequest& request, const char* method) {
     return request.method.compare(QLatin1String(method), Qt::CaseInsensitive) == 0;
 }
 
+// Whether the content type's parameters allow UTF-8: no charset, or charset "utf-8" (also
+// quoted, or "utf8"); other parameters are ignored.
+bool charsetIsUtf8(const QString& contentType) {
+    const QStringList parameters = contentType.split(QLatin1Char(';')).mid(1);
+    for (const QString& parameter : parameters) {
+        const QString name = parameter.section(QLatin1Char('='), 0, 0).trimmed();
+        if (name.compare(QLatin1String("charset"), Qt::CaseInsensitive) != 0) continue;
+        QString value = parameter.section(QLatin1Char('='), 1).trimmed();
+        value.remove(QLatin1Char('"'));
+        if (value.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0 &&
+            value.compare(QLatin1String("utf8"), Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
 // The body's own reason to be refused, or an empty text when it can be decoded.
 QString bodyProblem(const CgiRequest& request) {
     if (request.queryString.size() + request.body.size() > kMaxRequestBytes)
@@ -16,13 +32,10 @@ QString bodyProblem(const CgiRequest& request) {
         request.contentLength != QByteArray::number(request.body.size()))
         return QStringLiteral("the body does not have the length CONTENT_LENGTH gives");
     const QString type = request.contentType.section(QLatin1Char(';'), 0, 0).trimmed();
-    QString parameters = request.contentType.section(QLatin1Char(';'), 1).trimmed();
     if (!request.body.isEmpty() && !type.isEmpty() &&
         type.compare(QLatin1String("application/x-www-form-urlencoded"), Qt::CaseInsensitive))
         return QStringLiteral("the body is not application/x-www-form-urlencoded");
-    if (!parameters.isEmpty() && parameters.remove(QLatin1Char(' '))
-                                     .compare(QLatin1String("charset=utf-8"), Qt::CaseInsensitive))
-        return QStringLiteral("the body is not UTF-8");
+    if (!charsetIsUtf8(request.contentType)) return QStringLiteral("the body is not UTF-8");
     return QString();
 }
 

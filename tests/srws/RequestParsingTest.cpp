@@ -96,9 +96,12 @@ TEST(ServiceRequestTest, TNamesTheViewWithoutRegardToCaseByGetOrPost) {
     ASSERT_STREQ(viewOf(split), "SNS");
     EXPECT_EQ(std::get<LogRequest>(split).fields.value("brow"), QString("x"));
     // A charset parameter is fine when it says UTF-8.
-    CgiRequest withCharset = post("t=sns");
-    withCharset.contentType = "application/x-www-form-urlencoded; charset=UTF-8";
-    EXPECT_STREQ(viewOf(parseRequest(withCharset)), "SNS");
+    for (const char* type : {"application/x-www-form-urlencoded; charset=UTF-8",
+                             "Application/X-WWW-Form-Urlencoded;charset=\"utf8\";q=1"}) {
+        CgiRequest withCharset = post("t=sns");
+        withCharset.contentType = type;
+        EXPECT_STREQ(viewOf(parseRequest(withCharset)), "SNS") << type;
+    }
 }
 
 TEST(ServiceRequestTest, TestInTheQueryStringAsksForTheStatusPage) {
