@@ -3,6 +3,7 @@
 #include "registry/mdlRegistry.h"
 #include "reporting/DirectoryCheck.h"
 #include "reporting/OptionStore.h"
+#include "reporting/OptionsDatabaseSettings.h"
 #include "reporting/ReportingMessages.h"
 #include "reporting/SrwsDeployment.h"
 #include "reporting/SrwsUrl.h"
@@ -315,18 +316,7 @@ void ReportingTabs::testSettings() {
 }
 
 reportsdb::ReportsDbSettings ReportingTabs::databaseSettings() const {
-    reportsdb::ReportsDbSettings settings;
-    settings.kind = options_.srwsProviderType == SrwsProvider::Access
-                        ? reportsdb::DatabaseKind::File
-                        : reportsdb::DatabaseKind::Server;
-    settings.filePath = options_.srwsMDBPath.trimmed();
-    settings.server = options_.srwsServer.trimmed();
-    settings.useOsAuthentication = options_.srwsIntegratedSecurity;
-    settings.user = options_.srwsUsername.trimmed();
-    settings.password = options_.srwsPassword;
-    settings.database = options_.srwsDatabase.trimmed();
-    settings.tableOwner = options_.srwsTableOwner.trimmed();
-    return settings;
+    return databaseSettingsOf(options_);
 }
 
 void ReportingTabs::checkComplete() const {
