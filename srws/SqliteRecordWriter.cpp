@@ -41,18 +41,27 @@ int bind(sqlite3_stmt* statement, int index, const QVariant& value) {
 }
 
 // Every request is its own process and so the last connection to close. By default that
-// connection copies the write-ahead journal into the file, syncs it and deletes the journal,
-// and the next request creates and syncs a new one: three disk syncs per record. Instead the
-// journal stays; the commit that finds it over kJournalPages pages copies it back (SQLite's
-// automatic checkpoint). The bound is low because the first connection of a process reads
-// the whole journal to rebuild its index.
+// connection copies the write-ahead journal into the file, syncs both and deletes the
+// journal, and the next request creates and syncs a new one: three disk syncs per record.
+// Instead the journal stays, and the commit that finds it at kJournalPages pages or more
+// copies it into the file and empties it. The bound is low because each process rebuilds
+// the journal's index by reading all of it, and because SQLite's own automatic copy would
+// never empty the journal here: a process that rebuilds the index forgets what an earlier
+// one copied, so the journal would only grow and every copy would rewrite all of it.
 constexpr int kJournalPages = 100;
+
+int copyBackLongJournal(void*, sqlite3* database, const char* schema, int pages) {
+    if (pages < kJournalPages) return SQLITE_OK;
+    // Never wait for another process here: the record is committed already, and a later
+    // request copies the journal back when this one cannot.
+    sqlite3_busy_timeout(database, 0);
+    sqlite3_wal_checkpoint_v2(database, schema, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    return SQLITE_OK;
+}
 
 void keepJournalOpen(sqlite3* database) {
     sqlite3_db_config(database, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
-    int persist = 1;
-    sqlite3_file_control(database, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
-    sqlite3_wal_autocheckpoint(database, kJournalPages);
+    sqlite3_wal_hook(database, copyBackLongJournal, nullptr);
 }
 
 }  // namespace
