@@ -223,14 +223,18 @@ void BddWriter::requireTargetBesideSource(const doc::Document& document, const Q
     }
 }
 
-void BddWriter::writeFile(doc::Document& document, const QString& path) const {
-    requireTargetBesideSource(document, path);
+QByteArray BddWriter::scrambledText(doc::Document& document) const {
     QByteArray scrambled;
     const int status = scramble(text(document), scrambled);
     if (status != 0) {
         throw AppError(status, QStringLiteral("Scrambling the BDD text failed"), kErrorSource);
     }
-    doc::file_access::writeAll(path, scrambled);
+    return scrambled;
+}
+
+void BddWriter::writeFile(doc::Document& document, const QString& path) const {
+    requireTargetBesideSource(document, path);
+    doc::file_access::writeAll(path, scrambledText(document));
 }
 
 }  // namespace sentrel::exporting

@@ -39,6 +39,9 @@ class BddWriter {
     // Scrambles `text` into `scrambled`; answers 0 or the number of the error that stopped it.
     static int scramble(const QByteArray& text, QByteArray& scrambled);
 
+    // The BDD file's content: the text, scrambled. Throws AppError.
+    QByteArray scrambledText(doc::Document& document) const;
+
     // Builds, scrambles and writes the BDD to `path`, replacing any file there whole (a
     // failure leaves the previous file as it was). Throws AppError.
     void writeFile(doc::Document& document, const QString& path) const;
