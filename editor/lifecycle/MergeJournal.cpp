@@ -25,16 +25,26 @@ void MergeJournal::WriteMergeRecord(int code, const QString& field1, const QStri
 }
 
 void MergeJournal::write(const MergeRecord& record) {
+    writeLines(record.line());
+}
+
+void MergeJournal::write(const std::vector<MergeRecord>& records) {
+    QByteArray lines;
+    for (const MergeRecord& record : records) lines += record.line();
+    writeLines(lines);
+}
+
+void MergeJournal::writeLines(const QByteArray& lines) {
     if (!file_.isOpen()) {
         throw AppError(AppError::kPathFileAccess,
                        QStringLiteral("No definition file is open: the temporary merge file "
                                       "takes no records."));
     }
-    const QByteArray line = record.line();
     const qint64 before = file_.size();
-    if (file_.write(line) != line.size()) {
+    if (file_.write(lines) != lines.size()) {
         const AppError error = fileError(file_, QStringLiteral("Could not write to"));
         file_.resize(before);  // no half record stays behind
+        file_.seek(before);
         throw error;
     }
 }
