@@ -7,6 +7,7 @@
 #include <QSslConfiguration>
 #include <QSslError>
 #include <QTimer>
+#include <algorithm>
 
 #include "shell/AppError.h"
 
@@ -112,6 +113,9 @@ QByteArray Downloader::fetch(const QUrl& url) {
     });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // A local file's reply is finished at once, before any signal could tell its size.
+    checkSize(std::max(reply->bytesAvailable(),
+                       reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()));
     if (stop.tooLarge || stop.timedOut || reply->error() != QNetworkReply::NoError)
         throw failure(*reply, stop, maxBytes_);
     return reply->readAll();

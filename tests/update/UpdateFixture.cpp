@@ -47,6 +47,7 @@ UpdateFixture::UpdateFixture()
     exporting::BddWriter(exporting::BddVersion::of(*installed)).writeFile(*installed, files.bdd());
     registry.setString(reg::kProductKey, reg::kBaseDirValue, base.path());
     keys.setInstalledRelease(kInstalled);
+    keys.setUpdateSource(source.path());
 }
 
 UpdateFixture::~UpdateFixture() {

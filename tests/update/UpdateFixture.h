@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QMap>
+#include <ostream>
 
 #include "app/update/DefinitionUpdate.h"
 #include "app/update/Downloader.h"
@@ -12,6 +13,14 @@
 #include "registry/mdlRegistry.h"
 #include "shell/ScriptedInteraction.h"
 #include "support/TempDir.h"
+
+// Readable failure output for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
+    *out << '"' << bytes.toStdString() << '"';
+}
 
 namespace sentrel::test {
 
@@ -26,7 +35,7 @@ QByteArray publishRelease(const QString& folder, const QDateTime& release,
 // An installation in a temporary base directory, registered in a key store of its own: the
 // sample definitions as maindefs.bdf (release kInstalled, recorded as installed), the
 // customizations kCustomizations in maindefs.mrg, its BDD and an old whatsnew.txt. The
-// update source is a second temporary folder, empty until publish().
+// update source recorded is a second temporary folder, empty until publish().
 class UpdateFixture : public ::testing::Test {
   protected:
     static inline const QDateTime kInstalled{QDate(2026, 12, 1), QTime(0, 0)};

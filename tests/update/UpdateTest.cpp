@@ -43,14 +43,14 @@ TEST_F(UpdateInstall, NewerReleaseIsInstalledWithTheCustomizationsCarriedOver) {
               "Updated to release 2027-01-15T08:30:00 (was 2026-12-01T00:00:00); "
               "customizations: 2 applied, 1 already so, 1 conflict.\n"
               "\nThese customizations could not be carried over:\n"
-              "line 3: the browser or folder \"chrome125\" does not exist: "
+              "line 3: the browser or folder \"chrome125\" was deleted: "
               "5,\"chrome125\",\"\",\"*OurChrome/125*\",\"\",\"2026-12-02T10:00:00\"\n");
     EXPECT_EQ(outcome.updateExitCode(), 1);
 
     // Upstream content and every customization that still has its target.
     auto installed = doc::Document::load(files.definitions());
     EXPECT_EQ(installed->PathValue("chrome132.i__description"), "Chrome 132");
-    EXPECT_FALSE(installed->hasType("chrome125"));
+    EXPECT_EQ(installed->PathValue("chrome125.i__type"), "-1");  // deleted upstream
     EXPECT_EQ(installed->PathValue("chrome124.i__description"), "Chrome 124 (our build)");
     EXPECT_EQ(installed->PathValue("ourbrowser.i__userAgent"), "*OurBrowser/*");
     EXPECT_EQ(doc::internals::BDFLastUpdate(*installed), kNewer);
@@ -142,32 +142,37 @@ TEST_F(UpdateInstall, FailureWhileInstallingPutsTheOldFilesBack) {
 // Each bad source: the failure named, and the installed files and values as they were.
 class BadSource : public UpdateFixture {
   protected:
-    void expectRefused(const QString& address, Status status, const QString& reasonStart) {
+    // `summaryStart`: how the summary line starts ("Update failed: " and the reason).
+    void expectRefused(const QString& address, Status status, const QString& summaryStart) {
         SCOPED_TRACE(address.toStdString());
         keys.setUpdateSource(address);
         const QMap<QString, QByteArray> before = installedState();
         const UpdateOutcome outcome = runUpdate();
         EXPECT_EQ(outcome.status, status);
-        EXPECT_TRUE(outcome.reason.startsWith(reasonStart))
-            << outcome.reason.toStdString() << "\n  expected start: " << reasonStart.toStdString();
+        EXPECT_TRUE(outcome.summaryLine().startsWith(summaryStart))
+            << outcome.summaryLine().toStdString()
+            << "\n  expected start: " << summaryStart.toStdString();
         EXPECT_EQ(installedState(), before);
+    }
+    void expectFailure(const QString& address, const QString& reasonStart) {
+        expectRefused(address, Status::Failed, "Update failed: " + reasonStart);
     }
 };
 
 TEST_F(BadSource, MissingUnreachableOrAnswering404) {
     const QString nowhere = source.file("nowhere");
-    expectRefused(nowhere, Status::Failed,
+    expectFailure(nowhere,
                   "The update source has no such file: " + nowhere +
                       "/maindefs.bdf does not exist.");
 
     const QString unreachable =
         QStringLiteral("http://127.0.0.1:%1/defs/").arg(LocalHttpServer::unusedPort());
-    expectRefused(unreachable, Status::Failed,
+    expectFailure(unreachable,
                   unreachable + "maindefs.bdf could not be downloaded: Connection refused");
 
     LocalHttpServer server(source.path());  // the folder holds no maindefs.bdf yet
     ASSERT_TRUE(server.isRunning());
-    expectRefused(server.url().toString(), Status::Failed,
+    expectFailure(server.url().toString(),
                   "The update source has no such file: " + server.url().toString() +
                       "maindefs.bdf answered HTTP 404.");
 }
@@ -178,24 +183,26 @@ TEST_F(BadSource, TruncatedDamagedOrNoCurrentDefinitions) {
     const QString served = server.url().toString() + "maindefs.bdf";
     const QByteArray newer = publish(kNewer);
     source.write("maindefs.bdf", newer.left(newer.size() / 2));
-    expectRefused(server.url().toString(), Status::Failed,
+    expectFailure(server.url().toString(),
                   "The downloaded " + served + " is not usable: ");
 
     source.write("maindefs.bdf", "<html>Moved to our new site</html>\n");
-    expectRefused(server.url().toString(), Status::Failed,
+    expectFailure(server.url().toString(),
                   "The downloaded " + served + " is not usable: ");
 
     source.write("maindefs.bdf", "SentrelDocument 1\nend\n");
-    expectRefused(server.url().toString(), Status::Failed,
+    expectFailure(server.url().toString(),
                   "The downloaded " + served +
                       " is not usable: its internal structure is 0, this program reads 3.");
 }
 
 TEST_F(BadSource, OlderOrSameReleaseIsNotInstalled) {
+    const QString installed = "No newer definitions: release 2026-12-01T00:00:00 is installed, "
+                              "the update source offers ";
     publish(kInstalled.addDays(-10));
-    expectRefused(source.path(), Status::UpToDate, "");
+    expectRefused(source.path(), Status::UpToDate, installed + "2026-11-21T00:00:00.");
     publish(kInstalled);
-    expectRefused(source.path(), Status::UpToDate, "");
+    expectRefused(source.path(), Status::UpToDate, installed + "2026-12-01T00:00:00.");
 }
 
 TEST_F(BadSource, AddressThatIsNoSource) {
@@ -217,7 +224,7 @@ TEST_F(BadSource, LargerThanTheLimitOrWithAnUnverifiedCertificate) {
         ADD_FAILURE() << "a file over the limit was taken";
     } catch (const AppError& error) {
         EXPECT_EQ(error.description(),
-                  source.file("maindefs.bdf") + " is larger than 1 KB, more than definitions can be.");
+                  source.file("maindefs.bdf") + " is larger than 1 kB, more than definitions can be.");
     }
     EXPECT_EQ(update::Downloader(newer.size()).fetch(local), newer);
 
@@ -225,7 +232,7 @@ TEST_F(BadSource, LargerThanTheLimitOrWithAnUnverifiedCertificate) {
     ASSERT_TRUE(LocalHttpServer::makeCertificate(tls.file("cert.pem"), tls.file("key.pem")));
     LocalHttpServer secure(source.path(), tls.file("cert.pem"), tls.file("key.pem"));
     ASSERT_TRUE(secure.isRunning());
-    expectRefused(secure.url().toString(), Status::Failed,
+    expectFailure(secure.url().toString(),
                   "The identity of the server of " + secure.url().toString() +
                       "maindefs.bdf could not be verified: ");
 }
