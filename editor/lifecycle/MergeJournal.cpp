@@ -41,11 +41,17 @@ void MergeJournal::writeLines(const QByteArray& lines) {
                                       "takes no records."));
     }
     const qint64 before = file_.size();
-    if (file_.write(lines) != lines.size()) {
-        const AppError error = fileError(file_, QStringLiteral("Could not write to"));
-        file_.resize(before);  // no half record stays behind
-        file_.seek(before);
-        throw error;
+    // A write cut short (the disk filled up) reports no error of its own: writing the rest
+    // brings out the system's reason.
+    for (qint64 written = 0; written < lines.size();) {
+        const qint64 step = file_.write(lines.constData() + written, lines.size() - written);
+        if (step <= 0) {
+            const AppError error = fileError(file_, QStringLiteral("Could not write to"));
+            file_.resize(before);  // no half record stays behind
+            file_.seek(before);
+            throw error;
+        }
+        written += step;
     }
 }
 
