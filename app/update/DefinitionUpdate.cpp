@@ -90,13 +90,15 @@ UpdateOutcome DefinitionUpdate::run() {
         }
         Offer offer = download(source);
         UpdateOutcome outcome = compare(offer);
-        if (outcome.status != UpdateOutcome::Status::Updated) return outcome;
-        step(QStringLiteral("Downloading %1...").arg(kWhatsNewName));
-        const std::optional<QByteArray> whatsNew =
-            downloader_.fetchIfPresent(source.fileUrl(kWhatsNewName));
-        outcome.replay = replayCustomizations(*offer.document, files);
-        install(*offer.document, files, whatsNew);
-        keys_.setInstalledRelease(offer.release);
+        if (outcome.status == UpdateOutcome::Status::Updated) {
+            step(QStringLiteral("Downloading %1...").arg(kWhatsNewName));
+            const std::optional<QByteArray> whatsNew =
+                downloader_.fetchIfPresent(source.fileUrl(kWhatsNewName));
+            outcome.replay = replayCustomizations(*offer.document, files);
+            install(*offer.document, files, whatsNew);
+            keys_.setInstalledRelease(offer.release);
+        }
+        // A check that found nothing newer is a check made all the same.
         keys_.scheduleNextCheck(QDateTime::currentDateTime());
         return outcome;
     } catch (const AppError& error) {

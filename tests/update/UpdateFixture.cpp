@@ -65,8 +65,6 @@ QMap<QString, QByteArray> UpdateFixture::installedState() const {
         state[name] = TempDir::read(base.file(name));
     state[QStringLiteral("key installedRelease")] =
         keyValue(reg::kProductKey, QStringLiteral("installedRelease")).toUtf8();
-    state[QStringLiteral("key nextCheck")] =
-        keyValue(reg::kOptionsKey, QStringLiteral("nextCheck")).toUtf8();
     return state;
 }
 

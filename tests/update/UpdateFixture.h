@@ -52,7 +52,7 @@ class UpdateFixture : public ::testing::Test {
     // publishRelease() to `folder`, by default the update source.
     QByteArray publish(const QDateTime& release, const QByteArray& changes = kUpstreamChanges,
                        const QString& folder = {});
-    // The installed files and key store values an update may change, by name.
+    // The installed files and the installed release, by name.
     QMap<QString, QByteArray> installedState() const;
     QString keyValue(const QString& key, const QString& name) const;
 

@@ -119,6 +119,7 @@ TEST_F(UpdateInstall, CheckOnlyTellsAndChangesNothing) {
     EXPECT_EQ(outcome.status, Status::UpToDate);
     EXPECT_EQ(outcome.checkExitCode(), 1);
     EXPECT_EQ(installedState(), before);
+    EXPECT_EQ(keyValue(reg::kOptionsKey, "nextCheck"), "(none)");
 }
 
 // A write that fails while the new files go in puts the old definitions and BDD back.
@@ -137,6 +138,7 @@ TEST_F(UpdateInstall, FailureWhileInstallingPutsTheOldFilesBack) {
     EXPECT_EQ(TempDir::read(files.definitions()), definitions);
     EXPECT_EQ(TempDir::read(files.bdd()), bdd);
     EXPECT_EQ(keyValue(reg::kProductKey, "installedRelease"), "2026-12-01T00:00:00");
+    EXPECT_EQ(keyValue(reg::kOptionsKey, "nextCheck"), "(none)");
 }
 
 // Each bad source: the failure named, and the installed files and values as they were.
@@ -153,6 +155,8 @@ class BadSource : public UpdateFixture {
             << outcome.summaryLine().toStdString()
             << "\n  expected start: " << summaryStart.toStdString();
         EXPECT_EQ(installedState(), before);
+        // Only a check that ended schedules the next one.
+        EXPECT_EQ(keyValue(reg::kOptionsKey, "nextCheck") == "(none)", status == Status::Failed);
     }
     void expectFailure(const QString& address, const QString& reasonStart) {
         expectRefused(address, Status::Failed, "Update failed: " + reasonStart);
@@ -262,6 +266,7 @@ TEST_F(UpdateInstall, RefusedWhileTheEditorHoldsTheFile) {
         EXPECT_TRUE(outcome.reason.startsWith(refusal)) << outcome.reason.toStdString();
         EXPECT_EQ(installedState(), before);
     }
+    EXPECT_EQ(keyValue(reg::kOptionsKey, "nextCheck"), "(none)");
     EXPECT_EQ(runUpdate().status, Status::Updated);
 }
 
