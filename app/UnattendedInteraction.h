@@ -8,8 +8,9 @@ namespace sentrel::app {
 
 // The interaction of an editor started with SENTREL_UNATTENDED=1, where nobody answers:
 // every message is written to standard output, or the stream given (its title in brackets,
-// then its text) and takes its default button; file choosers, input boxes and dialogs are cancelled. Scripts and tests
-// use it to run the real program's start-up and read what it would have told the user.
+// then its text) and takes its default button; file choosers, input boxes and dialogs are
+// cancelled. Scripts and tests use it to run the real program's start-up and read what it would
+// have told the user.
 class UnattendedInteraction : public Interaction {
   public:
     explicit UnattendedInteraction(FILE* stream = stdout) : stream_(stream) {}

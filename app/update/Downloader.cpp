@@ -66,15 +66,16 @@ AppError failure(const QNetworkReply& reply, const Stop& stop, qint64 maxBytes) 
                                      .arg(where));
     }
     if (status >= 400) {
-        return AppError(AppError::kPathFileAccess,
-                        QStringLiteral("%1 answered HTTP %2 %3.")
-                            .arg(where)
-                            .arg(status)
-                            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute)
-                                     .toString()));
+        return AppError(
+            AppError::kPathFileAccess,
+            QStringLiteral("%1 answered HTTP %2 %3.")
+                .arg(where)
+                .arg(status)
+                .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString()));
     }
-    return AppError(AppError::kPathFileAccess, QStringLiteral("%1 could not be downloaded: %2")
-                                                   .arg(where, reply.errorString()));
+    return AppError(
+        AppError::kPathFileAccess,
+        QStringLiteral("%1 could not be downloaded: %2").arg(where, reply.errorString()));
 }
 
 }  // namespace

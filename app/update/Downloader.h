@@ -22,7 +22,8 @@ class Downloader {
     // `received` hears of the bytes received so far and the total (-1 while unknown).
     using Progress = std::function<void(qint64 received, qint64 total)>;
 
-    explicit Downloader(qint64 maxBytes = kMaxBytes, int timeoutMilliseconds = kTimeoutMilliseconds);
+    explicit Downloader(qint64 maxBytes = kMaxBytes,
+                        int timeoutMilliseconds = kTimeoutMilliseconds);
 
     void setProgress(Progress progress) { progress_ = std::move(progress); }
 

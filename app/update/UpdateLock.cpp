@@ -28,11 +28,11 @@ void UpdateLock::requireRuntimeLockFree(const QString& definitionFile) {
     runtimeLock_ = std::make_unique<QLockFile>(path);
     runtimeLock_->setStaleLockTime(0);  // only a holder that is gone makes it stale
     if (runtimeLock_->tryLock(0) || runtimeLock_->error() != QLockFile::LockFailedError) return;
-    throw AppError(doc::kErrDocumentHeld,
-                   QStringLiteral("The document \"%1\" is in use by this or another program "
-                                  "(lock file \"%2\").")
-                       .arg(QDir::toNativeSeparators(definitionFile),
-                            QDir::toNativeSeparators(path)));
+    throw AppError(
+        doc::kErrDocumentHeld,
+        QStringLiteral("The document \"%1\" is in use by this or another program "
+                       "(lock file \"%2\").")
+            .arg(QDir::toNativeSeparators(definitionFile), QDir::toNativeSeparators(path)));
 }
 
 }  // namespace sentrel::update

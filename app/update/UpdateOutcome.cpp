@@ -17,8 +17,9 @@ QString UpdateOutcome::summaryLine() const {
             return QStringLiteral("Updated to release %1 (was %2); customizations: %3.")
                 .arg(releaseText(offeredRelease), releaseText(installedRelease), replay.summary());
         case Status::UpToDate:
-            return QStringLiteral("No newer definitions: release %1 is installed, the update "
-                                  "source offers %2.")
+            return QStringLiteral(
+                       "No newer definitions: release %1 is installed, the update "
+                       "source offers %2.")
                 .arg(releaseText(installedRelease), releaseText(offeredRelease));
         case Status::NewerAvailable:
             return QStringLiteral("A newer release is available: %1 (installed: %2).")

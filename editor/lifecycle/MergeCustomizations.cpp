@@ -58,8 +58,8 @@ void MergeCustomizations::merge(const QString& path) {
 
 void MergeCustomizations::journalAppliedRecords(doc::Document& document,
                                                 const QByteArray& records) {
-    const auto copy = doc::DocumentReader::parse(doc::DocumentWriter::write(document),
-                                                 document.filePath());
+    const auto copy =
+        doc::DocumentReader::parse(doc::DocumentWriter::write(document), document.filePath());
     std::vector<MergeRecord> applied;
     doc::MergeReplay(*copy, [&](const doc::ReplayEntry& entry) {
         applied.push_back({entry.code, entry.fields});

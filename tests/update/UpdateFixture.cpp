@@ -38,8 +38,7 @@ const QByteArray UpdateFixture::kUpstreamChanges =
     record(2, {"chrome131", "", "Chrome 131 (current)", "", "2027-01-15T08:30:00"}) +
     record(3, {"chrome125", "", "", "", ""});
 
-UpdateFixture::UpdateFixture()
-    : keysSet(qputenv("SENTREL_REGISTRY", keysDir.path().toUtf8())) {
+UpdateFixture::UpdateFixture() : keysSet(qputenv("SENTREL_REGISTRY", keysDir.path().toUtf8())) {
     QFile::copy(QStringLiteral(SENTREL_SAMPLE_DEFINITIONS), files.definitions());
     base.write(QStringLiteral("maindefs.mrg"), kCustomizations);
     base.write(QStringLiteral("whatsnew.txt"), "The notes of the installed release.\n");

@@ -27,13 +27,15 @@ class UpdateProgram : public UpdateFixture {
 TEST_F(UpdateProgram, HelpAndArgumentsItDoesNotKnow) {
     const Result help = run({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith("Usage: sentrel-update [--source ADDRESS] [--check | --quiet]\n"))
+    EXPECT_TRUE(
+        help.out.startsWith("Usage: sentrel-update [--source ADDRESS] [--check | --quiet]\n"))
         << help.out.toStdString();
     EXPECT_TRUE(help.out.contains("  --quiet           Updates without a window"));
 
     const Result unknown = run({"--bogus"});
     EXPECT_EQ(unknown.exitCode, 2);
-    EXPECT_TRUE(unknown.err.startsWith("Unknown argument or missing value: \"--bogus\".\n\nUsage:"));
+    EXPECT_TRUE(
+        unknown.err.startsWith("Unknown argument or missing value: \"--bogus\".\n\nUsage:"));
     const Result both = run({"--check", "--quiet"});
     EXPECT_EQ(both.exitCode, 2);
     EXPECT_TRUE(both.err.startsWith("--quiet cannot be combined with the other options."));
@@ -62,9 +64,9 @@ TEST_F(UpdateProgram, SourceIsRecordedInTheProductKey) {
 TEST_F(UpdateProgram, QuietPrintsOneSummaryLineWithItsExitStatus) {
     const Result failed = run({"--quiet"});  // the source holds nothing yet
     EXPECT_EQ(failed.exitCode, 2);
-    EXPECT_EQ(failed.out, "Update failed: The update source has no such file: " +
-                              source.file("maindefs.bdf") +
-                              " does not exist. The installed definitions are unchanged.\n");
+    EXPECT_EQ(failed.out,
+              "Update failed: The update source has no such file: " + source.file("maindefs.bdf") +
+                  " does not exist. The installed definitions are unchanged.\n");
     EXPECT_EQ(run({"--check"}).exitCode, 2);
 
     publish(kNewer);

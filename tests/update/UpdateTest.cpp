@@ -165,9 +165,8 @@ class BadSource : public UpdateFixture {
 
 TEST_F(BadSource, MissingUnreachableOrAnswering404) {
     const QString nowhere = source.file("nowhere");
-    expectFailure(nowhere,
-                  "The update source has no such file: " + nowhere +
-                      "/maindefs.bdf does not exist.");
+    expectFailure(nowhere, "The update source has no such file: " + nowhere +
+                               "/maindefs.bdf does not exist.");
 
     const QString unreachable =
         QStringLiteral("http://127.0.0.1:%1/defs/").arg(LocalHttpServer::unusedPort());
@@ -187,12 +186,10 @@ TEST_F(BadSource, TruncatedDamagedOrNoCurrentDefinitions) {
     const QString served = server.url().toString() + "maindefs.bdf";
     const QByteArray newer = publish(kNewer);
     source.write("maindefs.bdf", newer.left(newer.size() / 2));
-    expectFailure(server.url().toString(),
-                  "The downloaded " + served + " is not usable: ");
+    expectFailure(server.url().toString(), "The downloaded " + served + " is not usable: ");
 
     source.write("maindefs.bdf", "<html>Moved to our new site</html>\n");
-    expectFailure(server.url().toString(),
-                  "The downloaded " + served + " is not usable: ");
+    expectFailure(server.url().toString(), "The downloaded " + served + " is not usable: ");
 
     source.write("maindefs.bdf", "SentrelDocument 1\nend\n");
     expectFailure(server.url().toString(),
@@ -201,8 +198,9 @@ TEST_F(BadSource, TruncatedDamagedOrNoCurrentDefinitions) {
 }
 
 TEST_F(BadSource, OlderOrSameReleaseIsNotInstalled) {
-    const QString installed = "No newer definitions: release 2026-12-01T00:00:00 is installed, "
-                              "the update source offers ";
+    const QString installed =
+        "No newer definitions: release 2026-12-01T00:00:00 is installed, "
+        "the update source offers ";
     publish(kInstalled.addDays(-10));
     expectRefused(source.path(), Status::UpToDate, installed + "2026-11-21T00:00:00.");
     publish(kInstalled);
@@ -227,8 +225,8 @@ TEST_F(BadSource, LargerThanTheLimitOrWithAnUnverifiedCertificate) {
         small.fetch(local);
         ADD_FAILURE() << "a file over the limit was taken";
     } catch (const AppError& error) {
-        EXPECT_EQ(error.description(),
-                  source.file("maindefs.bdf") + " is larger than 1 kB, more than definitions can be.");
+        EXPECT_EQ(error.description(), source.file("maindefs.bdf") +
+                                           " is larger than 1 kB, more than definitions can be.");
     }
     EXPECT_EQ(update::Downloader(newer.size()).fetch(local), newer);
 
@@ -236,9 +234,9 @@ TEST_F(BadSource, LargerThanTheLimitOrWithAnUnverifiedCertificate) {
     ASSERT_TRUE(LocalHttpServer::makeCertificate(tls.file("cert.pem"), tls.file("key.pem")));
     LocalHttpServer secure(source.path(), tls.file("cert.pem"), tls.file("key.pem"));
     ASSERT_TRUE(secure.isRunning());
-    expectFailure(secure.url().toString(),
-                  "The identity of the server of " + secure.url().toString() +
-                      "maindefs.bdf could not be verified: ");
+    expectFailure(secure.url().toString(), "The identity of the server of " +
+                                               secure.url().toString() +
+                                               "maindefs.bdf could not be verified: ");
 }
 
 // The editor holds an open document by the lock beside it, or in its runtime folder when it

@@ -144,7 +144,8 @@ TEST_F(MergeCommand, AJournalWriteFailingMidwayChangesNothing) {
     EXPECT_EQ(ui.messages(),
               QList<MessageRequest>({{"Merge customizations",
                                       "The customizations could not be merged:\r\nCould not "
-                                      "write to \"" + dir.file("merge.tmp") + "\": File too large",
+                                      "write to \"" +
+                                          dir.file("merge.tmp") + "\": File too large",
                                       MsgIcon::Critical, MsgButtons::OK, 1}}));
     EXPECT_EQ(journal(), QByteArray());
     EXPECT_EQ(agentOf("chrome124"), agent);
