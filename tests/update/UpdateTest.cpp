@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QLockFile>
+#include <QTcpServer>
 #include <functional>
 
 #include "app/update/UpdateSource.h"
@@ -237,6 +238,19 @@ TEST_F(BadSource, LargerThanTheLimitOrWithAnUnverifiedCertificate) {
     expectFailure(secure.url().toString(), "The identity of the server of " +
                                                secure.url().toString() +
                                                "maindefs.bdf could not be verified: ");
+}
+
+// A server that takes the connection and never answers.
+TEST_F(BadSource, ServerThatNeverAnswersTimesOut) {
+    QTcpServer silent;
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1/maindefs.bdf").arg(silent.serverPort()));
+    try {
+        update::Downloader(update::Downloader::kMaxBytes, 300).fetch(url);
+        ADD_FAILURE() << "a silent server gave a file";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.description(), "The download of " + url.toString() + " timed out.");
+    }
 }
 
 // The editor holds an open document by the lock beside it, or in its runtime folder when it
