@@ -8,6 +8,7 @@
 #include "app/update/UpdateLock.h"
 #include "app/update/UpdateSource.h"
 #include "document/Document.h"
+#include "document/DocumentLock.h"
 #include "document/DocumentReader.h"
 #include "document/FileAccess.h"
 #include "document/FilterOrder.h"
@@ -80,14 +81,7 @@ UpdateOutcome DefinitionUpdate::run() {
     try {
         const InstalledFiles files = installedFiles();
         const UpdateSource source(keys_.updateSource());
-        std::optional<UpdateLock> lock;
-        try {
-            lock.emplace(files.definitions());
-        } catch (const AppError& error) {
-            return failed(QStringLiteral("%1 is open in the Sentrel editor or another program; "
-                                         "close it there and run the update again. (%2)")
-                              .arg(files.definitions(), error.description()));
-        }
+        const UpdateLock lock = holdDefinitions(files);
         Offer offer = download(source);
         UpdateOutcome outcome = compare(offer);
         if (outcome.status == UpdateOutcome::Status::Updated) {
@@ -103,6 +97,20 @@ UpdateOutcome DefinitionUpdate::run() {
         return outcome;
     } catch (const AppError& error) {
         return failed(error.description());
+    }
+}
+
+// A definition file held by the editor (or another program) is not replaced under it.
+UpdateLock DefinitionUpdate::holdDefinitions(const InstalledFiles& files) {
+    try {
+        return UpdateLock(files.definitions());
+    } catch (const AppError& error) {
+        if (error.number() != doc::kErrDocumentHeld && error.number() != doc::kErrLockedElsewhere)
+            throw;
+        throw AppError(error.number(),
+                       QStringLiteral("%1 is open in the Sentrel editor or another program; "
+                                      "close it there and run the update again. (%2)")
+                           .arg(files.definitions(), error.description()));
     }
 }
 

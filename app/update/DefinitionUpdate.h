@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/update/InstalledFiles.h"
+#include "app/update/UpdateLock.h"
 #include "app/update/UpdateOutcome.h"
 
 namespace sentrel::doc {
@@ -51,6 +52,7 @@ class DefinitionUpdate {
     };
 
     InstalledFiles installedFiles() const;
+    static UpdateLock holdDefinitions(const InstalledFiles& files);
     UpdateOutcome compare(Offer& offer);
     Offer download(const UpdateSource& source);
     static Offer loadOffer(const QByteArray& bytes, const QString& shownName);
