@@ -30,14 +30,7 @@ QNetworkRequest requestFor(const QUrl& url, int timeoutMilliseconds) {
     return request;
 }
 
-// Why a download stopped short, in the order the causes are told apart.
-struct Stop {
-    bool tooLarge = false;
-    bool timedOut = false;
-    QStringList tlsErrors;
-};
-
-AppError failure(const QNetworkReply& reply, const Stop& stop, qint64 maxBytes) {
+AppError failure(const QNetworkReply& reply, const Downloader::Stop& stop, qint64 maxBytes) {
     const QString where = shown(reply.request().url());
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (stop.tooLarge) {
@@ -88,38 +81,49 @@ Downloader::Downloader(qint64 maxBytes, int timeoutMilliseconds)
 QByteArray Downloader::fetch(const QUrl& url) {
     std::unique_ptr<QNetworkReply> reply(network_.get(requestFor(url, timeoutMilliseconds_)));
     Stop stop;
-    QEventLoop loop;
     QTimer stall;  // the transfer time-out as well, for the backends that ignore it
-    stall.setSingleShot(true);
-    stall.start(timeoutMilliseconds_);
-    QObject::connect(&stall, &QTimer::timeout, reply.get(), [&] {
-        stop.timedOut = true;
-        reply->abort();
-    });
-    const auto checkSize = [&](qint64 size) {
-        if (size <= maxBytes_) return;
-        stop.tooLarge = true;
-        reply->abort();
-    };
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, [&] {
-        checkSize(reply->header(QNetworkRequest::ContentLengthHeader).toLongLong());
-    });
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, [&](qint64 got, qint64 total) {
-        stall.start(timeoutMilliseconds_);
-        checkSize(got);
-        if (!stop.tooLarge && progress_) progress_(got, total);
-    });
-    QObject::connect(reply.get(), &QNetworkReply::sslErrors, [&](const QList<QSslError>& errors) {
-        for (const QSslError& error : errors) stop.tlsErrors << error.errorString();
-    });
-    QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    watch(*reply, stop, stall);
+    if (!reply->isFinished()) {
+        QEventLoop loop;
+        QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
     // A local file's reply is finished at once, before any signal could tell its size.
-    checkSize(std::max(reply->bytesAvailable(),
-                       reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()));
+    stopWhenTooLarge(*reply, stop,
+                     std::max(reply->bytesAvailable(),
+                              reply->header(QNetworkRequest::ContentLengthHeader).toLongLong()));
     if (stop.tooLarge || stop.timedOut || reply->error() != QNetworkReply::NoError)
         throw failure(*reply, stop, maxBytes_);
     return reply->readAll();
+}
+
+void Downloader::stopWhenTooLarge(QNetworkReply& reply, Stop& stop, qint64 size) const {
+    if (size <= maxBytes_) return;
+    stop.tooLarge = true;
+    reply.abort();
+}
+
+// Follows the download: its size (announced and received), its progress (which restarts the
+// stall timer) and the certificate errors that make Qt refuse the connection.
+void Downloader::watch(QNetworkReply& reply, Stop& stop, QTimer& stall) {
+    stall.setSingleShot(true);
+    stall.start(timeoutMilliseconds_);
+    QObject::connect(&stall, &QTimer::timeout, &reply, [&] {
+        stop.timedOut = true;
+        reply.abort();
+    });
+    QObject::connect(&reply, &QNetworkReply::metaDataChanged, [&] {
+        stopWhenTooLarge(reply, stop,
+                         reply.header(QNetworkRequest::ContentLengthHeader).toLongLong());
+    });
+    QObject::connect(&reply, &QNetworkReply::downloadProgress, [&](qint64 got, qint64 total) {
+        stall.start(timeoutMilliseconds_);
+        stopWhenTooLarge(reply, stop, got);
+        if (!stop.tooLarge && progress_) progress_(got, total);
+    });
+    QObject::connect(&reply, &QNetworkReply::sslErrors, [&](const QList<QSslError>& errors) {
+        for (const QSslError& error : errors) stop.tlsErrors << error.errorString();
+    });
 }
 
 std::optional<QByteArray> Downloader::fetchIfPresent(const QUrl& url) {

@@ -2,9 +2,13 @@
 
 #include <QByteArray>
 #include <QNetworkAccessManager>
+#include <QStringList>
 #include <QUrl>
 #include <functional>
 #include <optional>
+
+class QNetworkReply;
+class QTimer;
 
 namespace sentrel::update {
 
@@ -31,7 +35,17 @@ class Downloader {
     // As fetch, but nullopt when the source does not have the file.
     std::optional<QByteArray> fetchIfPresent(const QUrl& url);
 
+    // Why a download stopped short, in the order the causes are told apart.
+    struct Stop {
+        bool tooLarge = false;
+        bool timedOut = false;
+        QStringList tlsErrors;
+    };
+
   private:
+    void watch(QNetworkReply& reply, Stop& stop, QTimer& stall);
+    void stopWhenTooLarge(QNetworkReply& reply, Stop& stop, qint64 size) const;
+
     QNetworkAccessManager network_;
     qint64 maxBytes_;
     int timeoutMilliseconds_;
