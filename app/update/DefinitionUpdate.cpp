@@ -13,6 +13,7 @@
 #include "document/FileAccess.h"
 #include "document/FilterOrder.h"
 #include "document/merge/MergeReplay.h"
+#include "editor/lifecycle/PendingMerge.h"
 #include "export/BddVersion.h"
 #include "export/BddWriter.h"
 #include "shell/AppError.h"
@@ -162,12 +163,19 @@ DefinitionUpdate::Offer DefinitionUpdate::loadOffer(const QByteArray& bytes,
     return offer;
 }
 
+// The customizations: the installation's merge file, then the records still waiting in
+// pending-merge/ for it (saved into maindefs.bdf, but not yet into its merge file).
 doc::ReplayReport DefinitionUpdate::replayCustomizations(doc::Document& document,
                                                          const InstalledFiles& files) {
-    if (!QFileInfo::exists(files.mergeFile())) return {};
+    QByteArray records;
+    if (QFileInfo::exists(files.mergeFile()))
+        records = doc::file_access::readAll(files.mergeFile());
+    if (!records.isEmpty() && !records.endsWith('\n')) records += "\r\n";
+    records += lifecycle::PendingMerge(files.baseDirectory).recordsFor(files.mergeFile());
+    if (records.isEmpty()) return {};
     step(QStringLiteral("Replaying your customizations (%1)...")
              .arg(QFileInfo(files.mergeFile()).fileName()));
-    doc::ReplayReport report = doc::MergeReplay(document).replayFile(files.mergeFile());
+    doc::ReplayReport report = doc::MergeReplay(document).replay(records);
     doc::filter_order::sortByPriority(document);
     return report;
 }

@@ -28,7 +28,8 @@ class UpdateSource;
 //     file whose release (`BDFLastUpdate`) is newer than the release installed last (the
 //     user's own file is never compared: every save changes its date);
 //  3. downloads the source's whatsnew.txt, when it has one;
-//  4. replays the installation's merge file (maindefs.mrg) onto the new definitions;
+//  4. replays the installation's merge file (maindefs.mrg), and the records still waiting in
+//     pending-merge/ for it, onto the new definitions;
 //  5. keeps the installed file as maindefs.bdf.bak, replaces maindefs.bdf (rename, so it is
 //     always the old or the new file whole) and writes its BDD and whatsnew.txt beside it;
 //  6. records the new release as installed and the next check seven days on.

@@ -11,6 +11,7 @@
 #include "detect/BddReader.h"
 #include "document/Document.h"
 #include "document/DocumentLock.h"
+#include "editor/lifecycle/PendingMerge.h"
 #include "registry/KeyPaths.h"
 #include "shell/AppError.h"
 #include "update/LocalHttpServer.h"
@@ -91,6 +92,19 @@ TEST_F(UpdateInstall, WithoutConflictsOrMergeFileOrWhatsNew) {
     EXPECT_EQ(outcome.replay.summary(), "0 applied, 0 already so, 0 conflicts");
     EXPECT_EQ(TempDir::read(files.whatsNew()), oldNotes);  // the source has none
     EXPECT_TRUE(doc::Document::load(files.definitions())->hasType("chrome132"));
+}
+
+// Records saved into maindefs.bdf while its merge file could not be written wait in
+// pending-merge/; they are customizations too.
+TEST_F(UpdateInstall, RecordsWaitingForTheMergeFileAreCarriedOverToo) {
+    lifecycle::PendingMerge(base.path())
+        .keep(files.mergeFile(), record(5, {"chrome126", "", "*Pending/126*", "", "x"}));
+    publish(kNewer);
+    const UpdateOutcome outcome = runUpdate();
+    ASSERT_EQ(outcome.status, Status::Updated) << outcome.reason.toStdString();
+    EXPECT_EQ(outcome.replay.summary(), "3 applied, 1 already so, 1 conflict");
+    EXPECT_EQ(doc::Document::load(files.definitions())->PathValue("chrome126.i__userAgent"),
+              "*Pending/126*");
 }
 
 // With no release recorded (an installation never updated) any release that loads is taken;
