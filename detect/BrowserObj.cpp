@@ -80,7 +80,11 @@ void BrowserObj::applyFilters(std::string_view userAgent, const Request* request
         const Pattern& pattern = definitions_->filterPattern(i);
         std::string_view tested = userAgent;
         if (filters[i].kind == FilterKind::UserAgent) {
-            if (!pattern.matchesFolded(foldedAgent_)) continue;
+            // The detection just above left the user agent's signature in the scratch.
+            if (!definitions_->filterSignature(i).within(scratch_.text) ||
+                !pattern.matchesFolded(foldedAgent_)) {
+                continue;
+            }
         } else {
             const std::string* field = request ? testedField(filters[i], *request) : nullptr;
             if (!field || !pattern.matches(*field)) continue;
