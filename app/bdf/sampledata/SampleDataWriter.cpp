@@ -15,19 +15,19 @@ constexpr quint32 kFillerSeed = 20261201;
 }  // namespace
 
 void writeSampleData(const QDir& tables, const QDir& target) {
+    // Everything is built before the first file is written, so a broken row writes nothing.
     const DefinitionTables source = DefinitionTables::load(tables);
     const QDateTime stamp(source.released, QTime(0, 0), Qt::UTC);
-    makeDefinitionTemplate(stamp)->save(target.filePath(QStringLiteral("intmpl.bdf")));
-
     auto definitions = makeDefinitionTemplate(stamp);
     doc::internals::setBDFMajorVer(*definitions, source.major);
     doc::internals::setBDFMinorver(*definitions, source.minor);
     addSampleDefinitions(*definitions, source, stamp);
-    definitions->save(target.filePath(QStringLiteral("maindefs.bdf")));
     exporting::BddWriter writer(exporting::BddVersion::of(*definitions));
     writer.setFillerSeed(kFillerSeed);
-    writer.writeFile(*definitions, target.filePath(QStringLiteral("maindefs.bdd")));
 
+    makeDefinitionTemplate(stamp)->save(target.filePath(QStringLiteral("intmpl.bdf")));
+    definitions->save(target.filePath(QStringLiteral("maindefs.bdf")));
+    writer.writeFile(*definitions, target.filePath(QStringLiteral("maindefs.bdd")));
     doc::Document::create()->save(target.filePath(QStringLiteral("intdata.dtl")));
 }
 
