@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <iostream>
+#include <iterator>
 #include <unordered_set>
 
 #include "BddText.h"
@@ -187,10 +187,14 @@ void loadBdd(benchmark::State& state, const std::string& bytes) {
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
 
-void BM_LoadBdd(benchmark::State& state) { loadBdd(state, fixture().bddBytes); }
+void BM_LoadBdd(benchmark::State& state) {
+    loadBdd(state, fixture().bddBytes);
+}
 BENCHMARK(BM_LoadBdd)->Unit(benchmark::kMillisecond);
 
-void BM_LoadShippedBdd(benchmark::State& state) { loadBdd(state, fileBytes(kShippedBdd)); }
+void BM_LoadShippedBdd(benchmark::State& state) {
+    loadBdd(state, fileBytes(kShippedBdd));
+}
 BENCHMARK(BM_LoadShippedBdd)->Unit(benchmark::kMillisecond);
 
 void BM_NewInstanceOverLoadedFile(benchmark::State& state) {

@@ -46,7 +46,9 @@ struct Tally {
     }
 };
 
-double percent(int part, int whole) { return whole == 0 ? 0.0 : 100.0 * part / whole; }
+double percent(int part, int whole) {
+    return whole == 0 ? 0.0 : 100.0 * part / whole;
+}
 
 bool agrees(const BrowserObj& browser, const Equivalent& equivalent, const char* property) {
     if (browser.value(property) != equivalent.value) return false;
@@ -144,8 +146,9 @@ Options parse(int argc, char** argv) {
         } else if (argument == "--all") {
             options.all = true;
         } else {
-            throw std::runtime_error("usage: detect_quality [--bdd FILE] [--uap FOLDER] [--all] "
-                                     "[--misses FAMILY]...");
+            throw std::runtime_error(
+                "usage: detect_quality [--bdd FILE] [--uap FOLDER] [--all] "
+                "[--misses FAMILY]...");
         }
     }
     return options;

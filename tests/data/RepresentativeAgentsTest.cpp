@@ -54,11 +54,12 @@ TEST(RepresentativeAgents, ShippedDefinitionsDetectEveryFamily) {
         }
         browsers << row.values.first();
     }
-    for (const char* family : {"Chrome", "Edge", "Opera", "Opera Mini", "Samsung Internet",
-                               "Yandex Browser", "Vivaldi", "Firefox", "Safari", "IE",
-                               "Android", "UC Browser", "Puffin", "Facebook", "Instagram",
-                               "Googlebot", "Bingbot", "curl", "Wget", "Python Requests",
-                               "Go-http-client"}) {
+    for (const char* family :
+         {"Chrome",         "Edge",       "Opera",   "Opera Mini", "Samsung Internet",
+          "Yandex Browser", "Vivaldi",    "Firefox", "Safari",     "IE",
+          "Android",        "UC Browser", "Puffin",  "Facebook",   "Instagram",
+          "Googlebot",      "Bingbot",    "curl",    "Wget",       "Python Requests",
+          "Go-http-client"}) {
         EXPECT_TRUE(browsers.contains(QLatin1String(family))) << family;
     }
 }

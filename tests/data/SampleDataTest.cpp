@@ -235,31 +235,32 @@ TEST(ShippedData, UapCoreUserAgentsFindTheirEntry) {
 // filter of the previous release is still there, each filter setting the same property.
 TEST(ShippedData, NamesAndFilterIdsOfThePreviousReleaseStay) {
     const auto document = loadData("maindefs.bdf");
-    for (const char* name : {
-        "ahrefsbot", "applebot", "baiduspider", "bingbot", "chrome", "chrome124", "chrome125",
-        "chrome126", "chrome127", "chrome128", "chrome129", "chrome130", "chrome131",
-        "chromeandroid130", "chromeandroid131", "chromeandroidlegacy", "chromeandroidother",
-        "chromeandroidtablet", "chromeios", "chromemobile", "chromeother", "crawlers", "desktop",
-        "duckduckbot", "edge", "edge128", "edge129", "edge130", "edge131", "edgeandroid",
-        "edgelegacy", "edgeother", "facebookhit", "firefox", "firefox115", "firefox128",
-        "firefox130", "firefox131", "firefox132", "firefox133", "firefoxandroid", "firefoxios",
-        "firefoxmobile", "firefoxother", "googlebot", "googlebotimage", "googlebotsmartphone",
-        "ie", "ie10", "ie10compat", "ie11", "ie11compat", "ie6", "ie7", "ie8", "ie8compat", "ie9",
-        "ie9compat", "legacy", "mobile", "mobilesafari", "mobilesafari16", "mobilesafari17",
-        "mobilesafari18", "mobilesafariother", "netscape", "netscape4", "netscape6", "netscape7",
-        "opera", "opera113", "opera114", "opera115", "opera12", "opera8", "opera9",
-        "operaandroid", "operaother", "operapresto", "othermobile", "safari", "safari15",
-        "safari16", "safari17", "safari18", "safariother", "samsung", "samsung25", "samsung26",
-        "samsung27", "samsungother", "semrushbot", "twitterbot", "yahooslurp", "yandexbot"}) {
-        EXPECT_TRUE(document->hasType(QLatin1String(name))) << name;
+    // The types of the previous release.
+    const QStringList names =
+        QStringLiteral(
+            "ahrefsbot applebot baiduspider bingbot chrome chrome124 chrome125 chrome126 "
+            "chrome127 chrome128 chrome129 chrome130 chrome131 chromeandroid130 "
+            "chromeandroid131 chromeandroidlegacy chromeandroidother chromeandroidtablet "
+            "chromeios chromemobile chromeother crawlers desktop duckduckbot edge edge128 "
+            "edge129 edge130 edge131 edgeandroid edgelegacy edgeother facebookhit firefox "
+            "firefox115 firefox128 firefox130 firefox131 firefox132 firefox133 "
+            "firefoxandroid firefoxios firefoxmobile firefoxother googlebot googlebotimage "
+            "googlebotsmartphone ie ie10 ie10compat ie11 ie11compat ie6 ie7 ie8 ie8compat "
+            "ie9 ie9compat legacy mobile mobilesafari mobilesafari16 mobilesafari17 "
+            "mobilesafari18 mobilesafariother netscape netscape4 netscape6 netscape7 opera "
+            "opera113 opera114 opera115 opera12 opera8 opera9 operaandroid operaother "
+            "operapresto othermobile safari safari15 safari16 safari17 safari18 safariother "
+            "samsung samsung25 samsung26 samsung27 samsungother semrushbot twitterbot "
+            "yahooslurp yandexbot")
+            .split(u' ');
+    for (const QString& name : names) {
+        EXPECT_TRUE(document->hasType(name)) << name.toStdString();
     }
     const std::map<int, QString> previousFilters = {
-        {1, "Platform"},      {2, "PlatformVersion"}, {3, "PlatformVersion"},
-        {4, "PlatformVersion"}, {5, "Platform"},      {6, "Platform"},
-        {7, "Platform"},      {8, "Platform"},        {9, "Platform"},
-        {10, "Platform"},     {11, "Tablet"},         {12, "Cookies"},
-        {13, "SSL"},          {14, "MobileDevice"},   {15, "Language"},
-        {16, "ClientCertName"}};
+        {1, "Platform"}, {2, "PlatformVersion"}, {3, "PlatformVersion"}, {4, "PlatformVersion"},
+        {5, "Platform"}, {6, "Platform"},        {7, "Platform"},        {8, "Platform"},
+        {9, "Platform"}, {10, "Platform"},       {11, "Tablet"},         {12, "Cookies"},
+        {13, "SSL"},     {14, "MobileDevice"},   {15, "Language"},       {16, "ClientCertName"}};
     std::map<int, QString> shipped;
     const doc::FiltersArray& filters = document->FiltersArray();
     for (int i = 0; i < filters.Count(); ++i) {

@@ -77,8 +77,8 @@ DefinitionTables DefinitionTables::load(const QDir& folder) {
     tables.readRelease(folder.filePath(QStringLiteral("release.tsv")));
     tables.readProperties(folder.filePath(QStringLiteral("properties.tsv")));
     const QDir entries(folder.filePath(QStringLiteral("entries")));
-    for (const QString& file : entries.entryList({QStringLiteral("*.tsv")}, QDir::Files,
-                                                 QDir::Name)) {
+    for (const QString& file :
+         entries.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name)) {
         tables.readEntries(entries.filePath(file));
     }
     tables.readFilters(folder.filePath(QStringLiteral("filters.tsv")));
@@ -109,8 +109,9 @@ void DefinitionTables::readProperties(const QString& path) {
 
 void DefinitionTables::readEntries(const QString& path) {
     forEachRow(path, 6, [this](const QStringList& cells, const QString& origin) {
-        Entry entry{cells.at(0), cells.at(1),   cells.at(2), cells.at(3),
-                    QString(),   parseValues(cells.at(5), origin), origin};
+        Entry entry{cells.at(0), cells.at(1), cells.at(2),
+                    cells.at(3), QString(),   parseValues(cells.at(5), origin),
+                    origin};
         const QStringList versions = expandVersions(cells.at(4), origin);
         if (versions.isEmpty()) {
             entries.push_back(entry);
@@ -132,8 +133,9 @@ void DefinitionTables::readFilters(const QString& path) {
     forEachRow(path, 6, [this](const QStringList& cells, const QString& origin) {
         const QString display = mainMod::filterDisplayFromShortCode(cells.at(1));
         if (display.isEmpty()) fail(origin, QStringLiteral("unknown kind \"%1\"").arg(cells.at(1)));
-        filters.push_back({wholeNumber(cells.at(0), origin), mainMod::filterKindFromDisplay(display),
-                           cells.at(2), cells.at(3), cells.at(4), cells.at(5)});
+        filters.push_back({wholeNumber(cells.at(0), origin),
+                           mainMod::filterKindFromDisplay(display), cells.at(2), cells.at(3),
+                           cells.at(4), cells.at(5)});
     });
 }
 

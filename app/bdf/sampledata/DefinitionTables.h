@@ -39,7 +39,7 @@ class DefinitionTables {
         QString pattern;
         QString version;  // "124.0", or empty for folders and version-less entries
         std::vector<Value> values;
-        QString origin;   // "file:line", for messages
+        QString origin;  // "file:line", for messages
     };
     struct Filter {
         int uId = 0;

@@ -46,10 +46,9 @@ void setVersion(const doc::TypeObject& root, doc::TypeObject& type, const QStrin
                 const QString& origin) {
     const QStringList parts = version.split(u'.');
     const QString minor = QString::number(parts.value(1).toInt());
-    for (const auto& [property, value] : {std::pair{"majorver", parts.value(0)},
-                                          std::pair{"minorver", minor},
-                                          std::pair{"version", version},
-                                          std::pair{"fullversion", version}}) {
+    for (const auto& [property, value] :
+         {std::pair{"majorver", parts.value(0)}, std::pair{"minorver", minor},
+          std::pair{"version", version}, std::pair{"fullversion", version}}) {
         setValue(root, type, QLatin1String(property), value, origin);
     }
 }
@@ -64,8 +63,8 @@ void addEntry(Document& document, const DefinitionTables::Entry& entry, const QS
     doc::TypeObject& type = document.AddInheritedType(entry.name, entry.parent);
     type.SetParamDefValue(mainMod::kDescriptionParam, entry.description);
     type.SetParamDefValue(mainMod::kUserAgentParam, entry.pattern);
-    type.SetParamDefValue(mainMod::kTypeParam, entry.pattern.isEmpty() ? mainMod::kTypeFolder
-                                                                       : mainMod::kTypeBrowser);
+    type.SetParamDefValue(mainMod::kTypeParam,
+                          entry.pattern.isEmpty() ? mainMod::kTypeFolder : mainMod::kTypeBrowser);
     type.SetParamDefValue(mainMod::kLastUpdateParam, stamp);
     const doc::TypeObject& root = document.DefaultBrowser();
     if (!entry.version.isEmpty()) setVersion(root, type, entry.version, entry.origin);
