@@ -12,10 +12,6 @@ namespace {
 
 using Row = std::function<void(const QStringList& cells, const QString& origin)>;
 
-[[noreturn]] void fail(const QString& origin, const QString& problem) {
-    throw AppError(AppError::kPathFileAccess, origin + QStringLiteral(": ") + problem);
-}
-
 // Calls `row` for every line that is neither empty nor a comment, with at least `columns`
 // cells (missing trailing cells are empty).
 void forEachRow(const QString& path, int columns, const Row& row) {
@@ -37,7 +33,8 @@ void forEachRow(const QString& path, int columns, const Row& row) {
 int wholeNumber(const QString& text, const QString& origin) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
-    if (!ok) fail(origin, QStringLiteral("\"%1\" is not a whole number").arg(text));
+    if (!ok)
+        DefinitionTables::reject(origin, QStringLiteral("\"%1\" is not a whole number").arg(text));
     return value;
 }
 
@@ -64,13 +61,19 @@ std::vector<DefinitionTables::Value> parseValues(const QString& text, const QStr
     std::vector<DefinitionTables::Value> values;
     for (const QString& item : text.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype equals = item.indexOf(u'=');
-        if (equals <= 0) fail(origin, QStringLiteral("\"%1\" is not Property=value").arg(item));
+        if (equals <= 0)
+            DefinitionTables::reject(origin,
+                                     QStringLiteral("\"%1\" is not Property=value").arg(item));
         values.emplace_back(item.left(equals).trimmed(), item.mid(equals + 1).trimmed());
     }
     return values;
 }
 
 }  // namespace
+
+void DefinitionTables::reject(const QString& origin, const QString& problem) {
+    throw AppError(AppError::kPathFileAccess, origin + QStringLiteral(": ") + problem);
+}
 
 DefinitionTables DefinitionTables::load(const QDir& folder) {
     DefinitionTables tables;
@@ -93,12 +96,13 @@ void DefinitionTables::readRelease(const QString& path) {
             minor = wholeNumber(cells.at(1), origin);
         } else if (cells.at(0) == QLatin1String("date")) {
             released = QDate::fromString(cells.at(1), Qt::ISODate);
-            if (!released.isValid()) fail(origin, QStringLiteral("the date is not yyyy-MM-dd"));
+            if (!released.isValid())
+                DefinitionTables::reject(origin, QStringLiteral("the date is not yyyy-MM-dd"));
         } else {
-            fail(origin, QStringLiteral("unknown key \"%1\"").arg(cells.at(0)));
+            DefinitionTables::reject(origin, QStringLiteral("unknown key \"%1\"").arg(cells.at(0)));
         }
     });
-    if (!released.isValid()) fail(path, QStringLiteral("no release date"));
+    if (!released.isValid()) DefinitionTables::reject(path, QStringLiteral("no release date"));
 }
 
 void DefinitionTables::readProperties(const QString& path) {
@@ -132,7 +136,9 @@ void DefinitionTables::readEntries(const QString& path) {
 void DefinitionTables::readFilters(const QString& path) {
     forEachRow(path, 6, [this](const QStringList& cells, const QString& origin) {
         const QString display = mainMod::filterDisplayFromShortCode(cells.at(1));
-        if (display.isEmpty()) fail(origin, QStringLiteral("unknown kind \"%1\"").arg(cells.at(1)));
+        if (display.isEmpty())
+            DefinitionTables::reject(origin,
+                                     QStringLiteral("unknown kind \"%1\"").arg(cells.at(1)));
         filters.push_back({wholeNumber(cells.at(0), origin),
                            mainMod::filterKindFromDisplay(display), cells.at(2), cells.at(3),
                            cells.at(4), cells.at(5)});

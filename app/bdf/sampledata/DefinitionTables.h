@@ -51,6 +51,8 @@ class DefinitionTables {
     };
 
     static DefinitionTables load(const QDir& folder);
+    // Throws the AppError of a row that cannot be used: "origin: problem".
+    [[noreturn]] static void reject(const QString& origin, const QString& problem);
 
     int major = 1;
     int minor = 0;

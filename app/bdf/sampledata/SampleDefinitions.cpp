@@ -6,7 +6,6 @@
 #include "app/bdf/sampledata/DefinitionTables.h"
 #include "document/Document.h"
 #include "document/Vocabulary.h"
-#include "shell/AppError.h"
 
 namespace sentrel::bdf {
 
@@ -15,10 +14,6 @@ namespace {
 using doc::Document;
 
 constexpr int kPriorityStep = 10;
-
-[[noreturn]] void fail(const QString& origin, const QString& problem) {
-    throw AppError(AppError::kPathFileAccess, origin + QStringLiteral(": ") + problem);
-}
 
 void declareProperties(Document& document, const DefinitionTables& tables) {
     doc::TypeObject& root = document.DefaultBrowser();
@@ -34,10 +29,11 @@ void declareProperties(Document& document, const DefinitionTables& tables) {
 void setValue(const doc::TypeObject& root, doc::TypeObject& type, const QString& property,
               const QString& value, const QString& origin) {
     if (!root.hasParameter(property) || mainMod::isSystemProperty(property)) {
-        fail(origin, QStringLiteral("unknown property \"%1\"").arg(property));
+        DefinitionTables::reject(origin, QStringLiteral("unknown property \"%1\"").arg(property));
     }
     if (!mainMod::isValidValue(value, root.GetPropertyType(property), QLocale::c())) {
-        fail(origin, QStringLiteral("\"%1\" is not a valid %2 value").arg(value, property));
+        DefinitionTables::reject(
+            origin, QStringLiteral("\"%1\" is not a valid %2 value").arg(value, property));
     }
     type.SetParamDefValue(property, value);
 }
@@ -55,10 +51,12 @@ void setVersion(const doc::TypeObject& root, doc::TypeObject& type, const QStrin
 
 void addEntry(Document& document, const DefinitionTables::Entry& entry, const QString& stamp) {
     if (document.hasType(entry.name)) {
-        fail(entry.origin, QStringLiteral("the name \"%1\" is used twice").arg(entry.name));
+        DefinitionTables::reject(entry.origin,
+                                 QStringLiteral("the name \"%1\" is used twice").arg(entry.name));
     }
     if (!document.hasType(entry.parent)) {
-        fail(entry.origin, QStringLiteral("unknown parent \"%1\"").arg(entry.parent));
+        DefinitionTables::reject(entry.origin,
+                                 QStringLiteral("unknown parent \"%1\"").arg(entry.parent));
     }
     doc::TypeObject& type = document.AddInheritedType(entry.name, entry.parent);
     type.SetParamDefValue(mainMod::kDescriptionParam, entry.description);
@@ -79,8 +77,8 @@ void addFilters(Document& document, const DefinitionTables& tables) {
     int priority = 0;
     for (const DefinitionTables::Filter& filter : tables.filters) {
         if (uIds.contains(filter.uId)) {
-            fail(QStringLiteral("filters.tsv"),
-                 QStringLiteral("the uId %1 is used twice").arg(filter.uId));
+            DefinitionTables::reject(QStringLiteral("filters.tsv"),
+                                     QStringLiteral("the uId %1 is used twice").arg(filter.uId));
         }
         uIds << filter.uId;
         doc::FilterElement& element = array[array.Add()];
