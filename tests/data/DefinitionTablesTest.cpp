@@ -110,21 +110,20 @@ TEST(DefinitionTables, BrokenRowsAreReportedWithTheirPlace) {
         return tables.failure();
     };
     EXPECT_EQ(TablesCopy().failure(), "");
-    const QString entries = "entries/99-broken.tsv";
-    EXPECT_EQ(failureWith(entries, "ie\tlegacy\tAgain\t*X*\t\t\n"),
-              "99-broken.tsv:2: the name \"ie\" is used twice");
-    EXPECT_EQ(failureWith(entries, "orphan\tnowhere\tOrphan\t*X*\t\t\n"),
-              "99-broken.tsv:2: unknown parent \"nowhere\"");
-    EXPECT_EQ(failureWith(entries, "odd\tlegacy\tOdd\t*X*\t\tColour=red\n"),
-              "99-broken.tsv:2: unknown property \"Colour\"");
-    EXPECT_EQ(failureWith(entries, "odd\tlegacy\tOdd\t*X*\t\ti__type=0\n"),
-              "99-broken.tsv:2: unknown property \"i__type\"");
-    EXPECT_EQ(failureWith(entries, "odd\tlegacy\tOdd\t*X*\t\tTablet=maybe\n"),
-              "99-broken.tsv:2: \"maybe\" is not a valid Tablet value");
-    EXPECT_EQ(failureWith(entries, "odd\tlegacy\tOdd\t*X*\t\tTablet\n"),
-              "99-broken.tsv:2: \"Tablet\" is not Property=value");
-    EXPECT_EQ(failureWith(entries, "odd{v}\tlegacy\tOdd {v}\t*X{v}*\t3-x\t\n"),
-              "99-broken.tsv:2: \"x\" is not a whole number");
+    // Rows of a new entries table: the row, then the problem reported for its line 2.
+    const std::pair<const char*, const char*> entryRows[] = {
+        {"ie\tlegacy\tAgain\t*X*\t\t", "the name \"ie\" is used twice"},
+        {"orphan\tnowhere\tOrphan\t*X*\t\t", "unknown parent \"nowhere\""},
+        {"odd\tlegacy\tOdd\t*X*\t\tColour=red", "unknown property \"Colour\""},
+        {"odd\tlegacy\tOdd\t*X*\t\ti__type=0", "unknown property \"i__type\""},
+        {"odd\tlegacy\tOdd\t*X*\t\tTablet=maybe", "\"maybe\" is not a valid Tablet value"},
+        {"odd\tlegacy\tOdd\t*X*\t\tTablet", "\"Tablet\" is not Property=value"},
+        {"odd{v}\tlegacy\tOdd {v}\t*X{v}*\t3-x\t", "\"x\" is not a whole number"},
+    };
+    for (const auto& [row, problem] : entryRows) {
+        EXPECT_EQ(failureWith("entries/99-broken.tsv", QByteArray(row) + '\n'),
+                  QStringLiteral("99-broken.tsv:2: ") + problem);
+    }
     EXPECT_EQ(failureWith("filters.tsv", "1\tUA\t\t*X*\tTablet\tTrue\n"),
               "filters.tsv: the uId 1 is used twice");
     EXPECT_EQ(failureWith("filters.tsv", "99\tHeader\t\t*X*\tTablet\tTrue\n"),
