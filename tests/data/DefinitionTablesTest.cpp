@@ -21,7 +21,7 @@ class TablesCopy {
   public:
     TablesCopy() {
         QDir(dir_.path()).mkdir(QStringLiteral("entries"));
-        for (const QString& name : {"release.tsv", "properties.tsv", "filters.tsv"}) {
+        for (const char* name : {"release.tsv", "properties.tsv", "filters.tsv"}) {
             dir_.write(name, test::TempDir::read(kTables.filePath(name)));
         }
         const QDir entries(kTables.filePath("entries"));
@@ -69,17 +69,18 @@ TEST(DefinitionTables, VersionRowsExpandPerMajorVersion) {
                   "testpoint\tchrome\tTest point five\tTest/5.5*\t5.5\tMaker=Tester\n");
     const bdf::DefinitionTables read = bdf::DefinitionTables::load(tables.folder());
     QStringList names, patterns, versions;
+    std::vector<bdf::DefinitionTables::Value> pointValues;
     for (const auto& entry : read.entries) {
         if (!entry.name.startsWith("test")) continue;
         names << entry.name;
         patterns << entry.pattern;
         versions << entry.version;
+        pointValues = entry.values;
     }
     EXPECT_EQ(names, QStringList({"test3", "test4", "test5", "test7", "testpoint"}));
     EXPECT_EQ(patterns, QStringList({"Test/3.*", "Test/4.*", "Test/5.*", "Test/7.*", "Test/5.5*"}));
     EXPECT_EQ(versions, QStringList({"3.0", "4.0", "5.0", "7.0", "5.5"}));
-    EXPECT_EQ(read.entries.back().values,
-              (std::vector<bdf::DefinitionTables::Value>{{"Maker", "Tester"}}));
+    EXPECT_EQ(pointValues, (std::vector<bdf::DefinitionTables::Value>{{"Maker", "Tester"}}));
 
     const test::TempDir target;
     bdf::writeSampleData(tables.folder(), QDir(target.path()));
