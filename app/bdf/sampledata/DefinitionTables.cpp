@@ -57,6 +57,18 @@ QStringList expandVersions(const QString& text, const QString& origin) {
     return versions;
 }
 
+// `text` with "{v}" replaced by the major version of `version` ("143" of "143.0").
+QString withMajor(QString text, const QString& version) {
+    return text.replace(QLatin1String("{v}"), version.section(u'.', 0, 0));
+}
+
+// A filter's uId: a number, or "base+{v}" for the filters of a version row (base plus the
+// major version, so each version keeps its number from one release to the next).
+int filterUId(const QString& text, const QString& version, const QString& origin) {
+    if (!text.endsWith(QLatin1String("+{v}"))) return wholeNumber(text, origin);
+    return wholeNumber(text.chopped(4), origin) + version.section(u'.', 0, 0).toInt();
+}
+
 std::vector<DefinitionTables::Value> parseValues(const QString& text, const QString& origin) {
     std::vector<DefinitionTables::Value> values;
     for (const QString& item : text.split(u';', Qt::SkipEmptyParts)) {
@@ -122,26 +134,27 @@ void DefinitionTables::readEntries(const QString& path) {
             return;
         }
         for (const QString& version : versions) {
-            const QString major = version.section(u'.', 0, 0);
-            Entry one = entry;
-            one.name.replace(QLatin1String("{v}"), major);
-            one.description.replace(QLatin1String("{v}"), major);
-            one.pattern.replace(QLatin1String("{v}"), major);
-            one.version = version;
-            entries.push_back(std::move(one));
+            entries.push_back({withMajor(entry.name, version), entry.parent,
+                               withMajor(entry.description, version),
+                               withMajor(entry.pattern, version), version, entry.values, origin});
         }
     });
 }
 
 void DefinitionTables::readFilters(const QString& path) {
-    forEachRow(path, 6, [this](const QStringList& cells, const QString& origin) {
+    forEachRow(path, 7, [this](const QStringList& cells, const QString& origin) {
         const QString display = mainMod::filterDisplayFromShortCode(cells.at(1));
         if (display.isEmpty())
             DefinitionTables::reject(origin,
                                      QStringLiteral("unknown kind \"%1\"").arg(cells.at(1)));
-        filters.push_back({wholeNumber(cells.at(0), origin),
-                           mainMod::filterKindFromDisplay(display), cells.at(2), cells.at(3),
-                           cells.at(4), cells.at(5)});
+        const int kind = mainMod::filterKindFromDisplay(display);
+        QStringList versions = expandVersions(cells.at(6), origin);
+        if (versions.isEmpty()) versions << QString();
+        for (const QString& version : versions) {
+            filters.push_back({filterUId(cells.at(0), version, origin), kind, cells.at(2),
+                               withMajor(cells.at(3), version), cells.at(4),
+                               withMajor(cells.at(5), version), origin});
+        }
     });
 }
 

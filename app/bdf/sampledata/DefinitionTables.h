@@ -17,12 +17,15 @@ namespace sentrel::bdf {
 //   entries/*.tsv       in file-name order: name, parent, description, pattern, versions,
 //                       values ("Property=value; Property=value")
 //   filters.tsv         uId, kind (UA, Cookie, ENV, Cert), data field, condition,
-//                       property to set, value to set; they apply in the order of the rows
+//                       property to set, value to set, versions; they apply in the order of
+//                       the rows
 //
 // Columns are separated by tabs; empty lines and lines that begin with "#" are skipped. An
 // entry row without a pattern is a folder. A row with versions stands for one entry per
 // version: "1-150" is every major version from 1 to 150, "6,7,8" a list, "5.5" one version
 // with its minor part; "{v}" in its name, description and pattern is the major version.
+// A filter row with versions stands for one filter per major version: "{v}" in its condition
+// and value is the version, and its uId "base+{v}" is the base plus the version.
 // Throws AppError naming the file and line of a row that cannot be read.
 class DefinitionTables {
   public:
@@ -48,6 +51,7 @@ class DefinitionTables {
         QString condition;
         QString property;
         QString value;
+        QString origin;  // "file:line", for messages
     };
 
     static DefinitionTables load(const QDir& folder);

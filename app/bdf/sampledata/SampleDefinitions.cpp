@@ -77,7 +77,7 @@ void addFilters(Document& document, const DefinitionTables& tables) {
     int priority = 0;
     for (const DefinitionTables::Filter& filter : tables.filters) {
         if (uIds.contains(filter.uId)) {
-            DefinitionTables::reject(QStringLiteral("filters.tsv"),
+            DefinitionTables::reject(filter.origin,
                                      QStringLiteral("the uId %1 is used twice").arg(filter.uId));
         }
         uIds << filter.uId;
