@@ -127,8 +127,8 @@ TEST(DefinitionTables, BrokenRowsAreReportedWithTheirPlace) {
     }
     EXPECT_EQ(failureWith("filters.tsv", "1\tUA\t\t*X*\tTablet\tTrue\n"),
               "filters.tsv:" + nextLine("filters.tsv") + ": the uId 1 is used twice");
-    EXPECT_EQ(failureWith("filters.tsv", "290+{v}\tUA\t\t*Y{v}*\tTablet\tTrue\t9-10\n"),
-              "filters.tsv:" + nextLine("filters.tsv") + ": the uId 300 is used twice");
+    EXPECT_EQ(failureWith("filters.tsv", "290+{v}\tUA\t\t*Y{v}*\tTablet\tTrue\t10-11\n"),
+              "filters.tsv:" + nextLine("filters.tsv") + ": the uId 301 is used twice");
     EXPECT_EQ(failureWith("filters.tsv", "99\tHeader\t\t*X*\tTablet\tTrue\n"),
               "filters.tsv:" + nextLine("filters.tsv") + ": unknown kind \"Header\"");
     EXPECT_EQ(failureWith("release.tsv", "date\t6 December\n"),
