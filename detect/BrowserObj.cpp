@@ -18,7 +18,7 @@ void BrowserObj::DataFile(const std::string& path) {
     cacheKey_ = path.starts_with('/') ? DefinitionsCache::keyFor(path) : "";
     definitions_.reset();
     entry_ = nullptr;
-    filtered_ = false;
+    clearOverrides();
     loadDefinitions();
 }
 
@@ -48,7 +48,7 @@ void BrowserObj::Initialize(const Request& request) {
 
 void BrowserObj::detect(std::string_view userAgent, const Request* request) {
     entry_ = nullptr;
-    filtered_ = false;
+    clearOverrides();
     refreshDefinitions();
     decodeUtf8(userAgent, foldedAgent_, Folding::Simple);
     entry_ = &definitions_->detectPrepared(foldedAgent_, scratch_);
@@ -90,13 +90,27 @@ void BrowserObj::applyFilters(std::string_view userAgent, const Request* request
             if (!field || !pattern.matches(*field)) continue;
             tested = *field;
         }
-        if (!filtered_) {
-            values_.assign(entry_->values.begin(), entry_->values.end());  // reuses buffers
-            filtered_ = true;
-        }
         const std::string& value = filters[i].valueToSet;
-        values_[target].assign(value == "*" ? tested : std::string_view(value));
+        override(target, value == "*" ? tested : std::string_view(value));
     }
+}
+
+void BrowserObj::clearOverrides() {
+    for (const int property : touched_) overridden_[static_cast<size_t>(property)] = 0;
+    touched_.clear();
+}
+
+void BrowserObj::override(int property, std::string_view value) {
+    const auto at = static_cast<size_t>(property);
+    if (values_.size() <= at) {
+        values_.resize(at + 1);
+        overridden_.resize(at + 1, 0);
+    }
+    if (!overridden_[at]) {
+        overridden_[at] = 1;
+        touched_.push_back(property);
+    }
+    values_[at].assign(value);  // reuses the buffer of an earlier detection
 }
 
 void BrowserObj::requireResult() const {
@@ -139,7 +153,11 @@ std::string BrowserObj::value(std::string_view name) const {
     requireResult();
     if (const std::string* system = systemValue(name)) return *system;
     const int index = definitions_->propertyIndex(name);
-    if (index >= 0) return filtered_ ? values_[index] : entry_->values[index];
+    if (index >= 0) {
+        const bool overridden = static_cast<size_t>(index) < overridden_.size() &&
+                                overridden_[static_cast<size_t>(index)];
+        return overridden ? values_[static_cast<size_t>(index)] : entry_->values[index];
+    }
     throw DetectError(DetectError::kUnknownProperty,
                       "The property \"" + std::string(name) + "\" does not exist.");
 }
