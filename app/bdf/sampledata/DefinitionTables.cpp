@@ -1,6 +1,7 @@
 #include "app/bdf/sampledata/DefinitionTables.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 
 #include "document/Vocabulary.h"
