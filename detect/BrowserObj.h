@@ -73,6 +73,8 @@ class BrowserObj {
     void loadDefinitions();
     void detect(std::string_view userAgent, const Request* request);
     void applyFilters(std::string_view userAgent, const Request* request);
+    void clearOverrides();
+    void override(int property, std::string_view value);
     static const std::string* testedField(const FilterRule& filter, const Request& request);
     void requireResult() const;
     const std::string* systemValue(std::string_view name) const;
@@ -87,9 +89,6 @@ class BrowserObj {
     std::vector<std::string> values_;
     std::vector<char> overridden_;
     std::vector<int> touched_;  // the marks to clear before the next detection
-
-    void clearOverrides();
-    void override(int property, std::string_view value);
     EntryIndex::Scratch scratch_;
     std::u32string foldedAgent_;
 };
