@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "export/BddVersion.h"
 
@@ -31,6 +32,10 @@ class ExportBuffer;
 class BddWriter {
   public:
     explicit BddWriter(BddVersion version) : version_(std::move(version)) {}
+
+    // Draws the random comment from `seed`, so that the same definitions give the same bytes
+    // (for data files kept under version control).
+    void setFillerSeed(quint32 seed) { fillerSeed_ = seed; }
 
     // The plain XML text. Throws AppError when the document cannot be read or holds a
     // property name that cannot be an element name.
@@ -69,6 +74,7 @@ class BddWriter {
     void writeVersion(ExportBuffer& out) const;
 
     BddVersion version_;
+    std::optional<quint32> fillerSeed_;
 };
 
 }  // namespace sentrel::exporting
