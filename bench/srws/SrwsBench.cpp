@@ -7,8 +7,8 @@
 //   srws_bench [--benchmark_filter=...]
 //
 // Each case reports "requests/s", "requests/cpu-s" and "cpu-ms/request"; "Refused" (a 400
-// that touches no database) shows the cost
-// of starting the program and reading the settings alone.
+// that touches no database) shows the cost of starting the program and reading the settings
+// alone.
 #include <benchmark/benchmark.h>
 #include <sched.h>
 #include <spawn.h>
