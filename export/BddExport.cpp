@@ -1,5 +1,6 @@
 #include "export/BddExport.h"
 
+#include <QFileInfo>
 #include <new>
 #include <optional>
 
@@ -47,10 +48,13 @@ QString BddExport::bddPathFor(const QString& definitionFile) {
            QStringLiteral("bdd");
 }
 
-// The save chooser; a failing chooser counts as cancelled.
-QString BddExport::chooseTarget() {
+// The save chooser, opened in the folder of the definition file; a failing chooser counts as
+// cancelled.
+QString BddExport::chooseTarget(const doc::Document& document) {
     FileRequest request;
     request.title = kChooserTitle;
+    if (!document.filePath().isEmpty())
+        request.directory = QFileInfo(document.filePath()).absolutePath();
     request.filters = QStringList{kChooserFilter};
     request.defaultSuffix = QStringLiteral("bdd");
     request.overwritePrompt = true;
@@ -64,7 +68,7 @@ QString BddExport::chooseTarget() {
 bool BddExport::ExportFile(doc::Document& document, const BddVersion& version,
                            const QString& target, bool showProgress) {
     const bool interactive = target.isEmpty();
-    const QString path = interactive ? chooseTarget() : target;
+    const QString path = interactive ? chooseTarget(document) : target;
     if (path.isEmpty()) return false;
 
     std::optional<AppError> failure;

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the editor need, when missing.
 # xdg-utils: xdg-open, through which the editor opens its help pages in the user's browser.
+# qt6-svg-dev, libqt6svg6: the SVG icons; dpkg-dev, desktop-file-utils, libxml2-utils: the
+# Debian package and the checks of its desktop entry and file types.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libgl-dev
-          xvfb xauth postgresql uap-core unicode-data xdg-utils)
+          xvfb xauth postgresql uap-core unicode-data xdg-utils
+          qt6-svg-dev libqt6svg6 dpkg-dev desktop-file-utils libxml2-utils
+          shared-mime-info file man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
