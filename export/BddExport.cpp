@@ -4,6 +4,7 @@
 #include <new>
 #include <optional>
 
+#include "document/Document.h"
 #include "document/FileAccess.h"
 #include "export/BddWriter.h"
 #include "shell/AppError.h"

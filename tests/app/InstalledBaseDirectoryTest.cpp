@@ -14,6 +14,12 @@ using sentrel::test::TempDir;
 
 namespace {
 
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+
 // An installation laid out as the package lays it out: <prefix>/bin and <prefix>/share/sentrel
 // with a few of the program's files and the user's starting files; $XDG_DATA_HOME in a
 // folder of the test's own.
@@ -63,7 +69,7 @@ TEST_F(InstalledBaseDirectoryTest, FirstStartMakesTheUsersCopyWithProgramFilesLi
     EXPECT_EQ(TempDir::read(user("docs/help/index.html")), "<html/>\n");
 
     // The user's files are copies the user may change; the reports folder is there.
-    for (const QString& own : {"maindefs.bdf", "intdata.dtl"}) {
+    for (const QString own : {"maindefs.bdf", "intdata.dtl"}) {
         EXPECT_FALSE(QFileInfo(user(own)).isSymLink()) << own.toStdString();
         EXPECT_TRUE(QFileInfo(user(own)).isWritable()) << own.toStdString();
     }
@@ -78,7 +84,7 @@ TEST_F(InstalledBaseDirectoryTest, FirstStartMakesTheUsersCopyWithProgramFilesLi
 // A package upgrade reaches the program's files; the user's own stay as the user left them.
 TEST_F(InstalledBaseDirectoryTest, LaterStartsFollowUpgradesAndKeepTheUsersFiles) {
     InstalledBaseDirectory::resolve("-1", bin);
-    home.write(user("maindefs.bdf"), "customised\n");
+    writeFile(user("maindefs.bdf"), "customised\n");
     root.write("usr/share/sentrel/whatsnew.txt", "news 2\n");
     root.write("usr/share/sentrel/sentrel-update", "program\n");
     root.write("usr/share/sentrel/maindefs.bdf", "upstream 2\n");
@@ -87,7 +93,7 @@ TEST_F(InstalledBaseDirectoryTest, LaterStartsFollowUpgradesAndKeepTheUsersFiles
     QFile::remove(data + "/srws");
     // A copy the build scripts made stays a real file.
     QFile::remove(user("whatsnew.txt"));
-    home.write(user("whatsnew.txt"), "copied by run.sh\n");
+    writeFile(user("whatsnew.txt"), "copied by run.sh\n");
 
     InstalledBaseDirectory::resolve("-1", bin);
     EXPECT_EQ(TempDir::read(user("maindefs.bdf")), "customised\n");
@@ -97,7 +103,7 @@ TEST_F(InstalledBaseDirectoryTest, LaterStartsFollowUpgradesAndKeepTheUsersFiles
 }
 
 TEST_F(InstalledBaseDirectoryTest, AUserFolderThatCannotBeMadeIsAnErrorThatNamesIt) {
-    home.write(home.path() + "/sentrel", "a file in the way\n");
+    writeFile(home.path() + "/sentrel", "a file in the way\n");
     try {
         InstalledBaseDirectory::resolve("-1", bin);
         FAIL() << "no error";

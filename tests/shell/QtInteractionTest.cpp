@@ -61,7 +61,7 @@ TEST(QtInteractionTest, MessagesBelongToTheWindowInUse) {
     QtInteraction interaction;
     interaction.setParentWidget(&main);
     const MessageRequest request{QStringLiteral("Sentrel"), QStringLiteral("Done."),
-                                 MsgIcon::Information, MsgButtons::OkOnly};
+                                 MsgIcon::Information, MsgButtons::OK};
     const auto ownerOfNextBox = [&interaction, &request] {
         QWidget* owner = nullptr;
         QTimer::singleShot(50, [&owner] {
