@@ -54,8 +54,9 @@ TEST_F(CommandBarLookTest, ToolTipsNameTheCommandAndItsShortcut) {
         {"miViewHitTest", "Hit tester (F5)"}, {"miHelpContents", "Help (F1)"},
         {"miFileCompact", "Compact"}};
     for (const auto& [name, tip] : expected) EXPECT_EQ(action(name)->toolTip(), tip) << name;
-    for (QAction* button : standard()->actions())
+    for (QAction* button : standard()->actions()) {
         if (!button->isSeparator()) EXPECT_FALSE(button->toolTip().isEmpty());
+    }
 }
 
 TEST_F(CommandBarLookTest, StandardShortcutsReachTheirCommands) {
@@ -74,7 +75,7 @@ TEST_F(CommandBarLookTest, TheToolbarFitsTheWindowWidth) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     const std::pair<int, Qt::ToolButtonStyle> widths[] = {{1900, Qt::ToolButtonTextBesideIcon},
                                                           {1280, Qt::ToolButtonTextUnderIcon},
-                                                          {500, Qt::ToolButtonIconOnly}};
+                                                          {700, Qt::ToolButtonIconOnly}};
     for (const auto& [width, style] : widths) {
         window.resize(width, 700);
         QCoreApplication::processEvents();
