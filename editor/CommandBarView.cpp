@@ -54,14 +54,21 @@ CommandBarView::CommandBarView(CommandBar& model, QMainWindow& window)
     window_.installEventFilter(this);
 }
 
+// The toolbars are fitted once the window's own layout has settled: at the resize event
+// itself the buttons of a window being shown may not have their final sizes yet.
 bool CommandBarView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Resize) fitToolBars();
+    const bool sized = event->type() == QEvent::Resize || event->type() == QEvent::Show;
+    if (watched == &window_ && sized && !fitPending_) {
+        fitPending_ = true;
+        QMetaObject::invokeMethod(this, &CommandBarView::fitToolBars, Qt::QueuedConnection);
+    }
     return QObject::eventFilter(watched, event);
 }
 
 // Buttons show their text beside the icon where the window is wide enough, under it where
 // that fits, and the icon alone (with its tool tip) on a narrow window.
 void CommandBarView::fitToolBars() {
+    fitPending_ = false;
     const int room = window_.width();
     for (QToolBar* bar : std::as_const(toolBars_)) {
         for (const Qt::ToolButtonStyle style :

@@ -51,6 +51,7 @@ class CommandBarView : public QObject {
     QHash<QString, QMenu*> menus_;
     QHash<QString, QToolBar*> toolBars_;
     QPointer<QComboBox> quickFind_;
+    bool fitPending_ = false;
 };
 
 }  // namespace sentrel::editor

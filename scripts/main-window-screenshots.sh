@@ -17,6 +17,7 @@ mkdir -p "$base" "$work/home"
 cp "$root/data/"{intdata.dtl,intmpl.bdf,maindefs.bdf,maindefs.mrg,whatsnew.txt} "$base/"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export SENTREL_REGISTRY="$work/registry"
+"$build/app/bdf/sentrel-bdf" export "$base/maindefs.bdf" >/dev/null
 "$build/app/sentrel-editor" --register-basedir "$base"
 printf '"firstRunDone"=dword:00000001\n' \
     >>"$SENTREL_REGISTRY/HKEY_LOCAL_MACHINE/SOFTWARE/Norvane/Browser Editor/1.0/values.reg"
@@ -30,17 +31,14 @@ shoot() {
     DISPLAY="$display" openbox &
     local wm=$!
     sleep 1
-    rm -f "$XDG_CONFIG_HOME/Sentrel/Sentrel.ini"
+    # Maximised, as a user would have it at this screen size (sizes in twips).
+    mkdir -p "$XDG_CONFIG_HOME/Sentrel"
+    printf '[Settings]\nMainLeft=0\nMainTop=0\nMainWidth=14400\nMainHeight=9000\nWinState=2\nSplitBrowser=4200\nSplitFilter=4200\nHorizontal=6600\n' \
+        >"$XDG_CONFIG_HOME/Sentrel/Sentrel.ini"
     DISPLAY="$display" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" \
         "$build/app/sentrel-editor" "$base/maindefs.bdf" &
     local editor=$!
     sleep 6
-    local window
-    window="$(DISPLAY="$display" xdotool search --name '^Sentrel' | head -1)"
-    DISPLAY="$display" xdotool windowactivate --sync "$window" key --clearmodifiers super+Up \
-        2>/dev/null || true
-    DISPLAY="$display" xdotool windowmove "$window" 0 0 windowsize "$window" 100% 100%
-    sleep 2
     DISPLAY="$display" import -window root "$picture"
     kill "$editor" "$wm" "$xvfb"
     wait "$editor" "$wm" "$xvfb" 2>/dev/null || true

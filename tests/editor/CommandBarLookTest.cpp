@@ -55,7 +55,8 @@ TEST_F(CommandBarLookTest, ToolTipsNameTheCommandAndItsShortcut) {
         {"miFileCompact", "Compact"}};
     for (const auto& [name, tip] : expected) EXPECT_EQ(action(name)->toolTip(), tip) << name;
     for (QAction* button : standard()->actions()) {
-        if (!button->isSeparator()) EXPECT_FALSE(button->toolTip().isEmpty());
+        if (button->isSeparator()) continue;
+        EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
     }
 }
 
@@ -73,9 +74,10 @@ TEST_F(CommandBarLookTest, StandardShortcutsReachTheirCommands) {
 TEST_F(CommandBarLookTest, TheToolbarFitsTheWindowWidth) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    const std::pair<int, Qt::ToolButtonStyle> widths[] = {{1900, Qt::ToolButtonTextBesideIcon},
-                                                          {1280, Qt::ToolButtonTextUnderIcon},
-                                                          {700, Qt::ToolButtonIconOnly}};
+    const std::pair<int, Qt::ToolButtonStyle> widths[] = {
+        {700, Qt::ToolButtonIconOnly},        {1280, Qt::ToolButtonTextUnderIcon},
+        {1900, Qt::ToolButtonTextBesideIcon}, {1280, Qt::ToolButtonTextUnderIcon},
+        {700, Qt::ToolButtonIconOnly},        {1900, Qt::ToolButtonTextBesideIcon}};
     for (const auto& [width, style] : widths) {
         window.resize(width, 700);
         QCoreApplication::processEvents();
