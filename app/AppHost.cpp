@@ -8,6 +8,8 @@
 #include "app/InternalData.h"
 #include "app/UsedLibraries.h"
 #include "app/wizard/SetupWizardCommand.h"
+#include "codegen/CodeCutPasteCommand.h"
+#include "codegen/properties/frmProperties.h"
 #include "registry/KeyPaths.h"
 #include "shell/AppError.h"
 
@@ -133,6 +135,14 @@ void AppHost::createPreferences() {
     host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
     host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
     host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
+    host.selectProperties = [this](const QString& properties) {
+        return codegen::frmProperties::choose(interaction_, options_->baseDirectory(), properties,
+                                              &preferences_->dialog());
+    };
+    host.showCodeGenerator = [this](const QString& properties, const QString& url) {
+        codegen::CodeCutPasteCommand{&interaction_, options_->baseDirectory(),
+                                     &preferences_->dialog()}(properties, url);
+    };
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });

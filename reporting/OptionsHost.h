@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace sentrel {
 
@@ -30,6 +31,12 @@ struct OptionsHost {
     std::function<void(const QString& url)> openUrl;
     // Copies the reports web service to its web directory; its result does not stop OK.
     std::function<void()> copySRWS;
+
+    // Shows the choice of the properties to log over the current list (names joined with
+    // ","); answers the list confirmed with OK, nothing when the user cancelled.
+    std::function<std::optional<QString>(const QString& properties)> selectProperties;
+    // Shows the logging code generator for the properties to log and the reports service's URL.
+    std::function<void(const QString& properties, const QString& url)> showCodeGenerator;
 };
 
 }  // namespace sentrel

@@ -179,13 +179,20 @@ void ReportingTabs::testSrws() {
 }
 
 void ReportingTabs::selectPropertiesToLog() {
-    // The property selection dialog and the code generator are not part of this build yet:
-    // the list stays as it is, and so does `rptSettingsChanged`.
+    const QString before = options_.rptProperties;
+    if (host_.selectProperties) {
+        if (const std::optional<QString> chosen = host_.selectProperties(before)) {
+            options_.rptProperties = *chosen;
+        }
+    }
+    if (options_.rptProperties != before) flags_.rptSettingsChanged = true;
     if (options_.rptProperties.isEmpty()) return;
     if (interaction_.message(messages::scriptingRequired()) != MsgAnswer::Yes) return;
     if (options_.srwsURL.trimmed().isEmpty()) {
         interaction_.message(messages::completeLocationFirst());
+        return;
     }
+    if (host_.showCodeGenerator) host_.showCodeGenerator(options_.rptProperties, options_.srwsURL);
 }
 
 bool ReportingTabs::verifyRptPropertiesSelected() {
