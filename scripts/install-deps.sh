@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libgl-dev
           xvfb xauth postgresql uap-core unicode-data xdg-utils libgeoip-dev geoip-database
-          qt6-svg-dev libqt6svg6 dpkg-dev desktop-file-utils libxml2-utils
+          apache2 qt6-svg-dev libqt6svg6 dpkg-dev desktop-file-utils libxml2-utils
           shared-mime-info file man-db)
 missing=()
 for p in "${packages[@]}"; do

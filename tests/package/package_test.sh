@@ -57,7 +57,7 @@ package_of() {
 }
 needed_packages_are_dependencies() {
     local program library path package missing=0
-    for program in "$root"/usr/bin/*; do
+    for program in "$root"/usr/bin/* "$root"/usr/share/sentrel/srws/x86/NorvaneSRWS.dll; do
         for library in $(readelf -d "$program" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
             path="$(ldconfig -p | awk -v l="$library" '$1 == l && /x86-64/ { print $NF; exit }')"
             package="$(package_of "$path")"
@@ -77,6 +77,7 @@ for path in usr/bin/sentrel-editor usr/bin/sentrel-bdf usr/bin/sentrel-detect \
     usr/share/sentrel/maindefs.bdd usr/share/sentrel/maindefs.mrg usr/share/sentrel/intdata.dtl \
     usr/share/sentrel/whatsnew.txt usr/share/sentrel/docs/help/index.html \
     usr/share/sentrel/samples/README.md usr/share/sentrel/sentrel-detect \
+    usr/share/sentrel/srws/x86/NorvaneSRWS.dll \
     usr/share/applications/sentrel-editor.desktop usr/share/mime/packages/sentrel-editor.xml \
     usr/share/icons/hicolor/scalable/apps/sentrel-editor.svg \
     usr/share/man/man1/sentrel-editor.1 usr/share/man/man1/sentrel-bdf.1 \
