@@ -73,6 +73,7 @@ check "every needed library's package is in Depends" needed_packages_are_depende
 
 # --- layout
 for path in usr/bin/sentrel-editor usr/bin/sentrel-bdf usr/bin/sentrel-detect \
+    usr/bin/sentrel-update usr/share/sentrel/sentrel-update \
     usr/share/sentrel/intmpl.bdf usr/share/sentrel/intmpl.bdd usr/share/sentrel/maindefs.bdf \
     usr/share/sentrel/maindefs.bdd usr/share/sentrel/maindefs.mrg usr/share/sentrel/intdata.dtl \
     usr/share/sentrel/whatsnew.txt usr/share/sentrel/docs/help/index.html \
