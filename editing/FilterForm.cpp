@@ -160,7 +160,11 @@ void FilterForm::showDataField() {
     lblData_->setVisible(visible);
     txData_->setVisible(visible);
     // The dialog takes the height of its rows: it shrinks when the data field hides and
-    // grows again when it shows.
+    // grows again when it shows. The field's own group lays out first; the dialog's layout
+    // would otherwise keep the old minimum height until the queued layout request arrives,
+    // and the resize would be held at it.
+    txData_->parentWidget()->layout()->activate();
+    layout()->invalidate();
     layout()->activate();
     resize(width(), sizeHint().height());
 }
