@@ -19,7 +19,12 @@ QString UpdateKeys::productValue(const QString& name) const {
 }
 
 QString UpdateKeys::baseDirectory() const {
-    return productValue(reg::kBaseDirValue);
+    const QString registered = productValue(reg::kBaseDirValue);
+    return resolveBase_ ? resolveBase_(registered) : registered;
+}
+
+void UpdateKeys::setBaseDirectoryResolver(std::function<QString(const QString&)> resolver) {
+    resolveBase_ = std::move(resolver);
 }
 
 QString UpdateKeys::updateSource() const {

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 namespace sentrel::reg {
 class mdlRegistry;
@@ -24,8 +25,13 @@ class UpdateKeys {
     // `defaultSource` answers updateSource() while the key store holds none.
     UpdateKeys(reg::mdlRegistry& registry, QString defaultSource);
 
-    // The installation folder ("basedir"); empty when it is not registered.
+    // The installation folder ("basedir", passed through the resolver when one is set);
+    // empty when it is not registered.
     QString baseDirectory() const;
+    // An installed program works in the user's writable copy of its data rather than in the
+    // read-only folder the package registers: the resolver maps the registered value to the
+    // folder to use (it may throw AppError when that folder cannot be made).
+    void setBaseDirectoryResolver(std::function<QString(const QString& registered)> resolver);
     QString updateSource() const;
     // Invalid while no update has been installed.
     QDateTime installedRelease() const;
@@ -41,6 +47,7 @@ class UpdateKeys {
 
     reg::mdlRegistry& registry_;
     QString defaultSource_;
+    std::function<QString(const QString&)> resolveBase_;
 };
 
 }  // namespace sentrel::update

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/InstalledBaseDirectory.h"
 #include "app/UnattendedInteraction.h"
 #include "app/update/DefinitionUpdate.h"
 #include "app/update/Downloader.h"
@@ -65,9 +66,21 @@ int runWithoutWindow(update::UpdateKeys& keys, UpdateCommandLine::Mode mode) {
     return check ? outcome.checkExitCode() : outcome.updateExitCode();
 }
 
+// Where new definitions come from until the user names a source: an installed program's own
+// data folder (which a package upgrade refreshes), else the folder this build's data came from.
+QString defaultSource() {
+    const QString installed =
+        app::InstalledBaseDirectory::dataFolderOf(QCoreApplication::applicationDirPath());
+    return installed.isEmpty() ? QStringLiteral(SENTREL_DEFAULT_UPDATE_SOURCE) : installed;
+}
+
 int run(const UpdateCommandLine& line, Interaction& interaction) {
     reg::mdlRegistry registry(interaction);
-    update::UpdateKeys keys(registry, QStringLiteral(SENTREL_DEFAULT_UPDATE_SOURCE));
+    update::UpdateKeys keys(registry, defaultSource());
+    keys.setBaseDirectoryResolver([](const QString& registered) {
+        return app::InstalledBaseDirectory::resolve(registered,
+                                                    QCoreApplication::applicationDirPath());
+    });
     if (line.source && !recordSource(keys, *line.source, interaction)) return kExitError;
     if (line.mode == UpdateCommandLine::Mode::Window) return runWindow(keys);
     return runWithoutWindow(keys, line.mode);

@@ -142,5 +142,17 @@ check "the installed editor starts with the installed base directory registered"
     start_editor "$work/machine"
 check "and works in the user's copy" test -L "$user/intmpl.bdf" -a -f "$user/intdata.dtl"
 
+# The installed download manager works in the same copy, never in the read-only installed
+# data, and takes new definitions from the installed data folder until told otherwise.
+run_update() {  # run_update ARGS...: the installed sentrel-update without a window
+    env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_DATA_HOME="$work/data" \
+        XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" \
+        SENTREL_REGISTRY="$work/machine" QT_QPA_PLATFORM=offscreen \
+        timeout 120 "$root/usr/bin/sentrel-update" "$@"
+}
+check "the installed download manager updates from the installed data" run_update --quiet
+check "it keeps the user's previous definitions in the user's copy" test -f "$user/maindefs.bdf.bak"
+check "it leaves the installed data alone" test ! -e "$root/usr/share/sentrel/maindefs.bdf.bak"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
