@@ -43,7 +43,8 @@ void CommandBarView::updateAction(const QString& tool) {
     if (!model->buttonText.isEmpty()) action->setIconText(model->buttonText);
     action->setEnabled(model->enabled);
     action->setVisible(model->visible);
-    action->setShortcut(QKeySequence(model->shortcut, QKeySequence::PortableText));
+    // Several shortcuts are separated by "; " ("Ctrl+Shift+Z; Ctrl+Y").
+    action->setShortcuts(QKeySequence::listFromString(model->shortcut, QKeySequence::PortableText));
 }
 
 void CommandBarView::buildMenuBar() {

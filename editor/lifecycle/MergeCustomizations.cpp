@@ -36,6 +36,7 @@ std::optional<QString> MergeCustomizations::chooseMergeFile() {
 // shown) as for any edit, and the user is told why the merge stopped.
 void MergeCustomizations::merge(const QString& path) {
     int applied = 0;
+    file_.history().begin(kTitle);
     doc::MergeReplay replay(*file_.state().document(), [&](const doc::ReplayEntry& entry) {
         ++applied;
         journal(entry);
@@ -49,6 +50,7 @@ void MergeCustomizations::merge(const QString& path) {
             kTitle, MsgIcon::Critical);
     }
     if (applied > 0) afterChanges();
+    file_.history().end();
     if (report) showReport_(*report);
 }
 
@@ -58,19 +60,8 @@ void MergeCustomizations::journal(const doc::ReplayEntry& applied) {
 }
 
 void MergeCustomizations::afterChanges() {
-    OpenFileState& state = file_.state();
     file_.markModified();
-    state.filterDialogStale = true;
-    state.collectDeletedTypes();
-    view_.clearViews();
-    QString lastEntry;
-    try {
-        view_.buildViews(*state.document(), state.deletedTypes, lastEntry);
-    } catch (const AppError& error) {
-        interaction_.message(QStringLiteral("The views could not be rebuilt after the merge (") +
-                                 lastEntry + QStringLiteral("): ") + error.description(),
-                             kTitle, MsgIcon::Critical);
-    }
+    file_.showChangedDocument(kTitle);
 }
 
 }  // namespace sentrel::lifecycle

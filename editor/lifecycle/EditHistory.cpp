@@ -1,0 +1,72 @@
+#include "editor/lifecycle/EditHistory.h"
+
+#include "document/DocumentReader.h"
+#include "editor/lifecycle/OpenFileState.h"
+#include "shell/AppError.h"
+
+namespace sentrel::lifecycle {
+
+namespace {
+
+// Enough steps for a long session; the oldest go first.
+constexpr int kUndoLimit = 500;
+
+}  // namespace
+
+EditHistory::EditHistory(OpenFileState& state) : state_(state) {
+    stack_.setUndoLimit(kUndoLimit);
+}
+
+EditState EditHistory::current() const {
+    return {qCompress(state_.document()->snapshot()), state_.filtersUnsorted};
+}
+
+void EditHistory::begin(const QString& text) {
+    if (depth_++ > 0) return;
+    text_ = text;
+    records_.clear();
+    before_ = state_.hasDocument() ? current() : EditState{};
+}
+
+void EditHistory::end() {
+    if (depth_ == 0 || --depth_ > 0) return;
+    if (!state_.hasDocument() || before_.document.isEmpty()) return;
+    EditState after = current();
+    if (after == before_) return;
+    stack_.push(
+        new EditStep(*this, text_, std::move(before_), std::move(after), std::move(records_)));
+    before_ = {};
+    records_.clear();
+}
+
+void EditHistory::noteRecord(int code, const std::array<QString, 5>& fields) {
+    if (depth_ > 0) records_.push_back({code, fields});
+}
+
+std::vector<doc::ChangeRecord> EditHistory::recordsToward(const QByteArray& target) const {
+    const std::unique_ptr<doc::Document> wanted =
+        doc::DocumentReader::parse(target, state_.currentFile);
+    return doc::changeRecords(*state_.document(), *wanted, stamp_);
+}
+
+// The records go first: a journal that cannot be written leaves the document as it is.
+void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records) {
+    doc::Document* document = state_.document();
+    if (!document) return;
+    try {
+        const QByteArray target = qUncompress(state.document);
+        const std::vector<doc::ChangeRecord> journalled =
+            records ? *records : recordsToward(target);
+        for (const doc::ChangeRecord& record : journalled) {
+            state_.journal().write(MergeRecord{record.code, record.fields});
+        }
+        document->restore(target);
+        state_.filtersUnsorted = state.filtersUnsorted;
+    } catch (const AppError& error) {
+        if (failed_) failed_(error);
+        return;
+    }
+    if (afterMove_) afterMove_();
+}
+
+}  // namespace sentrel::lifecycle
