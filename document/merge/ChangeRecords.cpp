@@ -91,6 +91,7 @@ class ChangeRecordsBuilder {
                 add(7, {old, now, {}, {}, {}});
                 renamedFrom.insert(old.toLower());
                 previousName_.insert(now.toLower(), old);
+                nextName_.insert(old.toLower(), now);
             }
         }
         for (const QString& name : before) {
@@ -174,6 +175,13 @@ class ChangeRecordsBuilder {
         if (replayed != value) add(8, {typeName, property, value, {}, stamp_});
     }
 
+    // A filter's fields once the renames (which filters follow) are replayed.
+    std::array<QString, 5> replayedFields(const FilterElement& filter) const {
+        std::array<QString, 5> fields = filterFields(filter);
+        fields[1] = nextName_.value(fields[1].toLower(), fields[1]);
+        return fields;
+    }
+
     // 12 for filters gone, 11 for changed ones, 10 for new ones (in the target's order).
     void filters() {
         const QHash<int, int> before = filtersById(from_);
@@ -193,7 +201,7 @@ class ChangeRecordsBuilder {
             const auto was = before.constFind(now[i].number(kUId));
             if (was == before.cend()) {
                 added.push_back(fields);
-            } else if (filterFields(from_.FiltersArray()[*was]) != fields) {
+            } else if (replayedFields(from_.FiltersArray()[*was]) != fields) {
                 add(11, fields);
             }
         }
@@ -205,6 +213,7 @@ class ChangeRecordsBuilder {
     QString stamp_;
     std::vector<ChangeRecord> records_;
     QHash<QString, QString> previousName_;  // lower-cased new name -> name in `from`
+    QHash<QString, QString> nextName_;      // lower-cased name in `from` -> new name
     QSet<QString> addedProperties_;         // lower-cased
 };
 
