@@ -14,6 +14,7 @@
 #include "editing/BrowFormFields.h"
 #include "editing/FilterFormFields.h"
 #include "editing/PropFormFields.h"
+#include "editor/CommandTable.h"
 #include "support/DocumentContent.h"
 #include "views/WindowSession.h"
 
@@ -248,7 +249,9 @@ TEST_F(UndoSession, RemovingAPropertyWithDeleteComesBackWithItsValuesAndFilters)
     const QStringList rows = views.propertyList().texts();
     const int filterRows = views.filterList().rowCount();
     selectProperties({"PlatformVersion"});
-    command(editor::commands::deleteToolFor(editor::commands::Pane::PropertyList).toLatin1());
+    command(editor::commands::deleteToolFor(editor::commands::Pane::PropertyList)
+                .toLatin1()
+                .constData());
     EXPECT_TRUE(ui.messages().empty());
     EXPECT_FALSE(views.propertyList().texts().contains("PlatformVersion"));
     EXPECT_EQ(views.filterList().rowCount(), filterRows - 3);
