@@ -1,8 +1,15 @@
 #include "editor/lifecycle/EditStep.h"
 
+#include "document/Vocabulary.h"
 #include "editor/lifecycle/EditHistory.h"
 
 namespace sentrel::lifecycle {
+
+namespace {
+
+enum MergeCode { kFolderCreated = 1, kBrowserAdded = 4, kTypeRestored = 13 };
+
+}  // namespace
 
 EditStep::EditStep(EditHistory& history, const QString& text, EditState before, EditState after,
                    std::vector<doc::ChangeRecord> records)
@@ -21,7 +28,19 @@ void EditStep::redo() {
         made_ = false;
         return;
     }
-    history_.moveTo(after_, &records_);
+    const std::vector<doc::ChangeRecord> records = redoRecords();
+    history_.moveTo(after_, &records);
+}
+
+std::vector<doc::ChangeRecord> EditStep::redoRecords() const {
+    std::vector<doc::ChangeRecord> records = records_;
+    for (doc::ChangeRecord& record : records) {
+        if (record.code != kFolderCreated && record.code != kBrowserAdded) continue;
+        const QString kind =
+            record.code == kFolderCreated ? mainMod::kTypeFolder : mainMod::kTypeBrowser;
+        record = {kTypeRestored, {record.fields[0], {}, kind, {}, {}}};
+    }
+    return records;
 }
 
 }  // namespace sentrel::lifecycle

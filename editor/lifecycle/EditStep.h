@@ -32,6 +32,11 @@ class EditStep : public QUndoCommand {
     void redo() override;
 
   private:
+    // The records that make the edit again. A browser or folder the edit added was marked
+    // deleted by the undo's records, and a replay takes a second record 1 or 4 of it as
+    // already made: it comes back by record 13.
+    std::vector<doc::ChangeRecord> redoRecords() const;
+
     EditHistory& history_;
     EditState before_;
     EditState after_;

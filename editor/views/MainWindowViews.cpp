@@ -70,7 +70,8 @@ void MainWindowViews::connectHooks(lifecycle::MainWindowView& lifecycleView) {
     hooks.selectedTypeName = [this] { return views_.selectedTypeName(); };
     hooks.showType = [this](const QString& name) {
         views_.selectTreeNode(name);
-        if (views_.selectedTypeName() == name) views_.refreshNode(name, true);
+        // As a click on it: the rows stay in the order the list shows them.
+        if (views_.selectedTypeName() == name) views_.refreshNode(name, false);
     };
     lifecycle_.history().setDateStamp(dateStamp());
     window_.hooks().quickFind = [this](const QString& text) { views_.quickFindChosen(text); };

