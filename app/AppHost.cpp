@@ -127,10 +127,7 @@ void AppHost::createPreferences() {
     host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
     host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
     host.editStep = [this](const std::function<void()>& change) {
-        lifecycle::EditHistory& history = fileWindow_->lifecycle().history();
-        history.begin(QStringLiteral("Change version"));
-        change();
-        history.end();
+        fileWindow_->lifecycle().runAsStep(QStringLiteral("Change version"), change);
     };
     host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });

@@ -60,6 +60,18 @@ void FileLifecycle::followCleanState(bool clean) {
     context_.view.setCommandEnabled(QStringLiteral("miFileSave"), !clean);
 }
 
+void FileLifecycle::runAsStep(const QString& text, const std::function<void()>& change) {
+    EditHistory& history = context_.history;
+    history.begin(text);
+    try {
+        change();
+    } catch (...) {
+        history.end();
+        throw;
+    }
+    history.end();
+}
+
 void FileLifecycle::showChangedDocument(const QString& title) {
     OpenFileState& state = context_.state;
     const QString selected = context_.view.selectedTypeName();

@@ -53,6 +53,8 @@ class FileLifecycle {
     void markModified();
     // The undo history of the open file.
     EditHistory& history() { return context_.history; }
+    // Runs a change of the open document as one step of the history, named `text`.
+    void runAsStep(const QString& text, const std::function<void()>& change);
     // Shows a document that changed as a whole (a merge, an undo, a redo): the views are
     // rebuilt and the node selected before is selected again; a failure is reported under
     // `title`.

@@ -35,22 +35,24 @@ std::optional<QString> MergeCustomizations::chooseMergeFile() {
 // replay after a record the document already holds: what was applied so far is kept (and
 // shown) as for any edit, and the user is told why the merge stopped.
 void MergeCustomizations::merge(const QString& path) {
+    file_.runAsStep(kTitle, [&] { replay(path); });
+}
+
+void MergeCustomizations::replay(const QString& path) {
     int applied = 0;
-    file_.history().begin(kTitle);
-    doc::MergeReplay replay(*file_.state().document(), [&](const doc::ReplayEntry& entry) {
+    doc::MergeReplay replayer(*file_.state().document(), [&](const doc::ReplayEntry& entry) {
         ++applied;
         journal(entry);
     });
     std::optional<doc::ReplayReport> report;
     try {
-        report = replay.replayFile(path);
+        report = replayer.replayFile(path);
     } catch (const AppError& error) {
         interaction_.message(
             QStringLiteral("The customizations could not be merged:\r\n") + error.description(),
             kTitle, MsgIcon::Critical);
     }
     if (applied > 0) afterChanges();
-    file_.history().end();
     if (report) showReport_(*report);
 }
 

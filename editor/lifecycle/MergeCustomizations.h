@@ -31,6 +31,7 @@ class MergeCustomizations {
 
   private:
     std::optional<QString> chooseMergeFile();
+    void replay(const QString& path);
     void journal(const doc::ReplayEntry& applied);
     void afterChanges();
 

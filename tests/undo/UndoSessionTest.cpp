@@ -16,6 +16,7 @@
 #include "editing/PropFormFields.h"
 #include "editing/QtPrinters.h"
 #include "editor/CommandTable.h"
+#include "editor/lifecycle/MergeRecord.h"
 #include "support/DocumentContent.h"
 #include "views/WindowSession.h"
 
@@ -105,6 +106,7 @@ class UndoSession : public WindowSession {
     QStringList shownContent() { return documentContent(document()); }
     static std::vector<Edit> edits();
 
+    TempDir other;
     std::deque<int> ids_{7001, 7002, 7003, 7004, 7005, 7006, 7007, 7008, 7009, 7010};
 };
 
@@ -404,6 +406,37 @@ TEST_F(UndoSession, TheHistoryWindowListsTheStepsAndGoesToTheOneChosen) {
     EXPECT_EQ(snapshot(), opened);
     EXPECT_FALSE(life.state().unsavedChanges);
     EXPECT_TRUE(enabled("miViewUndoHistory"));
+}
+
+// The merge command and the version change of Preferences and Options are steps too.
+TEST_F(UndoSession, AMergeAndAVersionChangeAreTakenBackWhole) {
+    const QByteArray opened = snapshot();
+    const int minor = doc::internals::BDFMinorver(document());
+    other.write(
+        "changes.mrg",
+        lifecycle::MergeRecord{2, {"chrome124", "", "Chrome 124 (ours)", "", "2026-12-01"}}.line() +
+            lifecycle::MergeRecord{9, {"Beta", "", "", "", ""}}.line());
+    ui.answerFile(other.file("changes.mrg"));
+    command("miSpecialMerge");
+    ASSERT_EQ(stack().count(), 1);
+    EXPECT_EQ(tool("miEditUndo").caption, "&Undo Merge customizations");
+
+    life.runAsStep("Change version", [&] {
+        doc::internals::setBDFMinorver(document(), minor + 1);
+        life.markModified();
+    });
+    EXPECT_EQ(tool("miEditUndo").caption, "&Undo Change version");
+    undo();
+    EXPECT_EQ(doc::internals::BDFMinorver(document()), minor);
+    EXPECT_EQ(window.statusPanels().text("Version"),
+              QStringLiteral(" BDF Version: 1.%1  ").arg(minor, 2, 10, QLatin1Char('0')));
+    EXPECT_TRUE(life.state().unsavedChanges) << "the merge is still there";
+
+    undo();
+    EXPECT_EQ(snapshot(), opened);
+    EXPECT_TRUE(views.propertyList().texts().contains("Beta"));
+    EXPECT_FALSE(life.state().unsavedChanges);
+    EXPECT_EQ(replayedContent(journal()), documentContent(document()));
 }
 
 }  // namespace
