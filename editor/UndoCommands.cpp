@@ -52,6 +52,9 @@ QUndoView& UndoCommands::historyWindow() {
         history_->setWindowTitle(QStringLiteral("Undo history"));
         history_->setEmptyLabel(QStringLiteral("<opened file>"));
         history_->resize(320, 360);
+        // Beside the lists, inside the main window, where the changes show.
+        const QRect frame = window_.frameGeometry();
+        history_->move(frame.right() - history_->width() - 24, frame.top() + 120);
     }
     return *history_;
 }
