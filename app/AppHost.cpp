@@ -6,6 +6,8 @@
 
 #include "app/InternalData.h"
 #include "app/wizard/SetupWizardCommand.h"
+#include "codegen/CodeCutPasteCommand.h"
+#include "codegen/properties/frmProperties.h"
 #include "registry/KeyPaths.h"
 #include "shell/AppError.h"
 
@@ -130,6 +132,14 @@ void AppHost::createPreferences() {
         fileWindow_->lifecycle().runAsStep(QStringLiteral("Change version"), change);
     };
     host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
+    host.selectProperties = [this](const QString& properties) {
+        return codegen::frmProperties::choose(interaction_, options_->baseDirectory(), properties,
+                                              &preferences_->dialog());
+    };
+    host.showCodeGenerator = [this](const QString& properties, const QString& url) {
+        codegen::CodeCutPasteCommand{&interaction_, options_->baseDirectory(),
+                                     &preferences_->dialog()}(properties, url);
+    };
     preferences_->setRefreshSelected([this] { views_->refreshSelected(); });
     main_->dispatcher().registerOperation(QStringLiteral("miSpecialProgramOptions"),
                                           [this] { preferences_->runCommand(); });

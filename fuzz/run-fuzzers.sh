@@ -1,25 +1,26 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang, libFuzzer and the address and undefined-behaviour
-# sanitizers (only the libraries they test: document, detection, key store), then runs each
+# sanitizers (only the libraries they test: document, detection, key store, reports service), then runs each
 # named target for SECONDS on one core, one after the other.
 #
 #   fuzz/run-fuzzers.sh [SECONDS] [TARGET...]
 #
-# SECONDS defaults to 60; TARGET is document, bdd, values or all (the default). Each target
+# SECONDS defaults to 60; TARGET is document, bdd, values, srws or all (the default). Each target
 # starts from its corpus in fuzz/TARGET/corpus; what it learns goes to the build folder
 # ($FUZZ_BUILD_DIR, else build-fuzz/ at the top of the repository, which git ignores), crashes
 # to fuzz-out/TARGET/. Exits 1 when a target found a crash, 2 on bad arguments.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-all_targets=(document bdd values)
+all_targets=(document bdd values srws)
 # The longest input each target tries: a few screens of a definition or values file; for the
-# BDD reader, enough for the seed exported from the sample definitions.
-declare -A max_len=([document]=4096 [bdd]=16384 [values]=4096)
+# BDD reader, enough for the seed exported from the sample definitions; for the reports
+# service, a long request (the 64 KB limit itself is a unit test).
+declare -A max_len=([document]=4096 [bdd]=16384 [values]=4096 [srws]=4096)
 
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
-    echo "usage: $0 [SECONDS] [document|bdd|values|all]..." >&2
+    echo "usage: $0 [SECONDS] [document|bdd|values|srws|all]..." >&2
     exit 2
 fi
 targets=("$@")

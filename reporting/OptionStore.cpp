@@ -79,6 +79,9 @@ template <class... Fs>
 struct Overloaded : Fs... {
     using Fs::operator()...;
 };
+// clang before 17 does not deduce an aggregate's template arguments without this guide.
+template <class... Fs>
+Overloaded(Fs...) -> Overloaded<Fs...>;
 
 bool isChoice(LoggingType, qint32 stored) {
     return stored >= qint32(LoggingType::UnknownBrowsers) && stored <= qint32(LoggingType::None);

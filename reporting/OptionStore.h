@@ -91,6 +91,8 @@ class OptionStore {
     QString GetRegValStr(const QString& valueName) const;
 
     const QString& baseDirectory() const { return baseDirectory_; }
+    // The key store the options live in.
+    reg::mdlRegistry& registry() const { return *registry_; }
 
   private:
     void loadOption(int row);

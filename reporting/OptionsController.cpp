@@ -75,7 +75,7 @@ OptionsController::OkResult OptionsController::ok() {
     if (!versionBoxesValid()) return {false, int(OptionsTab::General)};
     if (!wizard_.reportingDeclined && !reportingChecksPass()) return {};
     if (!options_.save([this] { applyVersion(); })) return {};
-    call(host_.copySRWS);
+    reportingTabs_.CopySRWS();
     return {true, std::nullopt};
 }
 

@@ -2,11 +2,15 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace sentrel {
 
 namespace doc {
 class Document;
+}
+namespace webdirs {
+class WebDirectorySelect;
 }
 
 // What the Preferences and Options dialog needs of the rest of the program. A hook left
@@ -31,8 +35,15 @@ struct OptionsHost {
     std::function<void(bool busy)> setBusy;
     // Opens an address in the user's web browser.
     std::function<void(const QString& url)> openUrl;
-    // Copies the reports web service to its web directory; its result does not stop OK.
-    std::function<void()> copySRWS;
+    // Shows the web directory selection dialog modally over its logic, which the dialog
+    // loads; returns when the dialog has closed. Left empty, nothing is chosen.
+    std::function<void(webdirs::WebDirectorySelect& selection)> showWebDirectorySelect;
+
+    // Shows the choice of the properties to log over the current list (names joined with
+    // ","); answers the list confirmed with OK, nothing when the user cancelled.
+    std::function<std::optional<QString>(const QString& properties)> selectProperties;
+    // Shows the logging code generator for the properties to log and the reports service's URL.
+    std::function<void(const QString& properties, const QString& url)> showCodeGenerator;
 };
 
 }  // namespace sentrel

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "reporting/PreferencesCommand.h"
+#include "reporting/frmWebDirectorySelect.h"
 
 namespace sentrel {
 
@@ -20,6 +21,9 @@ PreferencesDialog::PreferencesDialog(OptionStore& options, Interaction& interact
         }
     };
     hooks.openUrl = [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); };
+    hooks.showWebDirectorySelect = [this](webdirs::WebDirectorySelect& selection) {
+        frmWebDirectorySelect::run(selection, dialog_);
+    };
 }
 
 PreferencesDialog::~PreferencesDialog() {

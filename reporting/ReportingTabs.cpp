@@ -1,11 +1,15 @@
 #include "reporting/ReportingTabs.h"
 
+#include "registry/mdlRegistry.h"
 #include "reporting/DirectoryCheck.h"
 #include "reporting/OptionStore.h"
+#include "reporting/OptionsDatabaseSettings.h"
 #include "reporting/ReportingMessages.h"
+#include "reporting/SrwsDeployment.h"
 #include "reporting/SrwsUrl.h"
 #include "reporting/reportsdb/ReportsDatabase.h"
 #include "reporting/reportsdb/TableOwnerRule.h"
+#include "reporting/webdirs/WebDirectorySelect.h"
 #include "shell/AppError.h"
 
 namespace sentrel {
@@ -116,7 +120,8 @@ bool ReportingTabs::leaveWebDirectory() {
     options_.srwsInstallPath = directory;
     // The directory selection checks the web server's permissions; a directory typed by
     // hand gets the reminder to check them, once.
-    if (directory != loadedInstallPath_ && !flags_.permissionReminderShown) {
+    if (directory != loadedInstallPath_ && !webDirClosedWithSelect_ &&
+        !flags_.permissionReminderShown) {
         flags_.permissionReminderShown = true;
         interaction_.message(messages::checkPermissions(directory));
     }
@@ -164,6 +169,27 @@ bool ReportingTabs::leaveTableOwner() {
     return true;
 }
 
+void ReportingTabs::selectWebDirectory() {
+    if (!host_.showWebDirectorySelect) return;
+    webdirs::WebDirectorySelect selection(interaction_, apacheSetup(), webDirClosedWithSelect_);
+    host_.showWebDirectorySelect(selection);
+    if (selection.cancelled()) return;
+    options_.srwsInstallPath = selection.physicalPath();
+    virtualPath_ = selection.urlPath();
+    options_.srwsURL = options_.srwsLocalWebAddress + virtualPath_;
+}
+
+bool ReportingTabs::CopySRWS() {
+    return SrwsDeployment(options_, options_.registry(), interaction_, apacheSetup())
+        .CopySRWS(loadedInstallPath_);
+}
+
+webdirs::ApacheSetup ReportingTabs::apacheSetup() const {
+    webdirs::ApacheSetup setup = apacheSetup_;
+    if (setup.keyStoreRoot.isEmpty()) setup.keyStoreRoot = options_.registry().store().rootFolder();
+    return setup;
+}
+
 void ReportingTabs::testSrws() {
     if (flags_.dbSettingsChanged) {
         interaction_.message(messages::pendingChanges());
@@ -179,13 +205,20 @@ void ReportingTabs::testSrws() {
 }
 
 void ReportingTabs::selectPropertiesToLog() {
-    // The property selection dialog and the code generator are not part of this build yet:
-    // the list stays as it is, and so does `rptSettingsChanged`.
+    const QString before = options_.rptProperties;
+    if (host_.selectProperties) {
+        if (const std::optional<QString> chosen = host_.selectProperties(before)) {
+            options_.rptProperties = *chosen;
+        }
+    }
+    if (options_.rptProperties != before) flags_.rptSettingsChanged = true;
     if (options_.rptProperties.isEmpty()) return;
     if (interaction_.message(messages::scriptingRequired()) != MsgAnswer::Yes) return;
     if (options_.srwsURL.trimmed().isEmpty()) {
         interaction_.message(messages::completeLocationFirst());
+        return;
     }
+    if (host_.showCodeGenerator) host_.showCodeGenerator(options_.rptProperties, options_.srwsURL);
 }
 
 bool ReportingTabs::verifyRptPropertiesSelected() {
@@ -283,18 +316,7 @@ void ReportingTabs::testSettings() {
 }
 
 reportsdb::ReportsDbSettings ReportingTabs::databaseSettings() const {
-    reportsdb::ReportsDbSettings settings;
-    settings.kind = options_.srwsProviderType == SrwsProvider::Access
-                        ? reportsdb::DatabaseKind::File
-                        : reportsdb::DatabaseKind::Server;
-    settings.filePath = options_.srwsMDBPath.trimmed();
-    settings.server = options_.srwsServer.trimmed();
-    settings.useOsAuthentication = options_.srwsIntegratedSecurity;
-    settings.user = options_.srwsUsername.trimmed();
-    settings.password = options_.srwsPassword;
-    settings.database = options_.srwsDatabase.trimmed();
-    settings.tableOwner = options_.srwsTableOwner.trimmed();
-    return settings;
+    return databaseSettingsOf(options_);
 }
 
 void ReportingTabs::checkComplete() const {

@@ -7,6 +7,7 @@
 #include "reporting/ReportingFlags.h"
 #include "reporting/reportsdb/ReportsDbSettings.h"
 #include "reporting/reportsdb/ServerListing.h"
+#include "reporting/webdirs/ApacheSetup.h"
 #include "shell/Interaction.h"
 
 namespace sentrel {
@@ -53,6 +54,14 @@ class ReportingTabs {
     bool leaveWebDirectory();
     bool leaveLogDirectory();
     bool leaveTableOwner();
+    // "S&elect ..." beside the web directory: the selection dialog; the directory chosen goes
+    // into the box and its URL path into the URL.
+    void selectWebDirectory();
+    // At OK: deploys the reports web service (SrwsDeployment) when its web directory
+    // changed; true unless an error was reported.
+    bool CopySRWS();
+    // Where the web directories and the deployment read and write Apache's configuration.
+    void setApacheSetup(webdirs::ApacheSetup setup) { apacheSetup_ = std::move(setup); }
     // "&Test": opens the reports service's test address in the user's browser.
     void testSrws();
     // "&Select properties to log...".
@@ -98,6 +107,7 @@ class ReportingTabs {
     bool verify(const reportsdb::ReportsDatabase& database);
     bool initializeAndRetest(const reportsdb::ReportsDatabase& database);
     void setBusy(bool busy) const;
+    webdirs::ApacheSetup apacheSetup() const;
 
     OptionStore& options_;
     Interaction& interaction_;
@@ -107,6 +117,9 @@ class ReportingTabs {
     QString loadedUrl_;
     QString loadedInstallPath_;
     QString virtualPath_;
+    webdirs::ApacheSetup apacheSetup_;
+    // The selection dialog was last closed with its Select button (kept across loads).
+    bool webDirClosedWithSelect_ = false;
     // "No properties selected" is asked once per program run.
     bool propertiesQuestionAsked_ = false;
 };

@@ -95,7 +95,6 @@ frmOptions::frmOptions(OptionsController& controller, QWidget* parent)
     layout->addWidget(tabs_);
     buildButtons();
     connectRules();
-    enableAll(pendingButtons_, false);
     showOptions();
 }
 
@@ -252,9 +251,10 @@ void frmOptions::buildReportingTab() {
     grid->addWidget(lblURL, 8, 0, 1, 2);
     grid->addWidget(txtURL_, 9, 0);
     grid->addWidget(test, 9, 1);
-    locationControls_ = {lblWebAddress, txtWebAddress_, lblWebDir,
-                         txtWebDir_,    lblLogDir,      txtLogDir_};
-    pendingButtons_ += {selectDir};
+    locationControls_ = {lblWebAddress, txtWebAddress_, lblWebDir, txtWebDir_,
+                         selectDir,     lblLogDir,      txtLogDir_};
+    connect(selectDir, &QPushButton::clicked, this,
+            [this] { onReporting([](ReportingTabs& tabs) { tabs.selectWebDirectory(); }); });
     connect(test, &QPushButton::clicked, this,
             [this] { onReporting([](ReportingTabs& tabs) { tabs.testSrws(); }); });
     connect(selectProperties, &QPushButton::clicked, this,

@@ -131,9 +131,6 @@ class frmOptions : public QDialog {
     QList<QWidget*> loggingControls_;
     QList<QWidget*> cacheControls_;
     QList<QWidget*> locationControls_;
-    // The web directory selection comes with the web server's directory dialog: disabled
-    // until then.
-    QList<QWidget*> pendingButtons_;
     bool activated_ = false;
     bool filling_ = false;
 };

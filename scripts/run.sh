@@ -52,9 +52,9 @@ refresh_folder "$root/docs/help" "$base/docs/help"
 refresh_folder "$root/samples" "$base/samples"
 refresh_file "$build/detect/tool/sentrel-detect" "$base/sentrel-detect"
 refresh_file "$build/app/sentrel-update" "$base/sentrel-update"
-if [ -e "$build/reporting/srws/NorvaneSRWS.dll" ]; then
+if [ -e "$build/srws/NorvaneSRWS.dll" ]; then
     mkdir -p "$base/srws/x86"
-    refresh_file "$build/reporting/srws/NorvaneSRWS.dll" "$base/srws/x86/NorvaneSRWS.dll"
+    refresh_file "$build/srws/NorvaneSRWS.dll" "$base/srws/x86/NorvaneSRWS.dll"
 fi
 
 # "Sentrel Samples" in the desktop's application menu opens the samples' guide.

@@ -31,9 +31,13 @@ class ReportsDatabase {
     // the server kind creates the owner's schema when missing. Other objects are untouched.
     void CreateTables() const;
 
+    // Opens `connection` to the existing database (as the tests do) for other work on the
+    // tables, in the SQL of `dialect()`.
+    void OpenExisting(SQLConnection& connection) const { open(connection, false); }
+    std::unique_ptr<SqlDialect> dialect() const;
+
   private:
     void open(SQLConnection& connection, bool create) const;
-    std::unique_ptr<SqlDialect> dialect() const;
 
     ReportsDbSettings settings_;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "app/AppHost.h"
 #include "app/FirstRunMarker.h"
@@ -116,6 +117,33 @@ TEST_F(AppHostTest, FirstStartRunsTheWizardAndOpensTheMainDefinitions) {
     EXPECT_EQ(ui.messageTexts(),
               QStringList{"You must first close the open BDF before running the Setup Wizard"});
     EXPECT_TRUE(host.mainWindow()->close());
+}
+
+// "Select properties to log..." of the options dialog opens the property choice; with the
+// properties chosen and "Scripting required" answered Yes, the cut/paste window follows.
+TEST_F(AppHostTest, SelectingPropertiesOpensTheChoiceThenTheCodeWindow) {
+    FirstRunMarker(registry).markDone();
+    StartupSequence startup(host, ui, internalData);
+    startup.setDraw([] { return 1; });
+    ASSERT_TRUE(startup.run(QString()).started);
+    host.options()->srwsURL = "http://www.example.com/srws/";
+    QStringList shown;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog || shown.contains(dialog->objectName())) return;
+        shown << dialog->objectName();
+        QMetaObject::invokeMethod(dialog, shown.size() == 1 ? "accept" : "reject");
+    });
+    closer.start(10);
+    ui.answerMessage(MsgAnswer::No);   // the popular set
+    ui.answerMessage(MsgAnswer::Yes);  // "Scripting required"
+    host.preferences()->controller().reportingTabs().selectPropertiesToLog();
+    EXPECT_EQ(shown, (QStringList{"frmProperties", "frmCodeCutPaste"}));
+    EXPECT_EQ(host.options()->rptProperties.split(',').size(), 69);
+    QStringList titles;
+    for (const MessageRequest& message : ui.messages()) titles << message.title;
+    EXPECT_EQ(titles, (QStringList{"Property recommendation", "Scripting required"}));
 }
 
 // The help reaches the pages of the base directory: F1 the contents, the options dialog's

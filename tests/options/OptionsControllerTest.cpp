@@ -135,8 +135,11 @@ TEST_F(Controller, ReportingChecksStopOkBeforeAnythingIsWritten) {
 TEST_F(Controller, ARefusedValueIsReportedAndEveryOtherValueWritten) {
     const QString root = dir.file("registry");
     registry.store() = reg::KeyStore(root, std::make_shared<RefusingFileSystem>("\"logFile\""));
-    int copies = 0;
-    controller->host().copySRWS = [&copies] { ++copies; };
+    // A web directory chosen: OK deploys the service, which this installation lacks.
+    store->srwsInstallPath = dir.path();
+    webdirs::ApacheSetup apache;
+    apache.configRoot = dir.file("apache2");
+    controller->reportingTabs().setApacheSetup(apache);
     store->logFile = "/var/log/agents.out";
     store->srwsTableOwner = "dbo";
 
@@ -151,13 +154,14 @@ TEST_F(Controller, ARefusedValueIsReportedAndEveryOtherValueWritten) {
     EXPECT_TRUE(optionsFile().contains("\"loggingType\"=dword:00000003"));
     EXPECT_TRUE(optionsFile().contains("\"srwsTableOwner\"=\"dbo\""));
     EXPECT_EQ(store->logFile, "/var/log/agents.out");
-    EXPECT_EQ(copies, 0) << "the web service is copied at the OK that closes the dialog";
+    // The web service is deployed at the OK that closes the dialog only.
 
     // OK again, once the store takes the value, writes it and closes.
     registry.store() = reg::KeyStore(root);
     EXPECT_TRUE(controller->ok().close);
     EXPECT_TRUE(optionsFile().contains("\"logFile\"=\"/var/log/agents.out\""));
-    EXPECT_EQ(copies, 1);
+    ASSERT_EQ(ui.messages().size(), 2);
+    EXPECT_EQ(ui.messages()[1].title, "Sentrel Reports Web Service DLL not found");
 }
 
 TEST_F(Controller, OkWithoutFileLeavesTheStatusBarAndTheModifiedMarkAlone) {

@@ -67,11 +67,12 @@ TEST_F(OptionsDialog, FreshKeyStoreShowsTheDefaults) {
     EXPECT_FALSE(edit("txMajorver")->isEnabled()) << "no file open";
     EXPECT_FALSE(edit("txLogFile")->isEnabled());
     for (const char* disabled :
-         {"cmdSelectWebDir", "cmdSelectAccess", "cmdLookup", "cmdTestSettings", "cmdInitTables"}) {
+         {"cmdSelectAccess", "cmdLookup", "cmdTestSettings", "cmdInitTables"}) {
         EXPECT_FALSE(get<QPushButton>(disabled)->isEnabled()) << disabled;
     }
     EXPECT_TRUE(get<QPushButton>("cmdTest")->isEnabled());
     EXPECT_TRUE(get<QPushButton>("cmdSelectProperties")->isEnabled());
+    EXPECT_TRUE(get<QPushButton>("cmdSelectWebDir")->isEnabled()) << "the service on this server";
     EXPECT_EQ(get<QLabel>("lblDbStatus")->text(),
               "Type a server name or IP address in the 'PostgreSQL server' field");
 }
@@ -224,6 +225,7 @@ TEST_F(OptionsDialog, EveryOptionSurvivesOkAndARestart) {
               "720000021600600");
     EXPECT_TRUE(get<QRadioButton>("optRemote")->isChecked());
     EXPECT_FALSE(edit("txtWebAddress")->isEnabled());
+    EXPECT_FALSE(get<QPushButton>("cmdSelectWebDir")->isEnabled()) << "the service elsewhere";
     EXPECT_EQ(text("txtWebAddress") + text("txtWebDir") + text("txtLogDir") + text("txtURL"),
               "http://www.example.com/srv/www/srws/var/log/srwshttp://www.example.com/srws/");
     EXPECT_TRUE(get<QRadioButton>("optAccess")->isChecked());

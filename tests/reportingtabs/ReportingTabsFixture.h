@@ -6,20 +6,8 @@
 #include "reporting/OptionStore.h"
 #include "reporting/ReportingTabs.h"
 #include "shell/ScriptedInteraction.h"
+#include "support/MessagePrinter.h"
 #include "support/TempDir.h"
-
-namespace sentrel {
-
-// Messages in failure output: title, text with line breaks shown, icon, buttons.
-inline void PrintTo(const MessageRequest& m, std::ostream* out) {
-    QString text = m.text;
-    text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-    *out << "{\"" << m.title.toStdString() << "\", \"" << text.toStdString() << "\", icon "
-         << int(m.icon) << ", buttons " << int(m.buttons) << ", default " << m.defaultButton
-         << ", help " << m.helpContext << "}";
-}
-
-}  // namespace sentrel
 
 namespace sentrel::test {
 

@@ -187,6 +187,44 @@ TEST_F(ReportingTabsTest, SelectingPropertiesAsksAboutScriptingAndNeedsAUrl) {
     EXPECT_FALSE(tabs.flags().rptSettingsChanged);
 }
 
+// The button opens the property choice through the host, then the code generator with the
+// chosen list and the reports service's URL.
+TEST_F(ReportingTabsTest, SelectingPropertiesOpensTheChoiceThenTheCodeGenerator) {
+    QStringList shownLists;
+    std::optional<QString> choice = QStringLiteral("Browser,Country");
+    host.selectProperties = [&](const QString& properties) {
+        shownLists << properties;
+        return choice;
+    };
+    QStringList generated;
+    host.showCodeGenerator = [&](const QString& properties, const QString& url) {
+        generated << properties + " " + url;
+    };
+    options.rptProperties = "Browser";
+    options.srwsURL = "http://www.example.com/srws/";
+    ui.answerMessage(MsgAnswer::Yes);
+    tabs.selectPropertiesToLog();
+    EXPECT_EQ(options.rptProperties, "Browser,Country");
+    EXPECT_TRUE(tabs.flags().rptSettingsChanged);
+    EXPECT_EQ(generated, QStringList{"Browser,Country http://www.example.com/srws/"});
+
+    // Cancel keeps the list; No to "Scripting required" shows no generator.
+    tabs.loaded();
+    choice = std::nullopt;
+    ui.answerMessage(MsgAnswer::No);
+    tabs.selectPropertiesToLog();
+    EXPECT_EQ(options.rptProperties, "Browser,Country");
+    EXPECT_FALSE(tabs.flags().rptSettingsChanged);
+    EXPECT_EQ(generated.size(), 1);
+
+    // An emptied list asks nothing more.
+    choice = QString();
+    tabs.selectPropertiesToLog();
+    EXPECT_TRUE(tabs.flags().rptSettingsChanged);
+    EXPECT_EQ(shownLists, (QStringList{"Browser", "Browser,Country", "Browser,Country"}));
+    EXPECT_EQ(ui.messages().size(), 2);
+}
+
 TEST_F(ReportingTabsTest, ServerListOfTheSourcesAndItsPlaceholder) {
     QDir().mkpath(dir.file("sockets"));
     const QString services = dir.write("pg_service.conf", "[reports]\nhost=db.example.com\n");

@@ -114,6 +114,21 @@ TEST_F(SqliteReportsTest, ARecordThroughEachViewLandsInEveryColumnOfItsTable) {
               QStringList({"1", "2"}));
 }
 
+TEST_F(SqliteReportsTest, MemoColumnsKeepDigitsWithLeadingZerosAsText) {
+    database(path).CreateTables();
+    reportsdb::SQLConnection connection;
+    connection.Connect(fileTarget(path, FileOpening::ExistingOnly));
+    connection.Execute("INSERT INTO PLT (p) VALUES (?)", {"0012"});
+    connection.Execute("INSERT INTO BROWERR (es, ef, ua) VALUES (?, ?, ?)",
+                       {"0012", "0012", "0012"});
+    EXPECT_EQ(connection.Query("SELECT typeof(Page) || ' ' || Page FROM SNPLT"),
+              QStringList{"text 0012"});
+    EXPECT_EQ(connection.Query("SELECT typeof(ErrorStr) || typeof(ErrorFile) || "
+                               "typeof(UserAgent) || ' ' || ErrorStr || ErrorFile || UserAgent "
+                               "FROM BrowserErrors"),
+              QStringList{"texttexttext 001200120012"});
+}
+
 TEST_F(SqliteReportsTest, BadFilesGiveSQLitesReasonAndAreLeftAsTheyWere) {
     const QString corrupt = dir.write("corrupt.db", QByteArray(4096, 'x'));
     const AppError notADatabase = failureOf([&] { database(corrupt).ConnectTest(); });

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+namespace sentrel::srws {
+
+// Where the service reports its failures: syslog under the name "Sentrel Reports Web
+// Service" and, when a log folder is set and exists, the dated file
+// "srws-yyyy-MM-dd.log" in it (one line per entry: ISO time, blank, text).
+class ServiceLog {
+  public:
+    static const char* const kIdent;
+
+    ServiceLog();
+    ~ServiceLog();
+    ServiceLog(const ServiceLog&) = delete;
+    ServiceLog& operator=(const ServiceLog&) = delete;
+
+    // The folder of the dated log files; empty: syslog only.
+    void setFolder(const QString& folder) { folder_ = folder; }
+    // The file an entry written at `when` goes to; empty when there is no usable folder.
+    QString fileFor(const QDateTime& when) const;
+
+    void error(const QString& text) const { write(3, text); }    // LOG_ERR
+    void warning(const QString& text) const { write(4, text); }  // LOG_WARNING
+
+  private:
+    void write(int priority, const QString& text) const;
+    void appendToFile(const QDateTime& when, const QString& text) const;
+
+    QString folder_;
+};
+
+}  // namespace sentrel::srws

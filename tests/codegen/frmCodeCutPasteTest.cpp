@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "codegen/CodeCutPasteCommand.h"
+#include "codegen/frmCodeCutPaste.h"
+#include "shell/ScriptedInteraction.h"
+#include "support/TempDir.h"
+
+namespace sentrel::codegen {
+namespace {
+
+class CodeCutPasteWindow : public ::testing::Test {
+  protected:
+    CodeCutPasteWindow() {
+        window.form().setDateText([] { return QStringLiteral("today"); });
+        window.show();
+    }
+
+    template <typename T>
+    T* child(const char* name) {
+        T* found = window.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QString shownCode() { return child<QPlainTextEdit>("Text1")->toPlainText(); }
+    void leave(QLineEdit* field) {
+        QFocusEvent focusOut(QEvent::FocusOut);
+        QCoreApplication::sendEvent(field, &focusOut);
+    }
+
+    ScriptedInteraction ui;
+    frmCodeCutPaste window{ui, QStringLiteral("Browser,FontsInstalled"),
+                           QStringLiteral("http://srv/r/"), &isExtProperty};
+};
+
+TEST_F(CodeCutPasteWindow, ShowsItsControlsWithTheirTexts) {
+    EXPECT_EQ(window.windowTitle(), " Cut/paste statistics capture code");
+    EXPECT_EQ(child<QGroupBox>("fraLanguage")->title(), "Generate code in this language:");
+    const std::pair<const char*, const char*> options[] = {{"optionClassicASP", "Classic ASP"},
+                                                           {"OptionVBNet", "ASP.NET (VB.NET)"},
+                                                           {"OptionCSharp", "ASP.NET (C#)"},
+                                                           {"OptionCFMX", "ColdFusion MX"},
+                                                           {"OptionJSP", "JSP"},
+                                                           {"OptionServlets", "Servlets"}};
+    for (const auto& [name, caption] : options) {
+        EXPECT_EQ(child<QRadioButton>(name)->text(), caption);
+        EXPECT_FALSE(child<QRadioButton>(name)->isChecked());
+    }
+    EXPECT_EQ(child<QLineEdit>("txtBrowserTitle")->text(), "Please wait...");
+    EXPECT_EQ(child<QLineEdit>("txtBrowserMessage")->text(),
+              "Please wait while your browser is checked...");
+    EXPECT_EQ(child<QLineEdit>("txtBrowserColor")->text(), "#FFFFFF");
+    QStringList labels;
+    for (const QLabel* label : window.findChildren<QLabel*>()) labels.append(label->text());
+    for (const char* label : {"Browser title:", "Browser message:", "Browser background color:"}) {
+        EXPECT_TRUE(labels.contains(QLatin1String(label))) << label;
+    }
+    EXPECT_TRUE(child<QLabel>("lblInstructions")
+                    ->text()
+                    .startsWith("INSTRUCTIONS: The browser title and message will be displayed"));
+    EXPECT_TRUE(shownCode().startsWith("   ** After filling out the fields below"));
+    EXPECT_EQ(child<QPushButton>("Command2")->text(), "&Copy code to Clipboard");
+    EXPECT_EQ(child<QPushButton>("Command3")->text(), "&Save code to file...");
+    EXPECT_EQ(child<QPushButton>("Command1")->text(), "C&lose");
+}
+
+// Clicking a language fills the code window; leaving a text box writes it again.
+TEST_F(CodeCutPasteWindow, LanguageAndFieldsDriveTheCodeWindow) {
+    child<QRadioButton>("OptionJSP")->click();
+    EXPECT_TRUE(shownCode().contains("  options.addProperties(\"FontsInstalled\");\n"));
+    EXPECT_TRUE(shownCode().contains("  options.setPageTitle(\"Please wait...\");\n"));
+
+    QLineEdit* title = child<QLineEdit>("txtBrowserTitle");
+    title->clear();
+    QTest::keyClicks(title, "Hold on");
+    EXPECT_TRUE(shownCode().contains("setPageTitle(\"Please wait...\")"));
+    leave(title);
+    EXPECT_TRUE(shownCode().contains("  options.setPageTitle(\"Hold on\");\n"));
+    title->selectAll();
+    QTest::keyClick(title, Qt::Key_Delete);
+    leave(title);
+    EXPECT_TRUE(shownCode().contains("  options.setPageTitle(\"\");\n"));
+}
+
+// The clipboard gets the code with its CR LF line ends, also after the user edited it.
+TEST_F(CodeCutPasteWindow, CopyPutsTheCodeWindowOnTheClipboard) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "untouched");
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_EQ(ui.messages().front().title, "Please choose your language first");
+
+    child<QRadioButton>("optionClassicASP")->click();
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), window.form().code());
+    EXPECT_TRUE(
+        window.form().code().startsWith("<%\r\n 'This code was generated by Sentrel on today\r\n"));
+
+    child<QPlainTextEdit>("Text1")->setPlainText(QStringLiteral("<%\nedited\n%>"));
+    QTest::mouseClick(child<QPushButton>("Command2"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "<%\r\nedited\r\n%>");
+}
+
+// The command shows the dialog modally for the caller's properties and service address; with
+// no readable definitions in the base directory the built-in list names the extended ones.
+TEST(CodeCutPasteCommandTest, ShowsTheDialogForTheGivenSelection) {
+    ScriptedInteraction ui;
+    test::TempDir base;
+    base.write(QStringLiteral("maindefs.bdd"), "damaged");
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* dialog = qobject_cast<frmCodeCutPaste*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QRadioButton*>(QStringLiteral("OptionJSP"))->click();
+        shown = dialog->windowTitle() + QLatin1Char('|') + dialog->form().code();
+        dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    });
+    CodeCutPasteCommand{&ui, base.path()}(QStringLiteral("OSName,Width,Country"),
+                                          QStringLiteral("http://srv/rep/"));
+    EXPECT_TRUE(shown.startsWith(" Cut/paste statistics capture code|<%@ page"));
+    EXPECT_TRUE(shown.contains("  options.addProperties(\"Width\");\r\n"));
+    EXPECT_TRUE(shown.contains("options.setSrwsURL(\"http://srv/rep/norvanesvr.dll\");"));
+    EXPECT_TRUE(shown.contains("Sentrel cannot natively\r\n"));
+    EXPECT_TRUE(ui.events().isEmpty());
+}
+
+}  // namespace
+}  // namespace sentrel::codegen

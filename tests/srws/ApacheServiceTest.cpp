@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+// Readable Qt values; every test file of the program includes it, so that all agree.
+#include "editing/QtPrinters.h"
+
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ApacheServer.h"
+#include "registry/mdlRegistry.h"
+#include "reporting/OptionStore.h"
+#include "reporting/reportsdb/ConnectionTargets.h"
+#include "reporting/reportsdb/ReportsDatabase.h"
+#include "reporting/reportsdb/SQLConnection.h"
+#include "shell/ScriptedInteraction.h"
+
+using namespace sentrel;
+using sentrel::test::ApacheServer;
+using sentrel::test::HttpAnswer;
+
+namespace {
+
+void giveToNobody(const QString& path) {
+    const passwd* nobody = getpwnam("nobody");
+    const group* nogroup = getgrnam("nogroup");
+    ASSERT_TRUE(nobody && nogroup);
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nogroup->gr_gid), 0);
+}
+
+// A folder Apache's account may enter and read.
+QString openFolder(const QString& path) {
+    QDir().mkpath(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                    QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
+                                    QFile::ExeOther);
+    return path;
+}
+
+class ApacheServiceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!ApacheServer::installed())
+            GTEST_SKIP() << "apache2 is not installed (scripts/install-deps.sh installs it)";
+        openFolder(dir.path());
+        deployment = {openFolder(dir.filePath("www/srws")), "/srws/",
+                      openFolder(dir.filePath("registry"))};
+        ASSERT_TRUE(QFile::copy(SRWS_PROGRAM, deployment.folder + "/NorvaneSRWS.dll"));
+        QFile::setPermissions(
+            deployment.folder + "/NorvaneSRWS.dll",
+            QFile::permissions(SRWS_PROGRAM) | QFile::ExeOther | QFile::ReadOther);
+
+        // The reports file and the log folder belong to Apache's account.
+        reportsdb::ReportsDbSettings settings;
+        settings.filePath = openFolder(dir.filePath("db")) + "/SNReports.db";
+        reportsdb::ReportsDatabase(settings).CreateTables();
+        database = settings.filePath;
+        giveToNobody(dir.filePath("db"));
+        giveToNobody(database);
+        giveToNobody(openFolder(dir.filePath("logs")));
+
+        ScriptedInteraction ui;
+        reg::mdlRegistry registry(ui, reg::KeyStore(deployment.registry));
+        OptionStore options(registry, dir.path());
+        options.srwsProviderType = SrwsProvider::Access;
+        options.srwsMDBPath = database;
+        options.srwsLogFilePath = dir.filePath("logs");
+        ASSERT_TRUE(options.save());
+    }
+
+    QStringList rows(const QString& sql) const {
+        reportsdb::SQLConnection connection;
+        connection.Connect(reportsdb::fileTarget(database, reportsdb::FileOpening::ExistingOnly));
+        return connection.Query(sql);
+    }
+
+    // Under /tmp whatever TMPDIR says: Apache's account must reach every folder above.
+    QTemporaryDir dir{"/tmp/sentrel-apache-XXXXXX"};
+    test::ServiceDeployment deployment;
+    QString database;
+};
+
+}  // namespace
+
+TEST_F(ApacheServiceTest, ApacheRunsTheServiceThatPassesItsTestAndLogsEachKind) {
+    ApacheServer apache(openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
+                        test::serviceSnippet(deployment));
+    QString problem;
+    ASSERT_TRUE(apache.start(&problem)) << problem.toStdString();
+
+    const HttpAnswer status = apache.request("GET", "/srws/norvaneSRWS.dll?test");
+    EXPECT_EQ(status.status, 200) << status.body.toStdString();
+    EXPECT_TRUE(status.body.contains("<p id=\"summary\">All checks passed.</p>"));
+    EXPECT_TRUE(status.body.contains("<p>Database: SQLite file " + database.toUtf8() + "</p>"));
+
+    EXPECT_EQ(apache.request("GET", "/srws/NorvaneSRWS.dll?t=sns&brow=Apache+Test&vm=2").status,
+              204);
+    EXPECT_EQ(apache.request("POST", "/srws/norvanesrws.dll", "t=plt&hittype=load&p=0012").status,
+              204);
+    EXPECT_EQ(apache.request("POST", "/srws/norvanesvr.dll?t=err", "es=Boom&el=3").status, 204);
+    EXPECT_EQ(apache.request("GET", "/srws/norvaneSRWS.dll?t=nope").status, 400);
+
+    // Read only after the requests: the reader's journal files would belong to root.
+    EXPECT_EQ(rows("SELECT Browser || ' ' || Majorver FROM SNSTATS"), QStringList{"Apache Test 2"});
+    EXPECT_EQ(rows("SELECT Hittype || ' ' || Page FROM SNPLT"), QStringList{"load 0012"});
+    EXPECT_EQ(rows("SELECT ErrorStr || ' ' || ErrorLine FROM BrowserErrors"),
+              QStringList{"Boom 3"});
+}

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+// Readable Qt values; every test file of the program includes it, so that all agree.
+#include "editing/QtPrinters.h"
+
+#include "PostgresServer.h"
+#include "ServiceSetup.h"
+#include "reporting/OptionStore.h"
+#include "reporting/reportsdb/ConnectionTargets.h"
+#include "reporting/reportsdb/ReportsDatabase.h"
+#include "reporting/reportsdb/SQLConnection.h"
+
+using namespace sentrel;
+using sentrel::test::CgiAnswer;
+using sentrel::test::CgiCall;
+using sentrel::test::PostgresServer;
+using sentrel::test::ServiceSetup;
+
+namespace {
+
+// The service logging to tables in the schema "srws" of the throw-away server, logged in
+// with the password.
+class PostgresServiceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        database.kind = reportsdb::DatabaseKind::Server;
+        database.server = PostgresServer::instance().tcpServer();
+        database.useOsAuthentication = false;
+        database.user = PostgresServer::kUser;
+        database.password = PostgresServer::kPassword;
+        database.database = PostgresServer::kDatabase;
+        database.tableOwner = "srws";
+        reportsdb::ReportsDatabase(database).CreateTables();
+        service.writeOptions([this](OptionStore& options) {
+            options.srwsProviderType = SrwsProvider::SqlServer;
+            options.srwsServer = database.server;
+            options.srwsIntegratedSecurity = false;
+            options.srwsUsername = database.user;
+            options.srwsPassword = database.password;
+            options.srwsDatabase = database.database;
+            options.srwsTableOwner = database.tableOwner;
+        });
+    }
+
+    QStringList rows(const QString& sql) const {
+        reportsdb::SQLConnection connection;
+        connection.Connect(reportsdb::serverTarget(database, database.database));
+        return connection.Query(sql);
+    }
+
+    CgiAnswer run(const QByteArray& method, const QByteArray& query,
+                  const QByteArray& body = {}) const {
+        CgiCall call;
+        call.method = method;
+        call.query = query;
+        call.body = body;
+        return service.run(call);
+    }
+
+    ServiceSetup service{false};
+    reportsdb::ReportsDbSettings database;
+};
+
+}  // namespace
+
+TEST_F(PostgresServiceTest, StatusPageNamesTheServerButNeverThePassword) {
+    const CgiAnswer answer = run("GET", "test");
+    EXPECT_EQ(answer.status, 200) << answer.body.toStdString();
+    const QString page = QString::fromUtf8(answer.body);
+    EXPECT_TRUE(page.contains("<p>Database: PostgreSQL database reports on " + database.server +
+                              ", schema srws, user reporter</p>"))
+        << page.toStdString();
+    EXPECT_TRUE(page.contains("All checks passed."));
+    EXPECT_FALSE(page.contains(PostgresServer::kPassword));
+    EXPECT_EQ(rows("SELECT (SELECT COUNT(*) FROM srws.\"SNSTATS\") + (SELECT COUNT(*) FROM "
+                   "srws.\"SNPLT\") + (SELECT COUNT(*) FROM srws.\"BrowserErrors\")"),
+              QStringList{"0"});
+}
+
+TEST_F(PostgresServiceTest, RecordsAreFittedToTheServersNarrowerColumns) {
+    // Minorverlet is varchar(5) and Country char(2) on the server; Frames a smallint.
+    EXPECT_EQ(
+        run("GET", "t=sns&brow=Firefox&vml=abcdefgh&sncy=deu&fram=TRUE&snsw=wide&vm=1e3").status,
+        204);
+    EXPECT_EQ(rows("SELECT concat_ws('|', \"Browser\", \"Minorverlet\", \"Country\", \"Frames\", "
+                   "coalesce(\"Width\"::text, 'NULL'), \"Majorver\", \"LastUpdate\" IS NOT NULL) "
+                   "FROM srws.\"SNSTATS\""),
+              QStringList{"Firefox|abcde|de|1|NULL|1000|t"});
+    EXPECT_EQ(run("POST", "", "t=plt&PLTVER=3&event=onload&udd1=2.5").status, 204);
+    EXPECT_EQ(rows("SELECT concat_ws('|', \"PltVer\", \"Event\", \"ExtraDouble1\") FROM "
+                   "srws.\"SNPLT\""),
+              QStringList{"3|onload|2.5"});
+    EXPECT_EQ(run("POST", "t=err", "es=Boom&el=12&lu=2025-12-31T23%3A59%3A58").status, 204);
+    EXPECT_EQ(rows("SELECT concat_ws('|', \"ErrorStr\", \"ErrorLine\", \"LastUpdate\") FROM "
+                   "srws.\"BrowserErrors\""),
+              QStringList{"Boom|12|2025-12-31 23:59:58"});
+}
