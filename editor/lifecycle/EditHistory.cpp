@@ -10,6 +10,7 @@ namespace {
 
 // Enough steps for a long session; the oldest go first.
 constexpr int kUndoLimit = 500;
+const QString kInternals = QStringLiteral("Internals");
 
 }  // namespace
 
@@ -21,11 +22,18 @@ EditState EditHistory::current() const {
     return {qCompress(state_.document()->snapshot()), state_.filtersUnsorted};
 }
 
+std::pair<int, int> EditHistory::version() const {
+    doc::Document& document = *state_.document();
+    if (!document.hasType(kInternals)) return {};
+    return {doc::internals::BDFMajorVer(document), doc::internals::BDFMinorver(document)};
+}
+
 void EditHistory::begin(const QString& text) {
     if (depth_++ > 0) return;
     text_ = text;
     records_.clear();
     before_ = state_.hasDocument() ? current() : EditState{};
+    versionBefore_ = state_.hasDocument() ? version() : std::pair<int, int>{};
 }
 
 void EditHistory::end() {
@@ -33,8 +41,8 @@ void EditHistory::end() {
     if (!state_.hasDocument() || before_.document.isEmpty()) return;
     EditState after = current();
     if (after == before_) return;
-    stack_.push(
-        new EditStep(*this, text_, std::move(before_), std::move(after), std::move(records_)));
+    stack_.push(new EditStep(*this, text_, std::move(before_), std::move(after),
+                             std::move(records_), version() != versionBefore_));
     before_ = {};
     records_.clear();
 }
@@ -50,10 +58,14 @@ std::vector<doc::ChangeRecord> EditHistory::recordsToward(const QByteArray& targ
 }
 
 // The records go first: a journal that cannot be written leaves the document as it is.
-void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records) {
+void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records,
+                         bool withVersion) {
     doc::Document* document = state_.document();
     if (!document) return;
     try {
+        const std::pair<int, int> saved = version();
+        const QDateTime updated =
+            document->hasType(kInternals) ? doc::internals::BDFLastUpdate(*document) : QDateTime();
         const QByteArray target = qUncompress(state.document);
         const std::vector<doc::ChangeRecord> journalled =
             records ? *records : recordsToward(target);
@@ -61,6 +73,13 @@ void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRe
             state_.journal().write(MergeRecord{record.code, record.fields});
         }
         document->restore(target);
+        if (document->hasType(kInternals)) {
+            doc::internals::setBDFLastUpdate(*document, updated);
+            if (!withVersion) {
+                doc::internals::setBDFMajorVer(*document, saved.first);
+                doc::internals::setBDFMinorver(*document, saved.second);
+            }
+        }
         state_.filtersUnsorted = state.filtersUnsorted;
     } catch (const AppError& error) {
         if (failed_) failed_(error);

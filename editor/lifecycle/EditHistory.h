@@ -50,11 +50,16 @@ class EditHistory {
     void markSaved() { stack_.setClean(); }
 
     // Makes the document that of `state`, journalling `records`, or (null) the records
-    // that take the document from what it is now to `state`.
-    void moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records);
+    // that take the document from what it is now to `state`. What the saves stamped into the
+    // file (its last update, and its version unless `withVersion`) stays as it is now: a
+    // later save goes on from the version saved last.
+    void moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records,
+                bool withVersion);
 
   private:
     EditState current() const;
+    // The file's version numbers; none for a document without them.
+    std::pair<int, int> version() const;
     std::vector<doc::ChangeRecord> recordsToward(const QByteArray& target) const;
 
     OpenFileState& state_;
@@ -65,6 +70,7 @@ class EditHistory {
     int depth_ = 0;
     QString text_;
     EditState before_;
+    std::pair<int, int> versionBefore_;
     std::vector<doc::ChangeRecord> records_;
 };
 

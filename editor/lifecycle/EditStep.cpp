@@ -12,15 +12,16 @@ enum MergeCode { kFolderCreated = 1, kBrowserAdded = 4, kTypeRestored = 13 };
 }  // namespace
 
 EditStep::EditStep(EditHistory& history, const QString& text, EditState before, EditState after,
-                   std::vector<doc::ChangeRecord> records)
+                   std::vector<doc::ChangeRecord> records, bool changesVersion)
     : QUndoCommand(text),
       history_(history),
       before_(std::move(before)),
       after_(std::move(after)),
-      records_(std::move(records)) {}
+      records_(std::move(records)),
+      changesVersion_(changesVersion) {}
 
 void EditStep::undo() {
-    history_.moveTo(before_, nullptr);
+    history_.moveTo(before_, nullptr, changesVersion_);
 }
 
 void EditStep::redo() {
@@ -29,7 +30,7 @@ void EditStep::redo() {
         return;
     }
     const std::vector<doc::ChangeRecord> records = redoRecords();
-    history_.moveTo(after_, &records);
+    history_.moveTo(after_, &records, changesVersion_);
 }
 
 std::vector<doc::ChangeRecord> EditStep::redoRecords() const {

@@ -25,8 +25,9 @@ struct EditState {
 // The edit itself was made by its operation: the stack's first redo does nothing.
 class EditStep : public QUndoCommand {
   public:
+    // `changesVersion`: the step set the file's version numbers (Preferences and Options).
     EditStep(EditHistory& history, const QString& text, EditState before, EditState after,
-             std::vector<doc::ChangeRecord> records);
+             std::vector<doc::ChangeRecord> records, bool changesVersion);
 
     void undo() override;
     void redo() override;
@@ -41,6 +42,7 @@ class EditStep : public QUndoCommand {
     EditState before_;
     EditState after_;
     std::vector<doc::ChangeRecord> records_;
+    bool changesVersion_;
     bool made_ = true;  // the edit is in the document already
 };
 

@@ -391,6 +391,21 @@ TEST_F(UndoSession, TheModifiedMarkFollowsTheHistory) {
     EXPECT_FALSE(enabled("miEditRedo"));
 }
 
+// What a save stamped into the file stays: undoing an edit made before the save does not take
+// the file's last update (or its version) back to an earlier save's.
+TEST_F(UndoSession, UndoKeepsWhatTheSaveStampedIntoTheFile) {
+    const QDateTime opened = doc::internals::BDFLastUpdate(document());
+    edits()[6].make(*this, 0);
+    ASSERT_TRUE(life.SaveFile());
+    const QDateTime saved = doc::internals::BDFLastUpdate(document());
+    ASSERT_NE(saved, opened);
+    undo();
+    EXPECT_EQ(doc::internals::BDFLastUpdate(document()), saved);
+    redo();
+    EXPECT_EQ(doc::internals::BDFLastUpdate(document()), saved);
+    EXPECT_FALSE(life.state().unsavedChanges);
+}
+
 TEST_F(UndoSession, TheHistoryWindowListsTheStepsAndGoesToTheOneChosen) {
     const QByteArray opened = snapshot();
     const std::vector<Edit> all = edits();
