@@ -16,6 +16,21 @@ const QString kInternals = QStringLiteral("Internals");
 
 EditHistory::EditHistory(OpenFileState& state) : state_(state) {
     stack_.setUndoLimit(kUndoLimit);
+    QObject::connect(&stack_, &QUndoStack::indexChanged, &stack_,
+                     [this](int index) { settle(index); });
+}
+
+void EditHistory::settle(int index) {
+    if (!failure_) {
+        documentIndex_ = index;
+        return;
+    }
+    const AppError error = *failure_;
+    failure_.reset();
+    settling_ = true;
+    stack_.setIndex(documentIndex_);
+    settling_ = false;
+    if (failed_) failed_(error);
 }
 
 EditState EditHistory::current() const {
@@ -58,10 +73,11 @@ std::vector<doc::ChangeRecord> EditHistory::recordsToward(const QByteArray& targ
 }
 
 // The records go first: a journal that cannot be written leaves the document as it is.
+// A move that failed ends the stack's move: the steps after it are not made either.
 void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records,
-                         bool withVersion) {
+                         bool withVersion, int reachedIndex) {
     doc::Document* document = state_.document();
-    if (!document) return;
+    if (!document || settling_ || failure_) return;
     try {
         const std::pair<int, int> saved = version();
         const QDateTime updated =
@@ -82,9 +98,10 @@ void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRe
         }
         state_.filtersUnsorted = state.filtersUnsorted;
     } catch (const AppError& error) {
-        if (failed_) failed_(error);
+        failure_ = error;
         return;
     }
+    documentIndex_ = reachedIndex;
     if (afterMove_) afterMove_();
 }
 

@@ -4,14 +4,12 @@
 #include <QUndoStack>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "document/merge/ChangeRecords.h"
 #include "editor/lifecycle/EditStep.h"
-
-namespace sentrel {
-class AppError;
-}
+#include "shell/AppError.h"
 
 namespace sentrel::lifecycle {
 
@@ -36,7 +34,8 @@ class EditHistory {
     void setDateStamp(const QString& stamp) { stamp_ = stamp; }
     // Called after an undo or redo changed the document, to show it.
     void setAfterMove(Hook hook) { afterMove_ = std::move(hook); }
-    // Told when an undo or redo could not write its records; the document then stays.
+    // Told when an undo or redo could not write its records. The document then stays as it
+    // was, and so does the history: the step is still to be undone (or redone).
     void setFailureSink(FailureSink sink) { failed_ = std::move(sink); }
 
     void begin(const QString& text);
@@ -49,24 +48,31 @@ class EditHistory {
     void clear() { stack_.clear(); }
     void markSaved() { stack_.setClean(); }
 
-    // Makes the document that of `state`, journalling `records`, or (null) the records
-    // that take the document from what it is now to `state`. What the saves stamped into the
+    // Makes the document that of `state` (the one of the history's step `reachedIndex`),
+    // journalling `records`, or (null) the records that take the document from what it is
+    // now to `state`. What the saves stamped into the
     // file (its last update, and its version unless `withVersion`) stays as it is now: a
     // later save goes on from the version saved last.
     void moveTo(const EditState& state, const std::vector<doc::ChangeRecord>* records,
-                bool withVersion);
+                bool withVersion, int reachedIndex);
 
   private:
     EditState current() const;
     // The file's version numbers; none for a document without them.
     std::pair<int, int> version() const;
     std::vector<doc::ChangeRecord> recordsToward(const QByteArray& target) const;
+    // After the stack moved: where a move failed, the stack goes back to the step the
+    // document holds, and the failure is told.
+    void settle(int index);
 
     OpenFileState& state_;
     QUndoStack stack_;
     QString stamp_;
     Hook afterMove_;
     FailureSink failed_;
+    int documentIndex_ = 0;            // the step whose state the document holds
+    std::optional<AppError> failure_;  // of the stack move in progress
+    bool settling_ = false;
     int depth_ = 0;
     QString text_;
     EditState before_;

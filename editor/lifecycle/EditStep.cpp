@@ -21,7 +21,7 @@ EditStep::EditStep(EditHistory& history, const QString& text, EditState before, 
       changesVersion_(changesVersion) {}
 
 void EditStep::undo() {
-    history_.moveTo(before_, nullptr, changesVersion_);
+    history_.moveTo(before_, nullptr, changesVersion_, index());
 }
 
 void EditStep::redo() {
@@ -30,7 +30,15 @@ void EditStep::redo() {
         return;
     }
     const std::vector<doc::ChangeRecord> records = redoRecords();
-    history_.moveTo(after_, &records, changesVersion_);
+    history_.moveTo(after_, &records, changesVersion_, index() + 1);
+}
+
+int EditStep::index() const {
+    const QUndoStack& stack = history_.stack();
+    for (int i = 0; i < stack.count(); ++i) {
+        if (stack.command(i) == this) return i;
+    }
+    return 0;
 }
 
 std::vector<doc::ChangeRecord> EditStep::redoRecords() const {

@@ -37,6 +37,8 @@ class EditStep : public QUndoCommand {
     // deleted by the undo's records, and a replay takes a second record 1 or 4 of it as
     // already made: it comes back by record 13.
     std::vector<doc::ChangeRecord> redoRecords() const;
+    // This step's place in the history: undone, the document is at this index.
+    int index() const;
 
     EditHistory& history_;
     EditState before_;

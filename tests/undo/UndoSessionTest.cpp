@@ -18,6 +18,7 @@
 #include "editor/CommandTable.h"
 #include "editor/lifecycle/MergeRecord.h"
 #include "support/DocumentContent.h"
+#include "support/FileSizeLimit.h"
 #include "views/WindowSession.h"
 
 namespace sentrel::test {
@@ -404,6 +405,37 @@ TEST_F(UndoSession, UndoKeepsWhatTheSaveStampedIntoTheFile) {
     redo();
     EXPECT_EQ(doc::internals::BDFLastUpdate(document()), saved);
     EXPECT_FALSE(life.state().unsavedChanges);
+}
+
+// A full disk while an undo writes its records: the user is told, and the document, the
+// journal, the history and the modified mark all stay as they were, so nothing is lost.
+TEST_F(UndoSession, AnUndoWhoseRecordsCannotBeWrittenChangesNothing) {
+    edits()[7].make(*this, 0);  // delete browser
+    const QByteArray edited = snapshot();
+    const QByteArray records = journal();
+    {
+        const FileSizeLimit full(static_cast<rlim_t>(records.size()));
+        undo();
+    }
+    ASSERT_EQ(ui.messages().size(), 1);
+    const MessageRequest& told = ui.messages().front();
+    EXPECT_EQ(told.title, "Error during merge save");
+    EXPECT_EQ(told.icon, MsgIcon::Critical);
+    EXPECT_EQ(told.buttons, MsgButtons::OK);
+    EXPECT_TRUE(told.text.startsWith("Error #")) << told.text.toStdString();
+    EXPECT_TRUE(
+        told.text.endsWith("\r\nThe file was left as it was: nothing was undone or redone."));
+    EXPECT_EQ(snapshot(), edited);
+    EXPECT_EQ(journal(), records);
+    EXPECT_EQ(stack().index(), 1);
+    EXPECT_TRUE(enabled("miEditUndo"));
+    EXPECT_FALSE(enabled("miEditRedo"));
+    EXPECT_TRUE(life.state().unsavedChanges);
+    EXPECT_FALSE(treeHas("chrome124"));
+
+    undo();  // with room again
+    EXPECT_TRUE(treeHas("chrome124"));
+    EXPECT_EQ(stack().index(), 0);
 }
 
 TEST_F(UndoSession, TheHistoryWindowListsTheStepsAndGoesToTheOneChosen) {
