@@ -5,7 +5,7 @@
 namespace sentrel::app {
 
 MsgAnswer UnattendedInteraction::message(const MessageRequest& request) {
-    QTextStream out(stdout);
+    QTextStream out(stream_);
     QString text = request.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     out << "[" << request.title << "]\n" << text << "\n\n";

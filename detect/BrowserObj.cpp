@@ -18,7 +18,7 @@ void BrowserObj::DataFile(const std::string& path) {
     cacheKey_ = path.starts_with('/') ? DefinitionsCache::keyFor(path) : "";
     definitions_.reset();
     entry_ = nullptr;
-    filtered_ = false;
+    clearOverrides();
     loadDefinitions();
 }
 
@@ -48,7 +48,7 @@ void BrowserObj::Initialize(const Request& request) {
 
 void BrowserObj::detect(std::string_view userAgent, const Request* request) {
     entry_ = nullptr;
-    filtered_ = false;
+    clearOverrides();
     refreshDefinitions();
     decodeUtf8(userAgent, foldedAgent_, Folding::Simple);
     entry_ = &definitions_->detectPrepared(foldedAgent_, scratch_);
@@ -80,19 +80,37 @@ void BrowserObj::applyFilters(std::string_view userAgent, const Request* request
         const Pattern& pattern = definitions_->filterPattern(i);
         std::string_view tested = userAgent;
         if (filters[i].kind == FilterKind::UserAgent) {
-            if (!pattern.matchesFolded(foldedAgent_)) continue;
+            // The detection just above left the user agent's signature in the scratch.
+            if (!definitions_->filterSignature(i).within(scratch_.text) ||
+                !pattern.matchesFolded(foldedAgent_)) {
+                continue;
+            }
         } else {
             const std::string* field = request ? testedField(filters[i], *request) : nullptr;
             if (!field || !pattern.matches(*field)) continue;
             tested = *field;
         }
-        if (!filtered_) {
-            values_.assign(entry_->values.begin(), entry_->values.end());  // reuses buffers
-            filtered_ = true;
-        }
         const std::string& value = filters[i].valueToSet;
-        values_[target].assign(value == "*" ? tested : std::string_view(value));
+        override(target, value == "*" ? tested : std::string_view(value));
     }
+}
+
+void BrowserObj::clearOverrides() {
+    for (const int property : touched_) overridden_[static_cast<size_t>(property)] = 0;
+    touched_.clear();
+}
+
+void BrowserObj::override(int property, std::string_view value) {
+    const auto at = static_cast<size_t>(property);
+    if (values_.size() <= at) {
+        values_.resize(at + 1);
+        overridden_.resize(at + 1, 0);
+    }
+    if (!overridden_[at]) {
+        overridden_[at] = 1;
+        touched_.push_back(property);
+    }
+    values_[at].assign(value);  // reuses the buffer of an earlier detection
 }
 
 void BrowserObj::requireResult() const {
@@ -135,7 +153,11 @@ std::string BrowserObj::value(std::string_view name) const {
     requireResult();
     if (const std::string* system = systemValue(name)) return *system;
     const int index = definitions_->propertyIndex(name);
-    if (index >= 0) return filtered_ ? values_[index] : entry_->values[index];
+    if (index >= 0) {
+        const bool overridden = static_cast<size_t>(index) < overridden_.size() &&
+                                overridden_[static_cast<size_t>(index)];
+        return overridden ? values_[static_cast<size_t>(index)] : entry_->values[index];
+    }
     throw DetectError(DetectError::kUnknownProperty,
                       "The property \"" + std::string(name) + "\" does not exist.");
 }

@@ -73,6 +73,8 @@ class BrowserObj {
     void loadDefinitions();
     void detect(std::string_view userAgent, const Request* request);
     void applyFilters(std::string_view userAgent, const Request* request);
+    void clearOverrides();
+    void override(int property, std::string_view value);
     static const std::string* testedField(const FilterRule& filter, const Request& request);
     void requireResult() const;
     const std::string* systemValue(std::string_view name) const;
@@ -82,10 +84,11 @@ class BrowserObj {
     std::string cacheKey_;  // dataFile_ as the cache files it, when it is absolute
     std::shared_ptr<const Definitions> definitions_;
     const BrowserEntry* entry_ = nullptr;  // owned by definitions_
-    // The entry's values with the filters applied. Filled only when a filter matched
-    // (`filtered_`); otherwise the entry's own values are the result, and are not copied.
+    // The values the filters set, by property index: only those marked in `overridden_` are
+    // the result; every other property has the entry's own value, which is never copied.
     std::vector<std::string> values_;
-    bool filtered_ = false;
+    std::vector<char> overridden_;
+    std::vector<int> touched_;  // the marks to clear before the next detection
     EntryIndex::Scratch scratch_;
     std::u32string foldedAgent_;
 };

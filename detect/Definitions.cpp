@@ -16,6 +16,7 @@ Definitions::Definitions(BddContent content) : content_(std::move(content)) {
     }
     for (const FilterRule& filter : content_.filters) {
         filterPatterns_.emplace_back(filter.condition);
+        filterSignatures_.push_back(EntryIndex::signatureOf(filterPatterns_.back()));
         filterTargets_.push_back(propertyIndex(filter.property));
     }
     index_ = EntryIndex(entryPatterns_);

@@ -26,6 +26,11 @@ class Definitions {
     const std::vector<PropertyDef>& properties() const { return content_.properties; }
     const std::vector<FilterRule>& filters() const { return content_.filters; }
     const Pattern& filterPattern(size_t filter) const { return filterPatterns_[filter]; }
+    // What a text must hold for the filter's condition to match it (EntryIndex::Signature):
+    // a user agent whose signature lacks it is passed over without running the pattern.
+    const EntryIndex::Signature& filterSignature(size_t filter) const {
+        return filterSignatures_[filter];
+    }
     // The property a filter sets, or -1 when the file declares no such property.
     int filterTarget(size_t filter) const { return filterTargets_[filter]; }
 
@@ -44,6 +49,7 @@ class Definitions {
     BddContent content_;
     std::vector<Pattern> entryPatterns_;
     std::vector<Pattern> filterPatterns_;
+    std::vector<EntryIndex::Signature> filterSignatures_;
     std::vector<int> filterTargets_;
     EntryIndex index_;
     BrowserEntry emptyDefault_;

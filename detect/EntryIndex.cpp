@@ -159,7 +159,8 @@ void EntryIndex::openBuckets(std::u32string_view folded, Scratch& scratch, Signa
 // patterns ranked below the winner are never looked at.
 int EntryIndex::findBest(const std::vector<Pattern>& patterns, std::u32string_view folded,
                          Scratch& scratch) const {
-    Signature text;
+    Signature& text = scratch.text;
+    text = Signature();
     openBuckets(folded, scratch, text);
     const auto later = [](const Cursor& a, const Cursor& b) { return a.rank > b.rank; };
     auto& heap = scratch.cursors;

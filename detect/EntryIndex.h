@@ -30,35 +30,10 @@ class EntryIndex {
     EntryIndex() = default;
     explicit EntryIndex(const std::vector<Pattern>& patterns);
 
-    // A position in one bucket during a lookup.
-    struct Cursor {
-        uint32_t rank;  // of the pattern at `at`
-        uint32_t at;    // index in the filed patterns
-        uint32_t end;   // of the bucket
-    };
-    // Per-thread working memory, reused between lookups.
-    struct Scratch {
-        std::vector<Cursor> cursors;
-        std::vector<uint32_t> openedIn;  // bucket -> the lookup that last opened it
-        uint32_t lookup = 0;
-    };
-
-    // The position of the winning pattern for a text, or -1. `folded` is the text decoded by
-    // decodeFolded().
-    int findBest(const std::vector<Pattern>& patterns, std::u32string_view folded,
-                 Scratch& scratch) const;
-
-    size_t unfiledCount() const { return unfiledCount_; }
-
-  private:
-    static constexpr size_t kPieceLength = 4;
-    static constexpr uint32_t kBeyondAscii = 0x80;
-    using Piece = PieceTable::Piece;
-
     // Pieces and letter pairs hashed into 512 bits, one cache line.
     struct alignas(64) Signature {
         std::array<uint64_t, 8> bits{};
-        void add(Piece piece) {
+        void add(PieceTable::Piece piece) {
             const uint32_t bit = (piece * 0x85EBCA6Bu) >> 23;
             bits[bit >> 6] |= uint64_t{1} << (bit & 63);
         }
@@ -74,9 +49,37 @@ class EntryIndex {
         }
     };
 
+    // The signature of the literal runs every text the pattern matches must hold.
+    static Signature signatureOf(const Pattern& pattern);
+
+    // A position in one bucket during a lookup.
+    struct Cursor {
+        uint32_t rank;  // of the pattern at `at`
+        uint32_t at;    // index in the filed patterns
+        uint32_t end;   // of the bucket
+    };
+    // Per-thread working memory, reused between lookups.
+    struct Scratch {
+        std::vector<Cursor> cursors;
+        std::vector<uint32_t> openedIn;  // bucket -> the lookup that last opened it
+        uint32_t lookup = 0;
+        Signature text;  // of the last text looked up: filters test it before matching
+    };
+
+    // The position of the winning pattern for a text, or -1. `folded` is the text decoded by
+    // decodeFolded().
+    int findBest(const std::vector<Pattern>& patterns, std::u32string_view folded,
+                 Scratch& scratch) const;
+
+    size_t unfiledCount() const { return unfiledCount_; }
+
+  private:
+    static constexpr size_t kPieceLength = 4;
+    static constexpr uint32_t kBeyondAscii = 0x80;
+    using Piece = PieceTable::Piece;
+
     static Piece pieceAt(std::string_view text, size_t pos);
     static std::vector<Piece> piecesOf(const Pattern& pattern);
-    static Signature signatureOf(const Pattern& pattern);
     static void addText(std::string_view text, Signature& signature);
     void fileByRarestPiece(const std::vector<std::vector<Piece>>& pieces,
                            const std::vector<Signature>& signatures, const std::vector<char>& live);

@@ -50,8 +50,8 @@ QString element(const QString& name, const QString& value, const char* indent = 
 
 // 10 to 250 printable characters (codes 32 to 120) without "<", ">" or "-", so the comment
 // that holds them can neither end early nor contain "--".
-QByteArray filler() {
-    QRandomGenerator random(QRandomGenerator::global()->generate());
+QByteArray filler(std::optional<quint32> seed) {
+    QRandomGenerator random(seed ? *seed : QRandomGenerator::global()->generate());
     const int length = random.bounded(10, 251);
     QByteArray text;
     text.reserve(length);
@@ -130,7 +130,7 @@ void BddWriter::writeHeader(ExportBuffer& out) const {
     line(out, QByteArrayView());
     line(out, QByteArrayView("-->"));
     line(out, QByteArrayView());
-    const QByteArray comment = "<!-- " + filler() + " -->";
+    const QByteArray comment = "<!-- " + filler(fillerSeed_) + " -->";
     line(out, QByteArrayView(comment));
     line(out, QByteArrayView());
 }
@@ -223,14 +223,18 @@ void BddWriter::requireTargetBesideSource(const doc::Document& document, const Q
     }
 }
 
-void BddWriter::writeFile(doc::Document& document, const QString& path) const {
-    requireTargetBesideSource(document, path);
+QByteArray BddWriter::scrambledText(doc::Document& document) const {
     QByteArray scrambled;
     const int status = scramble(text(document), scrambled);
     if (status != 0) {
         throw AppError(status, QStringLiteral("Scrambling the BDD text failed"), kErrorSource);
     }
-    doc::file_access::writeAll(path, scrambled);
+    return scrambled;
+}
+
+void BddWriter::writeFile(doc::Document& document, const QString& path) const {
+    requireTargetBesideSource(document, path);
+    doc::file_access::writeAll(path, scrambledText(document));
 }
 
 }  // namespace sentrel::exporting

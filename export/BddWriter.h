@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "export/BddVersion.h"
 
@@ -32,12 +33,19 @@ class BddWriter {
   public:
     explicit BddWriter(BddVersion version) : version_(std::move(version)) {}
 
+    // Draws the random comment from `seed`, so that the same definitions give the same bytes
+    // (for data files kept under version control).
+    void setFillerSeed(quint32 seed) { fillerSeed_ = seed; }
+
     // The plain XML text. Throws AppError when the document cannot be read or holds a
     // property name that cannot be an element name.
     QByteArray text(doc::Document& document) const;
 
     // Scrambles `text` into `scrambled`; answers 0 or the number of the error that stopped it.
     static int scramble(const QByteArray& text, QByteArray& scrambled);
+
+    // The BDD file's content: the text, scrambled. Throws AppError.
+    QByteArray scrambledText(doc::Document& document) const;
 
     // Builds, scrambles and writes the BDD to `path`, replacing any file there whole (a
     // failure leaves the previous file as it was). Throws AppError.
@@ -66,6 +74,7 @@ class BddWriter {
     void writeVersion(ExportBuffer& out) const;
 
     BddVersion version_;
+    std::optional<quint32> fillerSeed_;
 };
 
 }  // namespace sentrel::exporting

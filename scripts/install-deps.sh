@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the editor need, when missing.
 # xdg-utils: xdg-open, through which the editor opens its help pages in the user's browser.
+# ca-certificates: the authorities sentrel-update verifies https update sources against;
+# python3 and openssl: the tests' local web servers (http and https).
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql libgl-dev
           xvfb xauth postgresql uap-core unicode-data xdg-utils libgeoip-dev geoip-database
-          apache2)
+          apache2 python3 openssl ca-certificates
+          libsqlite3-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,7 +3,7 @@
 #include "shell/AppError.h"
 #include "srws/CgiRequest.h"
 #include "srws/FittedRecord.h"
-#include "srws/ReportsWriter.h"
+#include "srws/RecordWriter.h"
 #include "srws/ServiceRequest.h"
 #include "srws/ServiceSettings.h"
 #include "srws/StatusReport.h"
@@ -81,9 +81,7 @@ CgiResponse ReportsService::log(const LogRequest& request, const CgiRequest& cgi
         log_.warning(QStringLiteral("Record for ") + table + QStringLiteral(": ") + note +
                      from(cgi));
     try {
-        ReportsWriter writer(settings.database);
-        writer.connect();
-        writer.insert(*request.table, record);
+        RecordWriter::open(settings.database)->insert(*request.table, record);
     } catch (const AppError& error) {
         log_.error(QStringLiteral("Record for ") + table + QStringLiteral(" not stored: [") +
                    error.source() + QStringLiteral("] ") + error.description() + from(cgi));

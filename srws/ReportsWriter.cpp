@@ -23,15 +23,7 @@ void ReportsWriter::connect() {
 }
 
 void ReportsWriter::insert(const ReportTable& table, const FittedRecord& record) {
-    QStringList columns;
-    for (const QString& column : record.columns) columns << SqlDialect::quote(column);
-    QStringList placeholders(record.columns.size(), QStringLiteral("?"));
-    connection_.Execute(QStringLiteral("INSERT INTO ") +
-                            dialect_->qualified(QString::fromLatin1(table.view)) +
-                            QStringLiteral(" (") + columns.join(QStringLiteral(", ")) +
-                            QStringLiteral(") VALUES (") + placeholders.join(QStringLiteral(", ")) +
-                            QLatin1Char(')'),
-                        record.values);
+    connection_.Execute(insertStatement(*dialect_, table, record), record.values);
 }
 
 QString ReportsWriter::whereClause(const ReportTable& table, const char* column) const {

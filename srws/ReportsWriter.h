@@ -4,6 +4,7 @@
 
 #include "reporting/reportsdb/ReportsDatabase.h"
 #include "reporting/reportsdb/SQLConnection.h"
+#include "srws/RecordWriter.h"
 
 namespace sentrel::reportsdb {
 class SqlDialect;
@@ -11,20 +12,18 @@ class SqlDialect;
 
 namespace sentrel::srws {
 
-struct FittedRecord;
-
-// One connection of the service to the reports database, through which records go into
-// the views. Failures raise the AppError of the reports database layer (the password never
-// in its description).
-class ReportsWriter {
+// One connection of the service to the reports database through Qt SQL, for either kind:
+// the status page's checks, and the records of the PostgreSQL kind. Failures raise the
+// AppError of the reports database layer (the password never in its description).
+class ReportsWriter : public RecordWriter {
   public:
     explicit ReportsWriter(const reportsdb::ReportsDbSettings& settings);
-    ~ReportsWriter();
+    ~ReportsWriter() override;
 
     // Opens the existing database.
     void connect();
     // Inserts the record through the table's view, its values bound.
-    void insert(const reportsdb::ReportTable& table, const FittedRecord& record);
+    void insert(const reportsdb::ReportTable& table, const FittedRecord& record) override;
     // How many rows of `table` hold `value` in `column`.
     int countRows(const reportsdb::ReportTable& table, const char* column, const QString& value);
     // Deletes those rows through the table itself.

@@ -5,6 +5,7 @@
 #include "reporting/OptionStore.h"
 #include "reporting/OptionsDatabaseSettings.h"
 #include "srws/LoggedInteraction.h"
+#include "srws/ReadOnceKeyFiles.h"
 
 namespace sentrel::srws {
 
@@ -24,7 +25,9 @@ QString missingSetting(const reportsdb::ReportsDbSettings& database) {
 ServiceSettings ServiceSettings::load(const ServiceLog& log, const QString& registryRoot) {
     LoggedInteraction interaction(log);
     reg::mdlRegistry registry(
-        interaction, registryRoot.isEmpty() ? reg::KeyStore() : reg::KeyStore(registryRoot));
+        interaction,
+        reg::KeyStore(registryRoot.isEmpty() ? reg::KeyStore::defaultRootFolder() : registryRoot,
+                      std::make_shared<ReadOnceKeyFiles>()));
     ServiceSettings settings;
     if (!registry.keyExists(reg::kOptionsKey)) {
         settings.problem = QStringLiteral("the options key is missing in the key store ") +

@@ -1,10 +1,13 @@
 // Detection speed: real user agents from Debian's uap-core test data against a synthetic BDD
-// of 20,000 entries made from those agents, plus loading, instance creation and worst cases.
+// of 20,000 entries made from those agents and against the shipped definitions (data/), plus
+// loading, instance creation and worst cases.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <unordered_set>
 
 #include "BddText.h"
@@ -80,11 +83,19 @@ const std::vector<std::string>* uapAgentsFor(benchmark::State& state) {
     return nullptr;
 }
 
-void BM_DetectUapCoreAgents(benchmark::State& state) {
+// The definitions shipped in data/ (maindefs.bdd, generated from data/definitions).
+const std::string kShippedBdd = SENTREL_DATA_DIR "/maindefs.bdd";
+
+std::string fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void detectUapCoreAgents(benchmark::State& state, const std::string& bddPath) {
     const std::vector<std::string>* agents = uapAgentsFor(state);
     if (!agents) return;
     BrowserObj browser;
-    browser.DataFile(fixture().bddPath);
+    browser.DataFile(bddPath);
     size_t next = 0;
     int64_t matched = 0;
     for (auto _ : state) {
@@ -97,7 +108,17 @@ void BM_DetectUapCoreAgents(benchmark::State& state) {
                          static_cast<double>(std::max<int64_t>(state.iterations(), 1));
     state.counters["matched%"] = benchmark::Counter(100.0 * share, benchmark::Counter::kAvgThreads);
 }
+
+void BM_DetectUapCoreAgents(benchmark::State& state) {
+    detectUapCoreAgents(state, fixture().bddPath);
+}
 BENCHMARK(BM_DetectUapCoreAgents)->Unit(benchmark::kMicrosecond)->ThreadRange(1, 2);
+
+// The same agents against the shipped definitions, with their filters.
+void BM_DetectUapCoreAgentsShipped(benchmark::State& state) {
+    detectUapCoreAgents(state, kShippedBdd);
+}
+BENCHMARK(BM_DetectUapCoreAgentsShipped)->Unit(benchmark::kMicrosecond)->ThreadRange(1, 2);
 
 // Detection as BrowserObj runs it, with the user agent folded by Unicode's simple folding
 // or by ASCII letters only (all the folding there was before), in one run so that the cost of
@@ -158,15 +179,23 @@ void BM_PatternManyStarsHugeText(benchmark::State& state) {
 }
 BENCHMARK(BM_PatternManyStarsHugeText)->Unit(benchmark::kMillisecond);
 
-void BM_LoadBdd(benchmark::State& state) {
-    const std::string& bytes = fixture().bddBytes;
+void loadBdd(benchmark::State& state, const std::string& bytes) {
     for (auto _ : state) {
         Definitions definitions(BddReader::readBytes(bytes, "bench.bdd"));
         benchmark::DoNotOptimize(definitions.properties().size());
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
 }
+
+void BM_LoadBdd(benchmark::State& state) {
+    loadBdd(state, fixture().bddBytes);
+}
 BENCHMARK(BM_LoadBdd)->Unit(benchmark::kMillisecond);
+
+void BM_LoadShippedBdd(benchmark::State& state) {
+    loadBdd(state, fileBytes(kShippedBdd));
+}
+BENCHMARK(BM_LoadShippedBdd)->Unit(benchmark::kMillisecond);
 
 void BM_NewInstanceOverLoadedFile(benchmark::State& state) {
     const std::string& path = fixture().bddPath;

@@ -13,9 +13,21 @@ constexpr const char* kFolders[] = {"/usr/share/uap-core/tests",
                                     "/usr/share/uap-core/test_resources"};
 constexpr std::string_view kKey = "user_agent_string:";
 
-// The value of a YAML scalar as the uap-core files write it: plain, 'single' or "double"
-// quoted (only the escapes these files use).
-std::string unquote(std::string_view value) {
+std::vector<std::filesystem::path> yamlFiles() {
+    std::vector<std::filesystem::path> files;
+    for (const char* folder : kFolders) {
+        std::error_code error;
+        for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+            if (item.path().extension() == ".yaml") files.push_back(item.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+}  // namespace
+
+std::string yamlScalar(std::string_view value) {
     while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
     while (!value.empty() && (value.back() == ' ' || value.back() == '\r')) value.remove_suffix(1);
     if (value.size() < 2 || (value.front() != '\'' && value.front() != '"')) {
@@ -35,20 +47,6 @@ std::string unquote(std::string_view value) {
     return out;
 }
 
-std::vector<std::filesystem::path> yamlFiles() {
-    std::vector<std::filesystem::path> files;
-    for (const char* folder : kFolders) {
-        std::error_code error;
-        for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
-            if (item.path().extension() == ".yaml") files.push_back(item.path());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-}  // namespace
-
 std::vector<std::string> loadUapCoreAgents() {
     std::vector<std::string> agents;
     std::unordered_set<std::string> seen;
@@ -57,7 +55,7 @@ std::vector<std::string> loadUapCoreAgents() {
         for (std::string line; std::getline(in, line);) {
             const size_t key = line.find(kKey);
             if (key == std::string::npos) continue;
-            std::string agent = unquote(std::string_view(line).substr(key + kKey.size()));
+            std::string agent = yamlScalar(std::string_view(line).substr(key + kKey.size()));
             if (!agent.empty() && seen.insert(agent).second) agents.push_back(std::move(agent));
         }
     }

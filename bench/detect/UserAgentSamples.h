@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sentrel::detect::bench {
@@ -9,6 +10,10 @@ namespace sentrel::detect::bench {
 // /usr/share/uap-core/tests/*.yaml and test_resources/*.yaml), in file order. Empty when the
 // package is not installed.
 std::vector<std::string> loadUapCoreAgents();
+
+// The value of a YAML scalar as the uap-core files write it: plain, 'single' or "double"
+// quoted (only the escapes these files use).
+std::string yamlScalar(std::string_view value);
 
 // A match string that generalises a real user agent the way definition authors do: every run
 // of digits becomes "*" (versions), or, with `keepMajor`, the first run of each version stays.

@@ -2,8 +2,12 @@
 
 #include <QFileInfo>
 
+#include "document/DocumentReader.h"
+#include "document/DocumentWriter.h"
+#include "document/FileAccess.h"
 #include "document/merge/MergeReplay.h"
 #include "editor/lifecycle/LifecycleView.h"
+#include "editor/lifecycle/MergeJournal.h"
 #include "shell/AppError.h"
 
 namespace sentrel::lifecycle {
@@ -31,34 +35,44 @@ std::optional<QString> MergeCustomizations::chooseMergeFile() {
     return interaction_.chooseOpenFile(request);
 }
 
-// A merge file that cannot be read changes nothing. A journal write that fails stops the
-// replay after a record the document already holds: what was applied so far is kept (and
-// shown) as for any edit, and the user is told why the merge stopped.
+// A merge changes the document and journals its applied records together, or does neither:
+// a change without its record would be lost at the next merge. The records that will apply
+// are found first by replaying onto a copy of the document and go into the journal in one
+// write; only then is the open document changed, by the same replay. A merge file that
+// cannot be read, or a journal that cannot be written, changes nothing. The whole merge is
+// one step of the undo history.
 void MergeCustomizations::merge(const QString& path) {
     file_.runAsStep(kTitle, [&] { replay(path); });
 }
 
 void MergeCustomizations::replay(const QString& path) {
-    int applied = 0;
-    doc::MergeReplay replayer(*file_.state().document(), [&](const doc::ReplayEntry& entry) {
-        ++applied;
-        journal(entry);
-    });
+    doc::Document& document = *file_.state().document();
     std::optional<doc::ReplayReport> report;
     try {
-        report = replayer.replayFile(path);
+        const QByteArray records = doc::file_access::readAll(path);
+        journalAppliedRecords(document, records);
+        report = doc::MergeReplay(document).replay(records);
     } catch (const AppError& error) {
         interaction_.message(
             QStringLiteral("The customizations could not be merged:\r\n") + error.description(),
             kTitle, MsgIcon::Critical);
     }
-    if (applied > 0) afterChanges();
+    if (report && report->count(doc::ReplayOutcome::Applied) > 0) afterChanges();
     if (report) showReport_(*report);
 }
 
-void MergeCustomizations::journal(const doc::ReplayEntry& applied) {
-    const std::array<QString, 5>& f = applied.fields;
-    file_.WriteMergeRecord(applied.code, f[0], f[1], f[2], f[3], f[4]);
+void MergeCustomizations::journalAppliedRecords(doc::Document& document,
+                                                const QByteArray& records) {
+    const auto copy =
+        doc::DocumentReader::parse(doc::DocumentWriter::write(document), document.filePath());
+    std::vector<MergeRecord> applied;
+    doc::MergeReplay(*copy, [&](const doc::ReplayEntry& entry) {
+        applied.push_back({entry.code, entry.fields});
+    }).replay(records);
+    if (applied.empty()) return;
+    file_.state().journal().write(applied);
+    for (const MergeRecord& record : applied)
+        file_.history().noteRecord(record.code, record.fields);
 }
 
 void MergeCustomizations::afterChanges() {

@@ -32,7 +32,9 @@ class MergeCustomizations {
   private:
     std::optional<QString> chooseMergeFile();
     void replay(const QString& path);
-    void journal(const doc::ReplayEntry& applied);
+    // Journals the records of `records` that apply to `document`, all in one write; throws
+    // AppError (nothing journalled) when that fails.
+    void journalAppliedRecords(doc::Document& document, const QByteArray& records);
     void afterChanges();
 
     Interaction& interaction_;

@@ -25,17 +25,33 @@ void MergeJournal::WriteMergeRecord(int code, const QString& field1, const QStri
 }
 
 void MergeJournal::write(const MergeRecord& record) {
+    writeLines(record.line());
+}
+
+void MergeJournal::write(const std::vector<MergeRecord>& records) {
+    QByteArray lines;
+    for (const MergeRecord& record : records) lines += record.line();
+    writeLines(lines);
+}
+
+void MergeJournal::writeLines(const QByteArray& lines) {
     if (!file_.isOpen()) {
         throw AppError(AppError::kPathFileAccess,
                        QStringLiteral("No definition file is open: the temporary merge file "
                                       "takes no records."));
     }
-    const QByteArray line = record.line();
     const qint64 before = file_.size();
-    if (file_.write(line) != line.size()) {
-        const AppError error = fileError(file_, QStringLiteral("Could not write to"));
-        file_.resize(before);  // no half record stays behind
-        throw error;
+    // A write cut short (the disk filled up) reports no error of its own: writing the rest
+    // brings out the system's reason.
+    for (qint64 written = 0; written < lines.size();) {
+        const qint64 step = file_.write(lines.constData() + written, lines.size() - written);
+        if (step <= 0) {
+            const AppError error = fileError(file_, QStringLiteral("Could not write to"));
+            file_.resize(before);  // no half record stays behind
+            file_.seek(before);
+            throw error;
+        }
+        written += step;
     }
 }
 

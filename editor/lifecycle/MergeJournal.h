@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <vector>
 
 #include "editor/lifecycle/MergeRecord.h"
 
@@ -31,6 +32,8 @@ class MergeJournal {
     void WriteMergeRecord(int code, const QString& field1, const QString& field2,
                           const QString& field3, const QString& field4, const QString& field5);
     void write(const MergeRecord& record);
+    // Appends the records together: all of them, or (when the write fails) none.
+    void write(const std::vector<MergeRecord>& records);
 
     // The records collected and not yet moved, as they stand in the file.
     QByteArray collected() const;
@@ -52,6 +55,8 @@ class MergeJournal {
     void discard();
 
   private:
+    void writeLines(const QByteArray& lines);
+
     QFile file_;
     qint64 moved_ = 0;  // leading bytes of the file already in a merge file
 };

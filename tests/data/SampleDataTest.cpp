@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/bdf/ReadCommands.h"
+#include "detect/BrowserObj.h"
 #include "detect/Pattern.h"
 #include "document/Document.h"
 #include "document/Vocabulary.h"
@@ -89,9 +90,14 @@ TEST(ShippedData, SampleDefinitionsAreConsistent) {
     const auto document = loadData("maindefs.bdf");
     const bdf::DocumentSummary summary = bdf::summarize(*document);
     EXPECT_EQ(summary.structure, 3);
-    EXPECT_GE(summary.browserTypes, 60);
+    EXPECT_GE(summary.browserTypes, 1000);
+    EXPECT_LE(summary.browserTypes, 5000);  // entries stay few enough to read and to load fast
     EXPECT_GE(summary.folders, 4);
     EXPECT_GE(summary.userProperties, 28);
+    // The definitions carry their release date and version, not the time they were built.
+    EXPECT_EQ(summary.version, "2.00");
+    EXPECT_EQ(doc::internals::BDFLastUpdate(*document),
+              QDateTime(QDate(2026, 12, 6), QTime(0, 0), Qt::UTC));
 
     doc::TypeObject& root = document->DefaultBrowser();
     QSet<QString> dataTypes;
@@ -160,6 +166,7 @@ const std::map<QString, QStringList> kUapExpectations = {
     {"Firefox", {"firefox"}},
     {"Netscape 6", {"netscape6"}},
     {"Netscape 7", {"netscape7"}},
+    {"Opera Mini", {"operamini"}},
     {"Googlebot", {"googlebot", "googlebotsmartphone"}},
     {"bingbot", {"bingbot"}},
     {"Baiduspider", {"baiduspider"}},
@@ -208,11 +215,14 @@ TEST(ShippedData, UapCoreUserAgentsFindTheirEntry) {
     }
     if (cases.empty()) GTEST_SKIP() << "uap-core test files are not installed";
 
+    // The shipped BDD of these definitions, through the detection library.
     const auto document = loadData("maindefs.bdf");
-    const EntryMatcher matcher(*document);
+    detect::BrowserObj browser;
+    browser.DataFile(kData.filePath("maindefs.bdd").toStdString());
     QStringList misses;
     for (const auto& [userAgent, expected] : cases) {
-        const QString found = matcher.detect(userAgent);
+        browser.Initialize(userAgent.toStdString());
+        const QString found = QString::fromStdString(browser.InternalName());
         const bool hit = std::any_of(expected.begin(), expected.end(), [&](const QString& name) {
             return found == name || mainMod::isDescendant(name, found, *document);
         });
@@ -223,6 +233,47 @@ TEST(ShippedData, UapCoreUserAgentsFindTheirEntry) {
     EXPECT_GT(cases.size(), 1000u);
     // Real user agents carry odd tokens; a few per hundred may fall to a broader entry.
     EXPECT_LE(misses.size(), qsizetype(cases.size() / 50)) << misses.join('\n').toStdString();
+}
+
+// Customisations and merge files find types by name and filters by uId, so every type and
+// filter of the previous release is still there, each filter setting the same property.
+TEST(ShippedData, NamesAndFilterIdsOfThePreviousReleaseStay) {
+    const auto document = loadData("maindefs.bdf");
+    // The types of the previous release.
+    const QStringList names =
+        QStringLiteral(
+            "ahrefsbot applebot baiduspider bingbot chrome chrome124 chrome125 chrome126 "
+            "chrome127 chrome128 chrome129 chrome130 chrome131 chromeandroid130 "
+            "chromeandroid131 chromeandroidlegacy chromeandroidother chromeandroidtablet "
+            "chromeios chromemobile chromeother crawlers desktop duckduckbot edge edge128 "
+            "edge129 edge130 edge131 edgeandroid edgelegacy edgeother facebookhit firefox "
+            "firefox115 firefox128 firefox130 firefox131 firefox132 firefox133 "
+            "firefoxandroid firefoxios firefoxmobile firefoxother googlebot googlebotimage "
+            "googlebotsmartphone ie ie10 ie10compat ie11 ie11compat ie6 ie7 ie8 ie8compat "
+            "ie9 ie9compat legacy mobile mobilesafari mobilesafari16 mobilesafari17 "
+            "mobilesafari18 mobilesafariother netscape netscape4 netscape6 netscape7 opera "
+            "opera113 opera114 opera115 opera12 opera8 opera9 operaandroid operaother "
+            "operapresto othermobile safari safari15 safari16 safari17 safari18 safariother "
+            "samsung samsung25 samsung26 samsung27 samsungother semrushbot twitterbot "
+            "yahooslurp yandexbot")
+            .split(u' ');
+    for (const QString& name : names) {
+        EXPECT_TRUE(document->hasType(name)) << name.toStdString();
+    }
+    const std::map<int, QString> previousFilters = {
+        {1, "Platform"}, {2, "PlatformVersion"}, {3, "PlatformVersion"}, {4, "PlatformVersion"},
+        {5, "Platform"}, {6, "Platform"},        {7, "Platform"},        {8, "Platform"},
+        {9, "Platform"}, {10, "Platform"},       {11, "Tablet"},         {12, "Cookies"},
+        {13, "SSL"},     {14, "MobileDevice"},   {15, "Language"},       {16, "ClientCertName"}};
+    std::map<int, QString> shipped;
+    const doc::FiltersArray& filters = document->FiltersArray();
+    for (int i = 0; i < filters.Count(); ++i) {
+        EXPECT_TRUE(shipped.emplace(filters[i].number("uId"), filters[i].text("propToSet")).second)
+            << "uId " << filters[i].number("uId") << " is used twice";
+    }
+    for (const auto& [uId, property] : previousFilters) {
+        EXPECT_EQ(shipped[uId].toStdString(), property.toStdString()) << "uId " << uId;
+    }
 }
 
 TEST(ShippedData, CheckRejectsTruncatedDefinitions) {

@@ -139,6 +139,31 @@ TEST_F(BrowserObjTest, FiltersOfEveryKindApplyInFileOrder) {
     EXPECT_EQ(browser.value("Version"), "any");
 }
 
+// User-agent filters are passed over when the agent lacks their literal characters; that
+// decision is made for each agent anew, whatever matched before, in any case and around
+// lists and digits.
+TEST_F(BrowserObjTest, UserAgentFiltersSeeEachAgentAfresh) {
+    BddText bdd = browsers();
+    bdd.filter("UA", "", "Lang", "*Windows NT*", "win");
+    bdd.filter("UA", "", "Version", "*Android [1-9]#[.;]*", "android", 2);
+    BrowserObj browser = open(bdd);
+
+    const std::string windows = "Mozilla/5.0 (windows nt 10.0) Chrome/120.1";
+    const std::string android = "Mozilla/5.0 (Linux; ANDROID 14; K) Chrome/120.1";
+    for (int round = 0; round < 2; ++round) {
+        browser.Initialize(windows);
+        EXPECT_EQ(browser.value("Lang"), "win");
+        EXPECT_EQ(browser.value("Version"), "120");
+        browser.Initialize(android);
+        EXPECT_EQ(browser.value("Lang"), "en");
+        EXPECT_EQ(browser.value("Version"), "android");
+    }
+    browser.Initialize("Windows NT; Android 4; K");  // no entry matches: filters still apply
+    EXPECT_EQ(browser.InternalName(), "DefaultBrowser");
+    EXPECT_EQ(browser.value("Lang"), "win");
+    EXPECT_EQ(browser.value("Version"), "0");  // one digit is not enough
+}
+
 TEST_F(BrowserObjTest, MisuseAndBadFilesRaiseErrors) {
     BrowserObj browser(cache);
     const auto errorOf = [](auto action) {

@@ -28,7 +28,7 @@ const Expected kAgents[] = {
     {"Mozilla/5.0 (iPhone; CPU iPhone OS 18_1 like Mac OS X) AppleWebKit/605.1.15 (KHTML, like "
      "Gecko) Version/18.1 Mobile/15E148 Safari/604.1",
      "mobilesafari18"},
-    {"Mozilla/5.0 (compatible; Googlebot/2.1; +http://www.google.com/bot.html)", "googlebot"},
+    {"Mozilla/5.0 (compatible; Googlebot/2.1; +http://www.google.com/bot.html)", "googlebot2"},
 };
 
 // The properties some filter sets: their detected value may differ from the entry's.

@@ -86,6 +86,19 @@ TEST(TestFormTest, MainWindowTestsTheSavedEditAndUnloadsWithTheFile) {
     EXPECT_EQ(views.views().selectedTypeName(), "firefox133");
     EXPECT_EQ(views.views().shownKey(), "firefox133");
 
+    // A current Chrome on Windows is detected as its own version.
+    form->userAgents()->setEditText(QStringLiteral(
+        "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
+        "Chrome/143.0.0.0 Safari/537.36"));
+    form->runCommand("miTest");
+    EXPECT_EQ(form->matchLabel()->text(), "Chrome 143");
+    EXPECT_EQ(valueIn(*form->results(), "Browser"), "Chrome");
+    EXPECT_EQ(valueIn(*form->results(), "version"), "143.0");
+    EXPECT_EQ(valueIn(*form->results(), "Platform"), "Windows");
+    EXPECT_EQ(valueIn(*form->results(), "PlatformVersion"), "10.0");
+    form->userAgents()->setEditText(kFirefox);
+    form->runCommand("miTest");
+
     doc::Document& document = *wiring.lifecycle().state().document();
     document.Path("firefox133").SetParamDefValue("Maker", "Edited");
     wiring.lifecycle().markModified();

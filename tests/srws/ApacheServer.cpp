@@ -44,20 +44,9 @@ int freePort() {
 
 }  // namespace
 
-QString serviceSnippet(const ServiceDeployment& deployment) {
-    // Web pages and the generated code call the service by several spellings; the file
-    // system is case-sensitive, so every spelling is aliased to the one deployed file.
-    return QStringLiteral(
-               "AliasMatch \"(?i)^%1(norvanesrws|norvanesvr)\\.dll$\" \"%2/NorvaneSRWS.dll\"\n"
-               "<Directory \"%2\">\n"
-               "    Options +ExecCGI\n"
-               "    <FilesMatch \"(?i)^(norvanesrws|norvanesvr)\\.dll$\">\n"
-               "        SetHandler cgi-script\n"
-               "    </FilesMatch>\n"
-               "    SetEnv SENTREL_REGISTRY \"%3\"\n"
-               "    Require all granted\n"
-               "</Directory>\n")
-        .arg(deployment.urlPath, deployment.folder, deployment.registry);
+QString accessGranted(const QString& folder) {
+    return QStringLiteral("<Directory \"%1\">\n    Require all granted\n</Directory>\n")
+        .arg(folder);
 }
 
 bool ApacheServer::installed() {

@@ -6,17 +6,9 @@
 
 namespace sentrel::test {
 
-// Where the reports service is deployed for Apache: the folder that holds the program, the
-// URL folder it answers under and the key store it reads.
-struct ServiceDeployment {
-    QString folder;    // physical folder holding NorvaneSRWS.dll
-    QString urlPath;   // "/srws/"
-    QString registry;  // the key store's root folder
-};
-
-// The configuration lines that let Apache run the deployed service as CGI under every name
-// the test URL and the generated code use, with the key store in its environment.
-QString serviceSnippet(const ServiceDeployment& deployment);
+// What the test's own configuration adds to the deployment's snippet: Apache's default
+// denies every folder, and a site's configuration (not the snippet) grants access.
+QString accessGranted(const QString& folder);
 
 // One HTTP answer.
 struct HttpAnswer {

@@ -17,6 +17,7 @@
 #include "reporting/reportsdb/ConnectionTargets.h"
 #include "reporting/reportsdb/ReportsDatabase.h"
 #include "reporting/reportsdb/SQLConnection.h"
+#include "reporting/webdirs/SrwsSnippet.h"
 #include "shell/ScriptedInteraction.h"
 
 using namespace sentrel;
@@ -64,7 +65,7 @@ class ApacheServiceTest : public ::testing::Test {
         giveToNobody(openFolder(dir.filePath("logs")));
 
         ScriptedInteraction ui;
-        reg::mdlRegistry registry(ui, reg::KeyStore(deployment.registry));
+        reg::mdlRegistry registry(ui, reg::KeyStore(deployment.keyStoreRoot));
         OptionStore options(registry, dir.path());
         options.srwsProviderType = SrwsProvider::Access;
         options.srwsMDBPath = database;
@@ -80,7 +81,8 @@ class ApacheServiceTest : public ::testing::Test {
 
     // Under /tmp whatever TMPDIR says: Apache's account must reach every folder above.
     QTemporaryDir dir{"/tmp/sentrel-apache-XXXXXX"};
-    test::ServiceDeployment deployment;
+    // The service deployed as the editor deploys it: its folder, URL path and key store.
+    webdirs::SrwsSnippet deployment;
     QString database;
 };
 
@@ -88,7 +90,7 @@ class ApacheServiceTest : public ::testing::Test {
 
 TEST_F(ApacheServiceTest, ApacheRunsTheServiceThatPassesItsTestAndLogsEachKind) {
     ApacheServer apache(openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
-                        test::serviceSnippet(deployment));
+                        deployment.text() + test::accessGranted(deployment.folder));
     QString problem;
     ASSERT_TRUE(apache.start(&problem)) << problem.toStdString();
 

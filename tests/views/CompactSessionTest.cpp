@@ -62,9 +62,7 @@ TEST_F(CompactSession, ViewsFollowTheCompactedDocument) {
     const doc::Document* compacted = life.state().document();
 
     show("chrome131");
-    EXPECT_EQ(title(),
-              " Browser: Chrome 131  (Mozilla/5.0 (*) AppleWebKit/537.36 (KHTML, like "
-              "Gecko) Chrome/131.* Safari/537.36)");
+    EXPECT_EQ(title(), " Browser: Chrome 131  (Mozilla/5.0 (*) AppleWebKit/*Chrome/131.*Safari/*)");
     EXPECT_EQ(shownValue("majorver"), "131");
     setAgentAndShowAgain("chrome131", "*Chrome/131.*");
     EXPECT_EQ(life.state().document(), compacted);

@@ -15,6 +15,7 @@
 #include "editor/lifecycle/frmMergeReport.h"
 #include "editor/views/MainWindowViews.h"
 #include "shell/ScriptedInteraction.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 #include "views/WindowSession.h"
 
@@ -128,6 +129,35 @@ TEST_F(MergeCommand, AnUnreadableMergeFileChangesNothing) {
     EXPECT_EQ(journal(), QByteArray());
     EXPECT_FALSE(saveEnabled());
     EXPECT_EQ(report(), nullptr);
+}
+
+// A journal that takes the first record but not the second (a full disk): the merge changes
+// neither the document nor the journal and says why; with room again it goes through whole.
+TEST_F(MergeCommand, AJournalWriteFailingMidwayChangesNothing) {
+    other.write("changes.mrg", lines({kDescription, kAgent, kMissingType}));
+    const QString agent = agentOf("chrome124");
+    const QString description = life.state().document()->PathValue("chrome124.i__description");
+    {
+        test::FileSizeLimit roomForOneRecord(kDescription.line().size() + 10);
+        mergeFrom(other.file("changes.mrg"));
+    }
+    EXPECT_EQ(ui.messages(),
+              QList<MessageRequest>({{"Merge customizations",
+                                      "The customizations could not be merged:\r\nCould not "
+                                      "write to \"" +
+                                          dir.file("merge.tmp") + "\": File too large",
+                                      MsgIcon::Critical, MsgButtons::OK, 1}}));
+    EXPECT_EQ(journal(), QByteArray());
+    EXPECT_EQ(agentOf("chrome124"), agent);
+    EXPECT_EQ(life.state().document()->PathValue("chrome124.i__description"), description);
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_FALSE(life.state().unsavedChanges);
+    EXPECT_EQ(report(), nullptr);
+
+    mergeFrom(other.file("changes.mrg"));
+    EXPECT_EQ(journal(), lines({kDescription, kAgent}));
+    EXPECT_EQ(agentOf("chrome124"), "Mozilla/5.0 *OurChrome/124*");
+    EXPECT_TRUE(saveEnabled());
 }
 
 TEST_F(MergeCommand, TheReportWindowSavesItsTextWhole) {

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+// Readable Qt values; every test file of the program includes it, so that all agree.
+#include "editing/QtPrinters.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "reporting/reportsdb/ConnectionTargets.h"
+#include "reporting/reportsdb/ReportsDatabase.h"
+#include "reporting/reportsdb/SQLConnection.h"
+#include "shell/AppError.h"
+#include "srws/FittedRecord.h"
+#include "srws/RecordWriter.h"
+#include "support/TempDir.h"
+
+using namespace sentrel;
+using namespace sentrel::srws;
+using reportsdb::DatabaseKind;
+using reportsdb::reportTables;
+
+namespace {
+
+const QDateTime kReceived(QDate(2026, 5, 6), QTime(7, 8, 9));
+
+// An SQLite reports file with its tables, as the editor creates it.
+class SqliteRecordWriterTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        settings.filePath = dir.file("reports/SNReports.db");
+        reportsdb::ReportsDatabase(settings).CreateTables();
+    }
+
+    // Writes one record of table `table` through a connection of its own, closed again,
+    // as one request of the service does.
+    void log(int table, QList<FormFields::Field> fields) const {
+        const FittedRecord record = FittedRecord::fit(reportTables()[table], DatabaseKind::File,
+                                                      FormFields(std::move(fields)), kReceived);
+        RecordWriter::open(settings)->insert(reportTables()[table], record);
+    }
+
+    QStringList rows(const QString& sql) const {
+        reportsdb::SQLConnection connection;
+        connection.Connect(
+            reportsdb::fileTarget(settings.filePath, reportsdb::FileOpening::ExistingOnly));
+        return connection.Query(sql);
+    }
+
+    // The failure of logging `fields` into the SNS view.
+    std::pair<QString, QString> failureOf(QList<FormFields::Field> fields) const {
+        try {
+            log(0, std::move(fields));
+        } catch (const AppError& error) {
+            return {error.source(), error.description()};
+        }
+        return {};
+    }
+
+    test::TempDir dir;
+    reportsdb::ReportsDbSettings settings;
+};
+
+}  // namespace
+
+TEST_F(SqliteRecordWriterTest, ValuesAreBoundWithTheirTypesThroughTheViews) {
+    log(0, {{"brow", "O'Brien\"); DROP TABLE SNSTATS; --"},
+            {"vm", "12"},
+            {"snsw", "wide"},
+            {"fram", "True"}});
+    log(1, {{"p", "0012"}, {"latency", "0012"}, {"hittype", "load"}});
+    log(2, {{"es", "Boom"}, {"lu", "2025-12-31T23:59:58"}});
+    EXPECT_EQ(rows("SELECT Browser || '|' || typeof(Majorver) || Majorver || '|' || "
+                   "typeof(Width) || '|' || Frames || '|' || LastUpdate FROM SNSTATS"),
+              QStringList{"O'Brien\"); DROP TABLE SNSTATS; --|integer12|null|1|"
+                          "2026-05-06T07:08:09"});
+    EXPECT_EQ(rows("SELECT typeof(Page) || ' ' || Page || ' ' || typeof(Latency) || ' ' || "
+                   "Latency FROM SNPLT"),
+              QStringList{"text 0012 integer 12"});
+    EXPECT_EQ(rows("SELECT ErrorStr || ' ' || LastUpdate FROM BrowserErrors"),
+              QStringList{"Boom 2025-12-31T23:59:58"});
+}
+
+TEST_F(SqliteRecordWriterTest, TheJournalStaysBetweenRequestsAndIsEmptiedWhenLong) {
+    log(0, {{"brow", "first"}});
+    const QString journal = settings.filePath + "-wal";
+    EXPECT_TRUE(QFile::exists(journal)) << "the journal is copied back at every request";
+    EXPECT_EQ(rows("PRAGMA journal_mode"), QStringList{"wal"});
+
+    // Each connection rebuilds the journal's index; the journal must not grow without end.
+    for (int i = 0; i < 150; ++i) log(1, {{"p", QString::number(i)}, {"hittype", "load"}});
+    EXPECT_LT(QFileInfo(journal).size(), 100 * (4096 + 24) + 32);
+    EXPECT_EQ(rows("SELECT COUNT(*) || ' ' || MIN(CAST(Page AS INTEGER)) || ' ' || "
+                   "MAX(CAST(Page AS INTEGER)) FROM SNPLT"),
+              QStringList{"150 0 149"});
+    EXPECT_EQ(rows("PRAGMA integrity_check"), QStringList{"ok"});
+}
+
+TEST_F(SqliteRecordWriterTest, FailuresSayWhyAndCreateNothing) {
+    QFile::remove(settings.filePath);
+    EXPECT_EQ(failureOf({{"brow", "x"}}),
+              std::pair(QString("SQLConnection"),
+                        "Unable to connect to database\r[SQLite] the file does not exist: " +
+                            settings.filePath));
+    EXPECT_FALSE(QFile::exists(settings.filePath));
+
+    // A file without the reports tables.
+    QFile(settings.filePath).open(QIODevice::WriteOnly);
+    EXPECT_EQ(failureOf({{"brow", "x"}}),
+              std::pair(QString("SQLConnection"),
+                        QString("Unable to execute: INSERT INTO \"SNS\" (\"lu\", ...\r"
+                                "[SQLite] no such table: SNS")));
+}
