@@ -85,9 +85,10 @@ void EditHistory::moveTo(const EditState& state, const std::vector<doc::ChangeRe
         const QByteArray target = qUncompress(state.document);
         const std::vector<doc::ChangeRecord> journalled =
             records ? *records : recordsToward(target);
-        for (const doc::ChangeRecord& record : journalled) {
-            state_.journal().write(MergeRecord{record.code, record.fields});
-        }
+        std::vector<MergeRecord> lines;
+        for (const doc::ChangeRecord& record : journalled)
+            lines.push_back({record.code, record.fields});
+        if (!lines.empty()) state_.journal().write(lines);
         document->restore(target);
         if (document->hasType(kInternals)) {
             doc::internals::setBDFLastUpdate(*document, updated);

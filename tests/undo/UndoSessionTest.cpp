@@ -142,10 +142,10 @@ std::vector<Edit> UndoSession::edits() {
              s.ui.answerMessage(MsgAnswer::OK);
              s.command("miPropertiesRemove");
          }},
-        {"add browser", "&Undo Add browser 'Chrome 132'",
+        {"add browser", "&Undo Add browser 'Our Chrome 0'",
          [](UndoSession& s, int round) {
              s.select("chrome");
-             s.ui.answerDialog({{bf::kDescription, QStringLiteral("Chrome 13%1").arg(round + 2)},
+             s.ui.answerDialog({{bf::kDescription, QStringLiteral("Our Chrome %1").arg(round)},
                                 {bf::kParent, "Google Chrome"},
                                 {bf::kUserAgent, "*Chrome/132.*"}});
              s.command("miBrowsersAdd");
@@ -263,15 +263,16 @@ TEST_F(UndoSession, RemovingAPropertyWithDeleteComesBackWithItsValuesAndFilters)
     select("chrome131");
     const QStringList rows = views.propertyList().texts();
     const int filterRows = views.filterList().rowCount();
-    selectProperties({"PlatformVersion"});
+    selectProperties({"Cookies"});
     command(editor::commands::deleteToolFor(editor::commands::Pane::PropertyList)
                 .toLatin1()
                 .constData());
     EXPECT_TRUE(ui.messages().empty());
-    EXPECT_FALSE(views.propertyList().texts().contains("PlatformVersion"));
-    EXPECT_EQ(views.filterList().rowCount(), filterRows - 3);
+    EXPECT_FALSE(views.propertyList().texts().contains("Cookies"));
+    EXPECT_EQ(views.filterList().rowCount(), filterRows - 1);
     const QByteArray removed = journal();
-    EXPECT_EQ(removed, "9,\"PlatformVersion\",\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(removed, "9,\"Cookies\",\"\",\"\",\"\",\"\"\r\n");
+    EXPECT_EQ(tool("miEditUndo").caption, "&Undo Remove property 'Cookies'");
 
     undo();
     EXPECT_EQ(views.selectedTypeName(), "chrome131");
@@ -279,9 +280,11 @@ TEST_F(UndoSession, RemovingAPropertyWithDeleteComesBackWithItsValuesAndFilters)
     EXPECT_EQ(views.filterList().rowCount(), filterRows);
     const QList<QByteArray> undoRecords = journal().mid(removed.size()).split('\n');
     EXPECT_EQ(undoRecords.front(),
-              "6,\"PlatformVersion\",\"DefaultBrowser\",\"Single\",\"\",\"\"\r");
+              "6,\"Cookies\",\"DefaultBrowser\",\"Boolean\",\"False\",\"False\"\r");
     EXPECT_TRUE(
-        undoRecords.contains("10,2,\"PlatformVersion\",\"*Windows NT 10.0*\",\"10.0\",\"20\"\r"));
+        undoRecords.contains("8,\"desktop\",\"Cookies\",\"True\",\"\",\"2026-12-06T10:00:00\"\r"));
+    EXPECT_EQ(undoRecords[undoRecords.size() - 2],
+              "10,12,\"Cookies\",\"1\",\"True|1|sentrel_cookie_check\",\"1100\"\r");
 }
 
 TEST_F(UndoSession, TheQuestionBeforeRemovingSeveralSaysItCanBeUndone) {
@@ -476,7 +479,9 @@ TEST_F(UndoSession, AMergeAndAVersionChangeAreTakenBackWhole) {
     undo();
     EXPECT_EQ(doc::internals::BDFMinorver(document()), minor);
     EXPECT_EQ(window.statusPanels().text("Version"),
-              QStringLiteral(" BDF Version: 1.%1  ").arg(minor, 2, 10, QLatin1Char('0')));
+              QStringLiteral(" BDF Version: %1.%2  ")
+                  .arg(doc::internals::BDFMajorVer(document()))
+                  .arg(minor, 2, 10, QLatin1Char('0')));
     EXPECT_TRUE(life.state().unsavedChanges) << "the merge is still there";
 
     undo();
