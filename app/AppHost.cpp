@@ -4,7 +4,9 @@
 #include <QRegularExpression>
 #include <cstdlib>
 
+#include "app/InstalledBaseDirectory.h"
 #include "app/InternalData.h"
+#include "app/UsedLibraries.h"
 #include "app/wizard/SetupWizardCommand.h"
 #include "codegen/CodeCutPasteCommand.h"
 #include "codegen/properties/frmProperties.h"
@@ -23,9 +25,13 @@ AppHost::AppHost(Interaction& interaction, reg::mdlRegistry& registry, InternalD
 
 AppHost::~AppHost() = default;
 
+// An installed program without a registered base directory works in the user's copy of its
+// data folder; see InstalledBaseDirectory.
 QString AppHost::readBaseDirectory() {
-    return registry_.GetKeyValue(reg::HKEY_LOCAL_MACHINE, reg::kProductKey, reg::kBaseDirValue)
-        .toString();
+    const QString registered =
+        registry_.GetKeyValue(reg::HKEY_LOCAL_MACHINE, reg::kProductKey, reg::kBaseDirValue)
+            .toString();
+    return InstalledBaseDirectory::resolve(registered, QCoreApplication::applicationDirPath());
 }
 
 void AppHost::setApplicationTitle(const QString& title) {
@@ -47,7 +53,7 @@ void AppHost::createMainWindow() {
         return registry_.getString(reg::kOptionsKey, QStringLiteral("nextCheck"))
             .value_or(QString());
     };
-    hooks.showAbout = [this] { frmSplash::showAbout(main_.get()); };
+    hooks.showAbout = [this] { frmSplash::showAbout(main_.get(), usedLibraries()); };
     hooks.releaseInternalData = [this] { releaseInternalData(); };
     joinFileAndViews();
 }

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFileInfo>
+#include <QIcon>
 #include <QTextStream>
 #include <cstring>
 #include <functional>
@@ -64,6 +65,10 @@ int main(int argc, char** argv) {
     if (isRegisterCall(argc, argv)) return registerBaseDirectory(argc, argv);
 
     QApplication application(argc, argv);
+    // The window icon from the desktop's theme (the installed one), else the program's own.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("sentrel-editor"), QIcon(QStringLiteral(":/icons/sentrel-editor.svg"))));
+    QGuiApplication::setDesktopFileName(QStringLiteral("sentrel-editor"));
     // Nobody at the screen: the start-up runs without the Setup Wizard, its messages go to
     // standard output, and the editor closes again at once.
     if (qEnvironmentVariableIntValue("SENTREL_UNATTENDED") == 1) {

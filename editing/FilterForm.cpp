@@ -156,8 +156,13 @@ void FilterForm::onKindChosen() {
 
 void FilterForm::showDataField() {
     const bool visible = !isUserAgentKind(cbBasedOn_->currentText());
+    if (txData_->isHidden() != visible) return;
     lblData_->setVisible(visible);
     txData_->setVisible(visible);
+    // The dialog takes the height of its rows: it shrinks when the data field hides and
+    // grows again when it shows.
+    layout()->activate();
+    resize(width(), sizeHint().height());
 }
 
 void FilterForm::focusFailure(const QVariantMap& fields) {

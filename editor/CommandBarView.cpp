@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -9,9 +11,41 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 
+#include "editor/CommandIcons.h"
 #include "editor/CommandTable.h"
 
 namespace sentrel::editor {
+
+namespace {
+
+// The desktop theme's icon, else our own.
+QIcon iconOf(const QString& tool) {
+    const QString name = commands::iconNameFor(tool);
+    if (name.isEmpty()) return QIcon();
+    return QIcon::fromTheme(name, QIcon(commands::fallbackIconPath(name)));
+}
+
+// "Save As (Ctrl+Shift+S)": the button text, else the caption without its access key and
+// ellipsis, then the shortcut.
+QString toolTipOf(const CommandTool& tool) {
+    QString text = tool.buttonText;
+    if (text.isEmpty()) {
+        text = tool.caption;
+        text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+            .remove(QLatin1Char('&'))
+            .replace(QStringLiteral("\x01"), QStringLiteral("&"));
+        if (text.endsWith(QStringLiteral("..."))) text.chop(3);
+    }
+    if (tool.shortcut.isEmpty()) return text;
+    QStringList keys;
+    for (const QKeySequence& key :
+         QKeySequence::listFromString(tool.shortcut, QKeySequence::PortableText)) {
+        keys << key.toString(QKeySequence::NativeText);
+    }
+    return text + QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
+}
+
+}  // namespace
 
 CommandBarView::CommandBarView(CommandBar& model, QMainWindow& window)
     : QObject(&window), model_(model), window_(window) {
@@ -21,6 +55,32 @@ CommandBarView::CommandBarView(CommandBar& model, QMainWindow& window)
     connect(&model_, &CommandBar::toolChanged, this, &CommandBarView::updateAction);
     connect(&model_, &CommandBar::bandChanged, this, &CommandBarView::rebuildBand);
     connect(&model_, &CommandBar::quickFindChanged, this, &CommandBarView::updateQuickFind);
+    window_.installEventFilter(this);
+}
+
+// The toolbars are fitted once the window's own layout has settled: at the resize event
+// itself the buttons of a window being shown may not have their final sizes yet.
+bool CommandBarView::eventFilter(QObject* watched, QEvent* event) {
+    const bool sized = event->type() == QEvent::Resize || event->type() == QEvent::Show;
+    if (watched == &window_ && sized && !fitPending_) {
+        fitPending_ = true;
+        QMetaObject::invokeMethod(this, &CommandBarView::fitToolBars, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Buttons show their text beside the icon where the window is wide enough, under it where
+// that fits, and the icon alone (with its tool tip) on a narrow window.
+void CommandBarView::fitToolBars() {
+    fitPending_ = false;
+    const int room = window_.width();
+    for (QToolBar* bar : std::as_const(toolBars_)) {
+        for (const Qt::ToolButtonStyle style :
+             {Qt::ToolButtonTextBesideIcon, Qt::ToolButtonTextUnderIcon, Qt::ToolButtonIconOnly}) {
+            bar->setToolButtonStyle(style);
+            if (bar->sizeHint().width() <= room) break;
+        }
+    }
 }
 
 QAction* CommandBarView::actionFor(const QString& tool) {
@@ -28,6 +88,7 @@ QAction* CommandBarView::actionFor(const QString& tool) {
     auto* action = new QAction(&window_);
     action->setObjectName(tool);
     action->setShortcutContext(Qt::WindowShortcut);
+    action->setIcon(iconOf(tool));
     connect(action, &QAction::triggered, this, [this, tool] { emit triggered(tool); });
     window_.addAction(action);  // shortcuts work while the menus are closed
     actions_.insert(tool, action);
@@ -45,6 +106,7 @@ void CommandBarView::updateAction(const QString& tool) {
     action->setVisible(model->visible);
     // Several shortcuts are separated by "; " ("Ctrl+Shift+Z; Ctrl+Y").
     action->setShortcuts(QKeySequence::listFromString(model->shortcut, QKeySequence::PortableText));
+    action->setToolTip(toolTipOf(*model));
 }
 
 void CommandBarView::buildMenuBar() {
@@ -74,6 +136,7 @@ void CommandBarView::rebuildBand(const QString& name) {
         }
         bar->clear();
         fillToolBar(*bar, *band);
+        fitToolBars();
     }
     // A removed tool's action goes with it.
     for (const QString& tool : actions_.keys()) {

@@ -27,6 +27,9 @@ class CommandBarView : public QObject {
     QToolBar* toolBar(const QString& band) const { return toolBars_.value(band); }
     QComboBox* quickFindBox() const { return quickFind_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   signals:
     void triggered(const QString& tool);
     void quickFindSelected(const QString& text);
@@ -40,6 +43,7 @@ class CommandBarView : public QObject {
     void buildMenuBar();
     void buildQuickFind(QToolBar& bar);
     void updateQuickFind();
+    void fitToolBars();
 
     CommandBar& model_;
     QMainWindow& window_;
@@ -47,6 +51,7 @@ class CommandBarView : public QObject {
     QHash<QString, QMenu*> menus_;
     QHash<QString, QToolBar*> toolBars_;
     QPointer<QComboBox> quickFind_;
+    bool fitPending_ = false;
 };
 
 }  // namespace sentrel::editor

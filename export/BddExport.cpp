@@ -1,8 +1,10 @@
 #include "export/BddExport.h"
 
+#include <QFileInfo>
 #include <new>
 #include <optional>
 
+#include "document/Document.h"
 #include "document/FileAccess.h"
 #include "export/BddWriter.h"
 #include "shell/AppError.h"
@@ -47,10 +49,13 @@ QString BddExport::bddPathFor(const QString& definitionFile) {
            QStringLiteral("bdd");
 }
 
-// The save chooser; a failing chooser counts as cancelled.
-QString BddExport::chooseTarget() {
+// The save chooser, opened in the folder of the definition file; a failing chooser counts as
+// cancelled.
+QString BddExport::chooseTarget(const doc::Document& document) {
     FileRequest request;
     request.title = kChooserTitle;
+    if (!document.filePath().isEmpty())
+        request.directory = QFileInfo(document.filePath()).absolutePath();
     request.filters = QStringList{kChooserFilter};
     request.defaultSuffix = QStringLiteral("bdd");
     request.overwritePrompt = true;
@@ -64,7 +69,7 @@ QString BddExport::chooseTarget() {
 bool BddExport::ExportFile(doc::Document& document, const BddVersion& version,
                            const QString& target, bool showProgress) {
     const bool interactive = target.isEmpty();
-    const QString path = interactive ? chooseTarget() : target;
+    const QString path = interactive ? chooseTarget(document) : target;
     if (path.isEmpty()) return false;
 
     std::optional<AppError> failure;

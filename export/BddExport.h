@@ -50,7 +50,7 @@ class BddExport {
     static QString bddPathFor(const QString& definitionFile);
 
   private:
-    QString chooseTarget();
+    QString chooseTarget(const doc::Document& document);
     int writeTarget(doc::Document& document, const BddVersion& version, const QString& target);
     void reportFailure(const AppError& error);
     void reportScrambleFailure(int number);

@@ -5,6 +5,9 @@
 #include "editor/views/BrowserViews.h"
 #include "export/HitTester.h"
 #include "export/TestForm.h"
+#include "shell/BesidePlacement.h"
+
+#include <QScreen>
 
 namespace sentrel::exporting {
 
@@ -35,11 +38,24 @@ void MainWindowHitTester::show() {
     if (!tester_) {
         tester_ = std::make_unique<HitTester>(interaction_, *this);
         form_ = new TestForm(*tester_, &mainWindow_);
+        placeBesideMainWindow();
         tester_->load();
     }
     form_->show();
     form_->raise();
     form_->activateWindow();
+}
+
+// The window opens wholly on the main window's screen, beside the main window where there is
+// room, else over it. Its frame is taken to be as large as the main window's.
+void MainWindowHitTester::placeBesideMainWindow() {
+    const QScreen* screen = mainWindow_.screen();
+    if (!screen) return;
+    const QSize frame = mainWindow_.frameGeometry().size() - mainWindow_.size();
+    const QRect outer = placeBeside(mainWindow_.frameGeometry(), form_->size() + frame,
+                                    screen->availableGeometry());
+    form_->resize(outer.size() - frame);
+    form_->move(outer.topLeft());
 }
 
 void MainWindowHitTester::unloadWindow() {

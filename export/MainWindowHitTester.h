@@ -63,6 +63,7 @@ class MainWindowHitTester : public HitTesterHost {
     void showTreeNode(const QString& key) override;
 
   private:
+    void placeBesideMainWindow();
     void connectWindow();
 
     Interaction& interaction_;

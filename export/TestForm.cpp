@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -107,8 +108,11 @@ void TestForm::buildResults() {
     lvTestView_->setRootIsDecorated(false);
     lvTestView_->header()->resizeSection(0, 200);
     frameLayout->addWidget(lvTestView_);
-    layout->addWidget(lblMatch_);
-    layout->addWidget(lblMatchString_);
+    // The two result lines, each with its caption.
+    auto* match = new QFormLayout;
+    match->addRow(QStringLiteral("Matched entry:"), lblMatch_);
+    match->addRow(QStringLiteral("Match string:"), lblMatchString_);
+    layout->addLayout(match);
     layout->addWidget(frame, 1);
     setCentralWidget(central);
 }

@@ -86,9 +86,14 @@ int KeyFileSystem::checkAccess(const QString& folder, RegAccess access) const {
     return status;
 }
 
+// A new folder in a shared store (its parent group-writable and setgid, as the machine-wide
+// store is) stays writable by that group whatever the umask; elsewhere it is 0755.
 int KeyFileSystem::makeFolder(const QString& path) {
-    if (::mkdir(nativePath(path).constData(), 0755) == 0 || errno == EEXIST) return 0;
-    return lastFailure();
+    if (::mkdir(nativePath(path).constData(), 0755) != 0)
+        return errno == EEXIST ? 0 : lastFailure();
+    const auto parent = modeOf(QFileInfo(path).absolutePath());
+    const mode_t shared = parent ? *parent & mode_t(S_IWGRP | S_ISGID) : 0;
+    return shared == 0 ? ERROR_SUCCESS : setMode(path, int(0755 | shared));
 }
 
 int KeyFileSystem::readFile(const QString& path, QByteArray& content) const {

@@ -65,9 +65,10 @@ KeyStore::KeyStore(QString rootFolder, std::shared_ptr<KeyFileSystem> files)
     : root_(QDir::cleanPath(QDir(rootFolder).absolutePath())),
       files_(files ? std::move(files) : std::make_shared<KeyFileSystem>()) {}
 
-QString KeyStore::defaultRootFolder() {
+QString KeyStore::defaultRootFolder(const QString& machineFolder) {
     const QString explicitRoot = qEnvironmentVariable("SENTREL_REGISTRY");
     if (!explicitRoot.isEmpty()) return explicitRoot;
+    if (QFileInfo(machineFolder).isDir()) return machineFolder;
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");
     return config + QStringLiteral("/sentrel/registry");

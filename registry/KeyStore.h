@@ -30,9 +30,13 @@ class KeyStore {
     KeyStore();
     explicit KeyStore(QString rootFolder, std::shared_ptr<KeyFileSystem> files = nullptr);
 
-    // $SENTREL_REGISTRY, else $XDG_CONFIG_HOME/sentrel/registry, else
-    // ~/.config/sentrel/registry.
-    static QString defaultRootFolder();
+    // The machine-wide store that the installed package creates: readable by every account,
+    // writable by root and the group "sentrel".
+    static inline const QString kMachineFolder = QStringLiteral("/etc/sentrel/registry");
+
+    // $SENTREL_REGISTRY, else `machineFolder` when that folder exists, else the personal
+    // store $XDG_CONFIG_HOME/sentrel/registry (~/.config/sentrel/registry).
+    static QString defaultRootFolder(const QString& machineFolder = kMachineFolder);
     const QString& rootFolder() const { return root_; }
 
     // Opens an existing key. ERROR_FILE_NOT_FOUND when a level is missing,

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -46,6 +47,14 @@ QLineEdit* lineEdit(const char* name) {
     return named(new QLineEdit, name);
 }
 
+// A box for a number of up to `digits` digits, as wide as that number and no wider.
+QLineEdit* numberEdit(const char* name, int digits) {
+    QLineEdit* edit = lineEdit(name);
+    const int text = edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')));
+    edit->setMaximumWidth(text + 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 12);
+    return edit;
+}
+
 QCheckBox* checkBox(const QString& caption, const char* name) {
     return named(new QCheckBox(caption), name);
 }
@@ -66,11 +75,13 @@ QComboBox* editableCombo(const char* name) {
     return combo;
 }
 
-// A page whose frames are stacked from the top.
+// A page whose frames are stacked from the top; a button among them keeps its own width.
 QWidget* page(std::initializer_list<QWidget*> frames) {
     auto* result = new QWidget;
     auto* layout = new QVBoxLayout(result);
-    for (QWidget* frame : frames) layout->addWidget(frame);
+    for (QWidget* frame : frames)
+        layout->addWidget(frame, 0,
+                          qobject_cast<QPushButton*>(frame) ? Qt::AlignLeft : Qt::Alignment());
     layout->addStretch();
     return result;
 }
@@ -99,8 +110,8 @@ frmOptions::frmOptions(OptionsController& controller, QWidget* parent)
 }
 
 void frmOptions::buildGeneralTab() {
-    txMajorver_ = lineEdit("txMajorver");
-    txMinorver_ = lineEdit("txMinorver");
+    txMajorver_ = numberEdit("txMajorver", 6);
+    txMinorver_ = numberEdit("txMinorver", 6);
     chkVerIncrement_ = checkBox(QStringLiteral("&Increment version on save"), "chkVerIncrement");
     auto* lblMajor = label(QStringLiteral("M&ajor version:"), txMajorver_);
     auto* lblMinor = label(QStringLiteral("Mi&nor version:"), txMinorver_);
@@ -111,6 +122,7 @@ void frmOptions::buildGeneralTab() {
     versionGrid->addWidget(lblMinor, 0, 2);
     versionGrid->addWidget(txMinorver_, 0, 3);
     versionGrid->addWidget(chkVerIncrement_, 1, 0, 1, 4);
+    versionGrid->setColumnStretch(4, 1);
     versionControls_ = {lblMajor, txMajorver_, lblMinor, txMinorver_};
 
     chkShowVer_ = checkBox(QStringLiteral("Show &version properties"), "chkShowVer");
@@ -169,9 +181,9 @@ void frmOptions::buildLoggingTab() {
 void frmOptions::buildCacheTab() {
     ckPerfMode_ = checkBox(QStringLiteral("&Enable Norvane Prontache(tm) technology (recommended)"),
                            "ckPerfMode");
-    txCacheMax_ = lineEdit("txCacheMax");
-    txCacheTimeout_ = lineEdit("txCacheTimeout");
-    txCacheClean_ = lineEdit("txCacheClean");
+    txCacheMax_ = numberEdit("txCacheMax", 12);
+    txCacheTimeout_ = numberEdit("txCacheTimeout", 8);
+    txCacheClean_ = numberEdit("txCacheClean", 8);
     auto* recommend = button(QStringLiteral("Recommend my cache settings..."), "cmdRecommend");
     auto* notes = button(QStringLiteral("Important Notes..."), "cmdNotes");
     connect(recommend, &QPushButton::clicked, this, &frmOptions::onRecommend);
@@ -203,7 +215,8 @@ void frmOptions::buildCacheTab() {
     buttons->addWidget(recommend);
     buttons->addWidget(notes);
     buttons->addStretch();
-    grid->addLayout(buttons, 4, 0, 1, 4);
+    grid->addLayout(buttons, 4, 0, 1, 5);
+    grid->setColumnStretch(4, 1);
     cacheControls_ =
         labels + QList<QWidget*>{txCacheMax_, txCacheTimeout_, txCacheClean_, recommend};
     tabs_->addTab(page({frame}), optionsTabCaption(OptionsTab::Cache));

@@ -1,5 +1,6 @@
 #include "shell/QtInteraction.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -58,6 +59,14 @@ QString startPath(const FileRequest& request) {
 
 }  // namespace
 
+// A question belongs to the window the user is working in (the Hit Tester, a dialog), so that
+// answering it does not bring another window to the front; else to the main window.
+QWidget* QtInteraction::owner() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    QWidget* active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : parent_.data();
+}
+
 void QtInteraction::registerDialog(const QString& name, DialogRunner runner) {
     dialogs_.insert(name, std::move(runner));
 }
@@ -66,7 +75,7 @@ void QtInteraction::registerDialog(const QString& name, DialogRunner runner) {
 // again so that the user still answers it.
 MsgAnswer QtInteraction::message(const MessageRequest& request) {
     QMessageBox box(toQtIcon(request.icon), request.title, request.text, QMessageBox::NoButton,
-                    parent_);
+                    owner());
     const QList<MsgAnswer> answers = answersOf(request.buttons);
     for (MsgAnswer answer : answers) box.addButton(toQtButton(answer));
     box.setDefaultButton(toQtButton(defaultAnswer(request)));
@@ -88,7 +97,7 @@ MsgAnswer QtInteraction::message(const MessageRequest& request) {
 // A chooser with a help context has no Help button: F1 opens its topic. Qt's own dialog is
 // used then, since a desktop's native dialog would not pass the key on.
 std::optional<QString> QtInteraction::runFileDialog(const FileRequest& request, bool open) {
-    QFileDialog dialog(parent_, request.title, startPath(request), filterString(request));
+    QFileDialog dialog(owner(), request.title, startPath(request), filterString(request));
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
@@ -114,7 +123,7 @@ std::optional<QString> QtInteraction::chooseSaveFile(const FileRequest& request)
 
 std::optional<QString> QtInteraction::inputBox(const InputRequest& request) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, request.title, request.prompt,
+    const QString text = QInputDialog::getText(owner(), request.title, request.prompt,
                                                QLineEdit::Normal, request.defaultText, &ok);
     if (!ok) return std::nullopt;
     return text;
@@ -123,7 +132,7 @@ std::optional<QString> QtInteraction::inputBox(const InputRequest& request) {
 DialogResult QtInteraction::runDialog(const DialogRequest& request) {
     const auto runner = dialogs_.constFind(request.dialog);
     if (runner == dialogs_.cend()) return {false, request.fields};
-    return (*runner)(request, parent_);
+    return (*runner)(request, owner());
 }
 
 }  // namespace sentrel

@@ -30,6 +30,10 @@ class QtInteraction : public Interaction {
     std::optional<QString> inputBox(const InputRequest& request) override;
     DialogResult runDialog(const DialogRequest& request) override;
 
+    // The window that questions belong to: the active modal dialog, else the active window,
+    // else the main window.
+    QWidget* owner() const;
+
   private:
     std::optional<QString> runFileDialog(const FileRequest& request, bool open);
 

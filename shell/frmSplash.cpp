@@ -1,5 +1,6 @@
 #include "shell/frmSplash.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -22,16 +23,30 @@ QLabel* centredLabel(const QString& text, int pointSizeDelta, bool bold, QWidget
 
 }  // namespace
 
-frmSplash::frmSplash(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode) {
+frmSplash::frmSplash(Mode mode, QWidget* parent, const QStringList& libraries)
+    : QDialog(parent), mode_(mode) {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("About ") + product::kName);
     if (mode == Mode::Startup) setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 28, 36, 24);
     layout->setSpacing(10);
+    if (!QApplication::windowIcon().isNull()) {
+        auto* icon = new QLabel(this);
+        icon->setPixmap(QApplication::windowIcon().pixmap(64));
+        icon->setAlignment(Qt::AlignCenter);
+        layout->addWidget(icon);
+    }
     layout->addWidget(centredLabel(product::kName, 14, true, this));
     layout->addWidget(centredLabel(QStringLiteral("Browser definition editor"), 2, false, this));
     layout->addWidget(centredLabel(QStringLiteral("Version ") + product::kVersion, 0, false, this));
+    if (mode == Mode::About) {
+        layout->addWidget(centredLabel(QStringLiteral("Built ") + buildDate(), -1, false, this));
+        layout->addWidget(
+            centredLabel(QStringLiteral("Licence: ") + product::kLicence, -1, false, this));
+        layout->addWidget(centredLabel(
+            QStringLiteral("Libraries: ") + libraries.join(QStringLiteral(", ")), -1, false, this));
+    }
     layout->addWidget(
         centredLabel(QStringLiteral("Support: ") + product::kSupportEmail, -1, false, this));
     if (mode == Mode::About) {
@@ -42,8 +57,12 @@ frmSplash::frmSplash(Mode mode, QWidget* parent) : QDialog(parent), mode_(mode) 
     setMinimumWidth(380);
 }
 
-void frmSplash::showAbout(QWidget* parent) {
-    frmSplash about(Mode::About, parent);
+QString frmSplash::buildDate() {
+    return QStringLiteral(SENTREL_BUILD_DATE);
+}
+
+void frmSplash::showAbout(QWidget* parent, const QStringList& libraries) {
+    frmSplash about(Mode::About, parent, libraries);
     about.exec();
 }
 

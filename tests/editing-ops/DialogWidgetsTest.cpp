@@ -56,6 +56,23 @@ TEST(FilterFormWidget, BooleanDropDownAndDataFieldFollowTheChoices) {
     EXPECT_EQ(form.fields().value(ff::kValue), "false");
 }
 
+TEST(FilterFormWidget, DialogShrinksWhenTheDataFieldHidesAndGrowsBack) {
+    editing::FilterForm form;
+    form.load(kFilter);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const int withData = form.height();
+    const int fieldRow = child<QLineEdit>(form, ff::kData)->height();
+
+    auto* kind = child<QComboBox>(form, ff::kBasedOn);
+    kind->setCurrentText("Browser user agent");
+    QCoreApplication::processEvents();
+    EXPECT_LE(form.height(), withData - fieldRow);
+    kind->setCurrentText("Cookie value");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form.height(), withData);
+}
+
 TEST(FilterFormWidget, NoPropertyChosenShowsNoTypeBrackets) {
     editing::FilterForm form;
     QVariantMap fields = kFilter;

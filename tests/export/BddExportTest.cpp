@@ -53,12 +53,23 @@ TEST_F(BddExportTest, FileExportAsksForTheTargetAndConfirms) {
     EXPECT_EQ(ui.events()[0].kind, ScriptedInteraction::Event::Kind::SaveFile);
     EXPECT_EQ(chooser.title, "Export BDF To");
     EXPECT_EQ(chooser.filters, QStringList{"Browser definition data (*.bdd)"});
+    EXPECT_EQ(chooser.directory, QString());
     EXPECT_EQ(ui.messages(),
               (QList<MessageRequest>{{"Export completed", "The export has completed successfully.",
                                       MsgIcon::Information}}));
     EXPECT_EQ(status.log,
               (QStringList{"busy", "events", "status:Exporting to BDD...", "status:", "idle"}));
     EXPECT_EQ(entriesIn(dir.file("chosen.bdd")), 1);
+}
+
+// The chooser starts in the folder of the open definition file, not in the last folder used.
+TEST_F(BddExportTest, ChooserStartsInTheDefinitionFilesFolder) {
+    QDir().mkpath(dir.file("sites/shop"));
+    document->save(dir.file("sites/shop/shop.bdf"));
+    ui.answerFile(std::nullopt);
+    EXPECT_FALSE(exportTo(QString()));
+    ASSERT_EQ(ui.events().size(), 1);
+    EXPECT_EQ(ui.events()[0].file.directory, dir.file("sites/shop"));
 }
 
 TEST_F(BddExportTest, CancelledChooserDoesNothing) {

@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFormLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -26,6 +28,14 @@ QString valueIn(const QTreeWidget& list, const QString& property) {
     return found.size() == 1 ? found.front()->text(1) : QStringLiteral("<missing>");
 }
 
+// The caption shown before a result line.
+QString captionOf(const QLabel& line) {
+    auto* form = qobject_cast<QFormLayout*>(line.parentWidget()->layout()->itemAt(0)->layout());
+    auto* caption =
+        form ? qobject_cast<QLabel*>(form->labelForField(const_cast<QLabel*>(&line))) : nullptr;
+    return caption ? caption->text() : QStringLiteral("<none>");
+}
+
 TEST(TestFormTest, WindowShowsTheListAndResultAndHidesOnClose) {
     sentrel::test::TempDir dir;
     ScriptedInteraction ui;
@@ -38,6 +48,8 @@ TEST(TestFormTest, WindowShowsTheListAndResultAndHidesOnClose) {
     form.runCommand("miTest");
     EXPECT_EQ(form.matchLabel()->text(), "Firefox");
     EXPECT_EQ(form.matchStringLabel()->text(), "*Firefox/*");
+    EXPECT_EQ(captionOf(*form.matchLabel()), "Matched entry:");
+    EXPECT_EQ(captionOf(*form.matchStringLabel()), "Match string:");
     EXPECT_EQ(valueIn(*form.results(), "Browser"), "Firefox");
     EXPECT_TRUE(form.results()->findItems("i__", Qt::MatchStartsWith).isEmpty());
     EXPECT_EQ(form.userAgents()->count(), 1);
@@ -74,10 +86,16 @@ TEST(TestFormTest, MainWindowTestsTheSavedEditAndUnloadsWithTheFile) {
     ui.answerMessage(MsgAnswer::No);  // "Export BDF to BDD?"
     wiring.lifecycle().OpenFile(file);
     ui.clear();
+    window.setGeometry(300, 200, 500, 400);
+    window.show();
     window.dispatcher().dispatch("miViewHitTest");
     TestForm* form = hitTester.window();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
+    // No room beside the main window on this small screen: over it, wholly on the screen.
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(form->frameGeometry()))
+        << window.screen()->availableGeometry().width();
+    EXPECT_TRUE(form->frameGeometry().intersects(window.frameGeometry()));
     form->userAgents()->setEditText(kFirefox);
     form->runCommand("miTest");
     EXPECT_TRUE(ui.messages().isEmpty());

@@ -77,6 +77,26 @@ TEST_F(OptionsDialog, FreshKeyStoreShowsTheDefaults) {
               "Type a server name or IP address in the 'PostgreSQL server' field");
 }
 
+// Number boxes are as wide as their numbers and buttons as wide as their captions, on a
+// dialog made wide; the largest stored number still shows whole.
+TEST_F(OptionsDialog, BoxesAreSizedToTheirContent) {
+    dialog->resize(1000, 600);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    for (int tab = 0; tab < dialog->tabs()->count(); ++tab) {
+        dialog->tabs()->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+    }
+    for (const char* name :
+         {"txMajorver", "txMinorver", "txCacheMax", "txCacheTimeout", "txCacheClean"}) {
+        QLineEdit* box = edit(name);
+        EXPECT_LT(box->width(), 200) << name;
+        EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance("999999")) << name;
+    }
+    auto* properties = get<QPushButton>("cmdSelectProperties");
+    EXPECT_EQ(properties->width(), properties->sizeHint().width());
+}
+
 TEST_F(OptionsDialog, StoredValuesAreReadByTheLoadingRules) {
     writeOptionsFile(
         "\"srwsDatabase\"=\"x\"\n\"perfCacheMaximum\"=\"abc\"\n\"loggingType\"=dword:00000007\n");

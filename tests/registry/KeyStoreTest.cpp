@@ -126,3 +126,45 @@ TEST_F(KeyStoreTest, RealPermissionsAndFileSizeLimitsRefuseWritesCleanly) {
     EXPECT_EQ(modeOf(key.folder() + "/values.reg"), 0664);
     EXPECT_EQ(QDir(key.folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"values.reg"});
 }
+
+// The store an installed program finds: $SENTREL_REGISTRY, else the machine-wide store when
+// the package made it, else the user's own.
+TEST_F(KeyStoreTest, RootFolderIsTheExplicitThenTheMachineWideThenThePersonalStore) {
+    sentrel::test::TempDir config;
+    const QString machine = dir.path() + "/etc/sentrel/registry";
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    EXPECT_EQ(KeyStore::defaultRootFolder(machine), dir.path());
+
+    qunsetenv("SENTREL_REGISTRY");
+    EXPECT_EQ(KeyStore::defaultRootFolder(machine), config.path() + "/sentrel/registry");
+    ASSERT_TRUE(QDir().mkpath(machine));
+    EXPECT_EQ(KeyStore::defaultRootFolder(machine), machine);
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+// In the machine-wide store (setgid folders writable by the group "sentrel") a key that one
+// member creates stays writable by the others, whatever that member's umask.
+TEST_F(KeyStoreTest, KeysCreatedInASharedStoreStayWritableByItsGroup) {
+    const auto fullMode = [](const QString& path) {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777)
+                                                                       : -1;
+    };
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 02775), 0);
+    const mode_t oldMask = ::umask(022);
+    const RegKey key = create(kOptionsKey);
+    ASSERT_EQ(store.setValue(key, "a", kText), 0);
+    ::umask(oldMask);
+
+    EXPECT_EQ(fullMode(dir.path() + "/HKEY_LOCAL_MACHINE"), 02775);
+    EXPECT_EQ(fullMode(key.folder()), 02775);
+    EXPECT_EQ(fullMode(key.folder() + "/values.reg"), 0664);
+
+    // A personal store keeps folders that only their owner writes.
+    sentrel::test::TempDir personal;
+    ASSERT_EQ(::chmod(QFile::encodeName(personal.path()).constData(), 0700), 0);
+    KeyStore own(personal.path());
+    RegKey ownKey;
+    ASSERT_EQ(own.createKey(HKEY_LOCAL_MACHINE, kOptionsKey, kAccessWriteValue, ownKey), 0);
+    EXPECT_EQ(fullMode(ownKey.folder()) & 07022, 0);
+}

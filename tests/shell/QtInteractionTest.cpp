@@ -50,5 +50,38 @@ TEST(QtInteractionTest, HelpButtonOpensTheTopicAndAsksAgain) {
     EXPECT_FALSE(hasHelp);
 }
 
+// A message asked while a secondary window (the Hit Tester) is active belongs to that window,
+// so answering it does not raise the main window; with no window active it belongs to the
+// main window.
+TEST(QtInteractionTest, MessagesBelongToTheWindowInUse) {
+    QWidget main;
+    QWidget tester;
+    main.show();
+    tester.show();
+    QtInteraction interaction;
+    interaction.setParentWidget(&main);
+    const MessageRequest request{QStringLiteral("Sentrel"), QStringLiteral("Done."),
+                                 MsgIcon::Information, MsgButtons::OK};
+    const auto ownerOfNextBox = [&interaction, &request] {
+        QWidget* owner = nullptr;
+        QTimer::singleShot(50, [&owner] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            owner = box->parentWidget();
+            box->button(QMessageBox::Ok)->click();
+        });
+        interaction.message(request);
+        return owner;
+    };
+
+    QApplication::setActiveWindow(&tester);
+    EXPECT_EQ(ownerOfNextBox(), &tester);
+    QApplication::setActiveWindow(&main);
+    EXPECT_EQ(ownerOfNextBox(), &main);
+    tester.hide();
+    main.hide();
+    EXPECT_EQ(ownerOfNextBox(), &main);
+}
+
 }  // namespace
 }  // namespace sentrel::test

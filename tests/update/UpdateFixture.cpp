@@ -34,7 +34,7 @@ const QByteArray UpdateFixture::kCustomizations =
     record(4, {"ourbrowser", "desktop", "Our own browser", "*OurBrowser/*", "2026-12-02T10:00"});
 
 const QByteArray UpdateFixture::kUpstreamChanges =
-    record(4, {"chrome132", "chrome", "Chrome 132", "*Chrome/132.*", "2027-01-15T08:30:00"}) +
+    record(4, {"chrome999", "chrome", "Chrome 999", "*Chrome/999.*", "2027-01-15T08:30:00"}) +
     record(2, {"chrome131", "", "Chrome 131 (current)", "", "2027-01-15T08:30:00"}) +
     record(3, {"chrome125", "", "", "", ""});
 

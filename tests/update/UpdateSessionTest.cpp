@@ -82,7 +82,7 @@ TEST_F(UpdateSession, CustomizationsMadeInTheEditorSurviveANewerReleaseFromAWebS
 
     TempDir served;
     publishRelease(served.path(), QDateTime(QDate(2027, 1, 15), QTime(8, 30)),
-                   record(4, {"chrome132", "chrome", "Chrome 132", "*Chrome/132.*", ""}));
+                   record(4, {"chrome999", "chrome", "Chrome 999", "*Chrome/999.*", ""}));
     LocalHttpServer server(served.path());
     ASSERT_TRUE(server.isRunning());
 
@@ -101,7 +101,7 @@ TEST_F(UpdateSession, CustomizationsMadeInTheEditorSurviveANewerReleaseFromAWebS
               "customizations: 3 applied, 0 already so, 0 conflicts.\n");
 
     auto installed = doc::Document::load(file);
-    EXPECT_EQ(installed->PathValue("chrome132.i__userAgent"), "*Chrome/132.*");
+    EXPECT_EQ(installed->PathValue("chrome999.i__userAgent"), "*Chrome/999.*");
     EXPECT_EQ(installed->PathValue(ourBrowser + ".i__description"), "Our Browser");
     EXPECT_EQ(installed->PathValue(ourBrowser + ".i__userAgent"), "*OurBrowser/1*");
     EXPECT_EQ(installed->Path("chrome").Path("Browser"), "Chromium family");

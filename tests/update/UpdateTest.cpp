@@ -32,7 +32,7 @@ class UpdateInstall : public UpdateFixture {};
 
 TEST_F(UpdateInstall, NewerReleaseIsInstalledWithTheCustomizationsCarriedOver) {
     publish(kNewer);
-    source.write("whatsnew.txt", "Chrome 132 arrives.\n");
+    source.write("whatsnew.txt", "Chrome 999 arrives.\n");
     const QMap<QString, QByteArray> before = installedState();
     const QDateTime started = QDateTime::currentDateTime();
 
@@ -51,7 +51,7 @@ TEST_F(UpdateInstall, NewerReleaseIsInstalledWithTheCustomizationsCarriedOver) {
 
     // Upstream content and every customization that still has its target.
     auto installed = doc::Document::load(files.definitions());
-    EXPECT_EQ(installed->PathValue("chrome132.i__description"), "Chrome 132");
+    EXPECT_EQ(installed->PathValue("chrome999.i__description"), "Chrome 999");
     EXPECT_EQ(installed->PathValue("chrome125.i__type"), "-1");  // deleted upstream
     EXPECT_EQ(installed->PathValue("chrome124.i__description"), "Chrome 124 (our build)");
     EXPECT_EQ(installed->PathValue("ourbrowser.i__userAgent"), "*OurBrowser/*");
@@ -59,9 +59,9 @@ TEST_F(UpdateInstall, NewerReleaseIsInstalledWithTheCustomizationsCarriedOver) {
 
     EXPECT_EQ(TempDir::read(files.backup()), before["maindefs.bdf"]);
     EXPECT_EQ(TempDir::read(files.mergeFile()), kCustomizations);
-    EXPECT_EQ(TempDir::read(files.whatsNew()), "Chrome 132 arrives.\n");
+    EXPECT_EQ(TempDir::read(files.whatsNew()), "Chrome 999 arrives.\n");
     const std::string bdd = plainBdd(files.bdd());
-    EXPECT_NE(bdd.find("*Chrome/132.*"), std::string::npos);
+    EXPECT_NE(bdd.find("*Chrome/999.*"), std::string::npos);
     EXPECT_NE(bdd.find("*OurBrowser/*"), std::string::npos);
     EXPECT_FALSE(QFile::exists(files.definitions() + ".lock"));
 
@@ -91,7 +91,7 @@ TEST_F(UpdateInstall, WithoutConflictsOrMergeFileOrWhatsNew) {
     EXPECT_EQ(outcome.updateExitCode(), 0);
     EXPECT_EQ(outcome.replay.summary(), "0 applied, 0 already so, 0 conflicts");
     EXPECT_EQ(TempDir::read(files.whatsNew()), oldNotes);  // the source has none
-    EXPECT_TRUE(doc::Document::load(files.definitions())->hasType("chrome132"));
+    EXPECT_TRUE(doc::Document::load(files.definitions())->hasType("chrome999"));
 }
 
 // Records saved into maindefs.bdf while its merge file could not be written wait in
