@@ -134,6 +134,9 @@ void AppHost::createPreferences() {
     host.processEvents = [] { QApplication::processEvents(); };
     host.openDocument = [this] { return fileWindow_->lifecycle().state().document(); };
     host.markModified = [this] { fileWindow_->lifecycle().markModified(); };
+    host.editStep = [this](const std::function<void()>& change) {
+        fileWindow_->lifecycle().runAsStep(QStringLiteral("Change version"), change);
+    };
     host.showHelpTopic = [this](int topic) { programs_.ShowHelpTopic(topic); };
     host.selectProperties = [this](const QString& properties) {
         return codegen::frmProperties::choose(interaction_, options_->baseDirectory(), properties,

@@ -81,6 +81,18 @@ void Document::writeTo(const QString& path) const {
     file_access::writeAll(path, DocumentWriter::write(*this));
 }
 
+QByteArray Document::snapshot() const {
+    return DocumentWriter::write(*this);
+}
+
+void Document::restore(const QByteArray& snapshot) {
+    std::unique_ptr<Document> restored = DocumentReader::parse(snapshot, path_);
+    for (const auto& type : restored->state_->types) type->document_ = this;
+    std::swap(state_->types, restored->state_->types);
+    std::swap(state_->typeIndex, restored->state_->typeIndex);
+    std::swap(state_->properties, restored->state_->properties);
+}
+
 void Document::RevokeFromROT(bool revoke) {
     if (revoke) state_->lock.reset();
 }

@@ -67,6 +67,13 @@ class Document {
     // Releases the lock; the document stays readable but belongs to no file's lock.
     void RevokeFromROT(bool revoke = true);
 
+    // The whole content as the file format writes it, for keeping a state to come back to.
+    QByteArray snapshot() const;
+    // Makes the content that of a snapshot; the file, its lock and the recent-files list
+    // stay. References to type objects taken before are no longer valid. Throws
+    // kErrDocumentDamaged, and nothing changes, for bytes that are no snapshot.
+    void restore(const QByteArray& snapshot);
+
     const QString& filePath() const { return path_; }
     bool isLocked() const;
 

@@ -7,6 +7,7 @@
 #include "editing/BrowserOperationsView.h"
 #include "editing/EditHost.h"
 #include "editing/UndoOnFailure.h"
+#include "editing/UndoStep.h"
 #include "shell/AppError.h"
 #include "shell/Interaction.h"
 
@@ -102,6 +103,7 @@ void BrowserOperations::addBrowser() {
         return;
     }
     const QString description = answer.fields.value(bf::kDescription).toString();
+    const UndoStep step(host_, QStringLiteral("Add browser"), description);
     const QString agent = answer.fields.value(bf::kUserAgent).toString();
     const QString stamp = host_.dateStamp();
     addType(generated, parent,
@@ -158,6 +160,7 @@ void BrowserOperations::addFolder(const QString& description) {
     }
     QString parent = view_.selectedTypeName();
     if (parent.isEmpty()) parent = mainMod::kRootTypeName;
+    const UndoStep step(host_, QStringLiteral("Create folder"), description);
     const QString stamp = host_.dateStamp();
     // A folder shows the icon it inherits, if any: its parent's.
     const QString icon = document.Path(parent).Path(mainMod::kIconParam);
@@ -184,6 +187,7 @@ void BrowserOperations::setUserAgent() {
     const QString pattern = host_.interaction().inputBox(request).value_or(QString());
     if (pattern.isEmpty()) return;
 
+    const UndoStep step(host_, QStringLiteral("Set user agent of"), view_.selectedNodeText());
     const QString stamp = host_.dateStamp();
     host_.writeMergeRecord(kUserAgentSet, {name, {}, pattern, {}, stamp});
     type.SetParamDefValue(mainMod::kUserAgentParam, pattern);
@@ -200,6 +204,7 @@ void BrowserOperations::deleteSelectedType() {
     // The command is offered only for leaves below the root: a type others derive from
     // would take its children out of the tree with it.
     if (name.isEmpty() || parent.isEmpty() || view_.selectedNodeHasChildren()) return;
+    const UndoStep step(host_, QStringLiteral("Delete"), view_.selectedNodeText());
 
     host_.writeMergeRecord(kTypeDeleted, {name, {}, {}, {}, {}});
     host_.document().Path(name).SetParamDefValue(mainMod::kTypeParam, mainMod::kTypeDeleted);

@@ -3,6 +3,7 @@
 #include "document/Document.h"
 #include "document/Vocabulary.h"
 #include "editing/EditHost.h"
+#include "editing/UndoStep.h"
 #include "shell/Interaction.h"
 
 namespace sentrel::editing {
@@ -32,6 +33,7 @@ DescriptionEdit::Outcome DescriptionEdit::apply(const QString& typeName, const Q
                             MsgIcon::Exclamation);
         return Outcome::Refused;
     }
+    const UndoStep step(host_, QStringLiteral("Change description of"), oldText);
     const QString stamp = host_.dateStamp();
     // The record goes first: a description it could not record is not changed.
     host_.writeMergeRecord(kDescriptionChanged, {typeName, {}, newText, {}, stamp});

@@ -31,6 +31,10 @@ class EditHost {
     virtual void setFilterDialogStale() = 0;
     // A status panel by key ("Status", "ObjectUpdate", ...).
     virtual void setStatusText(const QString& panel, const QString& text) = 0;
+    // An operation's changes between these two calls are one step of the undo history,
+    // named by `text` ("Remove property 'Cookies'"); nested pairs join the outer one.
+    virtual void beginStep(const QString& text) { (void)text; }
+    virtual void endStep() {}
 };
 
 }  // namespace sentrel::editing

@@ -14,6 +14,7 @@
 #include "editing/FilterRowKey.h"
 #include "editing/RemoveEach.h"
 #include "editing/UndoOnFailure.h"
+#include "editing/UndoStep.h"
 #include "shell/Interaction.h"
 
 namespace sentrel::editing {
@@ -119,6 +120,7 @@ void FilterOperations::addFilter() {
     QVariantMap form;
     if (!runFilterForm(fields, &form)) return;
 
+    const UndoStep step(host_, QStringLiteral("Add filter for"), text(form, ff::kProperty));
     doc::FiltersArray& filters = host_.document().FiltersArray();
     const int uId = freshUId(filters);
     const int index = filters.Add();
@@ -161,6 +163,7 @@ void FilterOperations::changeFilter(const QString& rowKey) {
             QStringLiteral("Error Changing Filter"), MsgIcon::Critical);
         return;
     }
+    const UndoStep step(host_, QStringLiteral("Change filter for"), text(form, ff::kProperty));
     doc::FilterElement& filter = filters[index];
     const doc::FilterElement before = filter;
     undoOnFailure(
@@ -179,13 +182,16 @@ void FilterOperations::removeFilters() {
     if (keys.isEmpty()) return;
     if (keys.size() > 1) {
         const MsgAnswer answer = host_.interaction().message(
-            QStringLiteral("You have chosen to remove %1 filters. This operation can\n"
-                           "not be undone.  Do you wish to procede?")
+            QStringLiteral("You have chosen to remove %1 filters. You can undo this\n"
+                           "with Edit > Undo.  Do you wish to procede?")
                 .arg(keys.size()),
             QStringLiteral("Remove multiple filters confirmation"), MsgIcon::Question,
             MsgButtons::OKCancel, 2);
         if (answer != MsgAnswer::OK) return;
     }
+    const UndoStep step(host_, keys.size() == 1
+                                   ? QStringLiteral("Remove filter")
+                                   : QStringLiteral("Remove %1 filters").arg(keys.size()));
     removeEach(
         keys, [this](const QString& key) { removeFilter(key); },
         [this](const QStringList&) {

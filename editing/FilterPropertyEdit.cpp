@@ -5,6 +5,7 @@
 #include "editing/FilterMergeValue.h"
 #include "editing/FilterPropertyChoices.h"
 #include "editing/FilterRowKey.h"
+#include "editing/UndoStep.h"
 #include "shell/Interaction.h"
 
 namespace sentrel::editing {
@@ -36,6 +37,7 @@ bool FilterPropertyEdit::apply(const QString& rowKey, const QString& newProperty
                             QStringLiteral("Error Changing Filter Property"), MsgIcon::Critical);
         return false;
     }
+    const UndoStep step(host_, QStringLiteral("Change filter for"), newProperty);
     doc::FilterElement& filter = filters[index];
     // The record goes first: a property it could not record is not set.
     host_.writeMergeRecord(

@@ -12,6 +12,7 @@
 #include "editing/PropertyOperationsView.h"
 #include "editing/RemoveEach.h"
 #include "editing/UndoOnFailure.h"
+#include "editing/UndoStep.h"
 #include "shell/Interaction.h"
 
 namespace sentrel::editing {
@@ -136,6 +137,7 @@ void PropertyOperations::addProperty() {
     if (node.isEmpty()) node = mainMod::kRootTypeName;
 
     view_.clearPropertySelection();
+    const UndoStep step(host_, QStringLiteral("Add property"), name);
     const StatusWhile status(host_, QStringLiteral("Adding property..."));
     doc::TypeObject& root = host_.document().DefaultBrowser();
     root.AddParameter(name, dataType);
@@ -165,6 +167,7 @@ void PropertyOperations::changeProperty(const QString& row) {
     const QString value = form.value(pf::kValue).toString();
     const bool toChildren = form.value(pf::kApply).toBool();
     const QString stamp = host_.dateStamp();
+    const UndoStep step(host_, QStringLiteral("Change property"), row);
 
     // The record depends on nothing the change does: written first, it cannot go missing.
     host_.writeMergeRecord(kValueChanged,
@@ -217,6 +220,7 @@ bool PropertyOperations::renameAllowed(const QString& oldName, const QString& ne
 
 bool PropertyOperations::renameProperty(const QString& oldName, const QString& newName) {
     if (!renameAllowed(oldName, newName)) return false;
+    const UndoStep step(host_, QStringLiteral("Rename property"), oldName);
     doc::TypeObject& root = host_.document().DefaultBrowser();
     root.Rename(oldName, newName);
     undoOnFailure(
@@ -251,12 +255,15 @@ void PropertyOperations::removeProperties() {
     if (names.size() > 1) {
         const MsgAnswer answer = host_.interaction().message(
             QStringLiteral("You have chosen to remove %1 properties from all defined browsers.\n"
-                           "This operation can not be undone.  Do you wish to procede?")
+                           "You can undo this with Edit > Undo.  Do you wish to procede?")
                 .arg(names.size()),
             QStringLiteral("Remove multiple browser properties"), MsgIcon::Question,
             MsgButtons::OKCancel, 2);
         if (answer != MsgAnswer::OK) return;
     }
+    const UndoStep step(host_, names.size() == 1
+                                   ? QStringLiteral("Remove property '%1'").arg(names.front())
+                                   : QStringLiteral("Remove %1 properties").arg(names.size()));
     host_.setFilterDialogStale();
     removeEach(
         names, [this](const QString& name) { removeProperty(name); },

@@ -15,7 +15,7 @@ struct CommandTool {
     QString name;
     QString caption;
     int id = 0;
-    QString shortcut = {};  // portable key text, e.g. "Ctrl+N"; empty for none
+    QString shortcut = {};  // portable key text, e.g. "Ctrl+N" ("; " between several)
     bool enabled = true;
     bool visible = true;      // tools without an action are kept but not shown
     QString buttonText = {};  // a toolbar button's text where the caption would be ambiguous

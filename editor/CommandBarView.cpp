@@ -37,8 +37,12 @@ QString toolTipOf(const CommandTool& tool) {
         if (text.endsWith(QStringLiteral("..."))) text.chop(3);
     }
     if (tool.shortcut.isEmpty()) return text;
-    const QKeySequence keys(tool.shortcut, QKeySequence::PortableText);
-    return text + QStringLiteral(" (") + keys.toString(QKeySequence::NativeText) + QLatin1Char(')');
+    QStringList keys;
+    for (const QKeySequence& key :
+         QKeySequence::listFromString(tool.shortcut, QKeySequence::PortableText)) {
+        keys << key.toString(QKeySequence::NativeText);
+    }
+    return text + QStringLiteral(" (") + keys.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
 }  // namespace
@@ -100,7 +104,8 @@ void CommandBarView::updateAction(const QString& tool) {
     if (!model->buttonText.isEmpty()) action->setIconText(model->buttonText);
     action->setEnabled(model->enabled);
     action->setVisible(model->visible);
-    action->setShortcut(QKeySequence(model->shortcut, QKeySequence::PortableText));
+    // Several shortcuts are separated by "; " ("Ctrl+Shift+Z; Ctrl+Y").
+    action->setShortcuts(QKeySequence::listFromString(model->shortcut, QKeySequence::PortableText));
     action->setToolTip(toolTipOf(*model));
 }
 

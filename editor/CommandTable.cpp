@@ -38,6 +38,9 @@ void addMenus(CommandBar& bar) {
              {"miFileExport", "&Export...", "Ctrl+E", true},
              {"miFileCompact", "Com&pact", "", false},
              {"miFileExit", "E&xit", "Ctrl+Q", true}});
+    addMenu(bar, "Edit", "&Edit", 151,
+            {{"miEditUndo", "&Undo", "Ctrl+Z", false},
+             {"miEditRedo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y", false}});
     addMenu(bar, "Browsers", "&Browsers", 201,
             {{"miBrowsersAdd", "&Add...", "", false},
              {"miBrowsersDelete", "&Delete", "", false},
@@ -58,7 +61,8 @@ void addMenus(CommandBar& bar) {
     addMenu(bar, "View", "&View", 501,
             {{"miViewParent", "&Parent", "", false},
              {"miViewDefaultBrowser", "&Default browser", "", false},
-             {"miViewHitTest", "&Hit tester...", "F5", true}});
+             {"miViewHitTest", "&Hit tester...", "F5", true},
+             {"miViewUndoHistory", "&Undo history", "", true}});
     addMenu(bar, "Reports", "&Reports", 601, {});
     addMenu(bar, "Special", "&Special", 701,
             {{"miSpecialDownload", "&Download latest definitions from Norvane...", "", false},
@@ -77,8 +81,8 @@ void addMenus(CommandBar& bar) {
 // The menu bar lists the menu bands in menu order.
 void addMenuBar(CommandBar& bar) {
     CommandBand menuBar{CommandBar::kMainMenu, QString(), Kind::MenuBar, {}};
-    for (const char* band :
-         {"File", "Browsers", "Properties", "Filters", "View", "Reports", "Special", "Help"})
+    for (const char* band : {"File", "Edit", "Browsers", "Properties", "Filters", "View", "Reports",
+                             "Special", "Help"})
         menuBar.entries.append({QString::fromUtf8(band), false});
     bar.addBand(menuBar);
 }
@@ -89,7 +93,9 @@ CommandBand::Entry entry(const char* tool, bool beginGroup = false) {
 
 // Toolbar buttons show text; several menu captions ("&Add...") need their menu's name there.
 void setButtonTexts(CommandBar& bar) {
-    const std::pair<const char*, const char*> texts[] = {{"miBrowsersAdd", "Add browser"},
+    const std::pair<const char*, const char*> texts[] = {{"miEditUndo", "Undo"},
+                                                         {"miEditRedo", "Redo"},
+                                                         {"miBrowsersAdd", "Add browser"},
                                                          {"miBrowsersDescription", "Description"},
                                                          {"miBrowsersCreateFolder", "New folder"},
                                                          {"miBrowsersUserAgent", "User agent"},
@@ -111,8 +117,8 @@ void addToolbars(CommandBar& bar) {
         {kStandardBand,
          QStringLiteral("Standard"),
          Kind::Toolbar,
-         {entry("miFileNew"), entry("miFileOpen"), entry("miFileSave"),
-          entry("miBrowsersAdd", true), entry("miBrowsersDescription"),
+         {entry("miFileNew"), entry("miFileOpen"), entry("miFileSave"), entry("miEditUndo", true),
+          entry("miEditRedo"), entry("miBrowsersAdd", true), entry("miBrowsersDescription"),
           entry("miBrowsersCreateFolder"), entry("miBrowsersUserAgent"),
           entry("miPropertiesChange", true), entry("miPropertiesAdd"), entry("miFiltersAdd", true),
           entry("miViewHitTest", true), entry("miSpecialDownload", true),

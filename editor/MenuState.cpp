@@ -9,17 +9,15 @@ namespace sentrel::editor {
 namespace {
 
 const QSet<QString>& exemptNames() {
-    static const QSet<QString> names = {QStringLiteral("miFileNew"),
-                                        QStringLiteral("miFileOpen"),
-                                        QStringLiteral("miFileExit"),
-                                        QStringLiteral("miHelpContents"),
-                                        QStringLiteral("miHelpAbout"),
-                                        QStringLiteral("miSpecialProgramOptions"),
-                                        QStringLiteral("miSpecialDownload"),
-                                        QStringLiteral("miSpecialUpload"),
-                                        QStringLiteral("miSpecialWhatsNew"),
-                                        QStringLiteral("miSpecialMerge"),
-                                        QStringLiteral("miSpecialRunSetupWizard")};
+    static const QSet<QString> names = {
+        QStringLiteral("miFileNew"), QStringLiteral("miFileOpen"), QStringLiteral("miFileExit"),
+        QStringLiteral("miHelpContents"), QStringLiteral("miHelpAbout"),
+        QStringLiteral("miSpecialProgramOptions"), QStringLiteral("miSpecialDownload"),
+        QStringLiteral("miSpecialUpload"), QStringLiteral("miSpecialWhatsNew"),
+        QStringLiteral("miSpecialMerge"), QStringLiteral("miSpecialRunSetupWizard"),
+        // These follow the undo history.
+        QStringLiteral("miEditUndo"), QStringLiteral("miEditRedo"),
+        QStringLiteral("miViewUndoHistory")};
     return names;
 }
 

@@ -130,18 +130,25 @@ bool OptionsController::reportingChecksPass() {
 void OptionsController::applyVersion() {
     doc::Document* document = documentOf(host_);
     if (!document) return;
-    const int major = options_.version.major().value_or(0);
-    const int minor = options_.version.minor().value_or(0);
-    try {
-        doc::internals::setBDFMajorVer(*document, major);
-        doc::internals::setBDFMinorver(*document, minor);
-    } catch (const AppError& error) {
-        interaction_.message(
-            options_messages::versionNotWritten(error.number(), error.description()));
-        return;
+    const std::function<void()> change = [this, document] {
+        const int major = options_.version.major().value_or(0);
+        const int minor = options_.version.minor().value_or(0);
+        try {
+            doc::internals::setBDFMajorVer(*document, major);
+            doc::internals::setBDFMinorver(*document, minor);
+        } catch (const AppError& error) {
+            interaction_.message(
+                options_messages::versionNotWritten(error.number(), error.description()));
+            return;
+        }
+        call(host_.setVersionPanel, DocumentVersionFields::statusText(major, minor));
+        if (options_.version.changedSinceShown()) call(host_.markModified);
+    };
+    if (host_.editStep) {
+        host_.editStep(change);
+    } else {
+        change();
     }
-    call(host_.setVersionPanel, DocumentVersionFields::statusText(major, minor));
-    if (options_.version.changedSinceShown()) call(host_.markModified);
 }
 
 }  // namespace sentrel

@@ -22,6 +22,9 @@ struct OptionsHost {
     std::function<void(const QString& text)> setVersionPanel;
     // Marks the open file as modified (Save enabled, unsaved changes).
     std::function<void()> markModified;
+    // Runs a change of the open document as one step of its undo history ("Change version");
+    // left empty, the change just runs.
+    std::function<void(const std::function<void()>& change)> editStep;
     // Opens the help at a help context.
     std::function<void(int helpContext)> showHelpTopic;
     // Lets pending window messages run.

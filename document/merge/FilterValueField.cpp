@@ -2,6 +2,9 @@
 
 #include <QList>
 
+#include "document/FiltersArray.h"
+#include "shell/AppError.h"
+
 namespace sentrel::doc {
 
 namespace {
@@ -30,6 +33,20 @@ bool FilterValueField::unpack(const QString& field, FilterValueField* values) {
     const qsizetype at = separators.first();
     *values = {field.left(at), field[at + 1].digitValue(), field.mid(at + 3)};
     return true;
+}
+
+QString FilterValueField::pack(const FilterElement& filter) {
+    const QString value = filter.text(QStringLiteral("valToSet"));
+    int kind = 0;
+    QString dataField;
+    try {
+        kind = filter.number(QStringLiteral("filterType"));
+        dataField = filter.text(QStringLiteral("DataField"));
+    } catch (const AppError&) {
+        return value;  // a filter of an older structure: user-agent filters only
+    }
+    if (kind == 0) return value;
+    return value + QLatin1Char('|') + QString::number(kind) + QLatin1Char('|') + dataField;
 }
 
 }  // namespace sentrel::doc

@@ -19,6 +19,9 @@ struct FilterValueField {
     // packed form; none of them, a user-agent value. More than one of them can be read in
     // more than one way: answers false.
     static bool unpack(const QString& field, FilterValueField* values);
+    // The packed value field of a stored filter (a filter of a structure before kinds
+    // existed is a user-agent filter).
+    static QString pack(const FilterElement& filter);
 };
 
 }  // namespace sentrel::doc

@@ -28,6 +28,7 @@ bool shapeOf(int code, Shape* shape) {
         case 7:
         case 9:
         case 12:
+        case 13:
             *shape = {5, 0, 0};
             return true;
         case 4:

@@ -98,6 +98,8 @@ Verdict RecordApplier::apply(int code, const Fields& f) {
             return changeFilter(f);
         case 12:
             return removeFilter(f);
+        case 13:
+            return restoreType(f);
         default:
             return conflict(QStringLiteral("unknown record code %1").arg(code));
     }
@@ -194,6 +196,30 @@ Verdict RecordApplier::deleteType(const Fields& f) {
         return conflict(QStringLiteral("\"%1\" still has browsers or folders below it").arg(name));
     }
     type.SetParamDefValue(mainMod::kTypeParam, mainMod::kTypeDeleted);
+    return applied();
+}
+
+// 13 deleted browser or folder brought back: type name, empty, kind ("0" or "2").
+Verdict RecordApplier::restoreType(const Fields& f) {
+    const QString& name = f[0];
+    if (!mainMod::isBrowserType(name) || !document_.hasType(name)) {
+        return conflict(QStringLiteral("the browser or folder \"%1\" does not exist").arg(name));
+    }
+    TypeObject& type = document_.Path(name);
+    if (!isDeleted(type)) return alreadySo();
+    if (f[2] != mainMod::kTypeBrowser && f[2] != mainMod::kTypeFolder) {
+        return conflict(QStringLiteral("unknown kind \"%1\"").arg(f[2]));
+    }
+    Verdict why;
+    const TypeObject* parent = type.getbasetype();
+    if (!parent || !liveType(parent->Name(), &why)) {
+        return conflict(QStringLiteral("its parent: ") + why.reason);
+    }
+    const QString description = type.Path(mainMod::kDescriptionParam);
+    if (mainMod::descriptionExists(description, document_)) {
+        return conflict(QStringLiteral("the description \"%1\" is already used").arg(description));
+    }
+    type.SetParamDefValue(mainMod::kTypeParam, f[2]);
     return applied();
 }
 

@@ -39,6 +39,7 @@ class RecordApplier {
     Verdict addType(const Fields& f, bool browser);
     Verdict setTypeText(const Fields& f, const QString& parameter);
     Verdict deleteType(const Fields& f);
+    Verdict restoreType(const Fields& f);
     Verdict addProperty(const Fields& f);
     Verdict renameProperty(const Fields& f);
     Verdict changeValue(const Fields& f);

@@ -104,6 +104,7 @@ void DocumentSaver::finishSave() {
     context_.setStatus(QString());
     context_.state.unsavedChanges = false;
     context_.view.setCommandEnabled(kSave, false);
+    context_.history.markSaved();
 }
 
 // The chosen name, absolute; none when the user chose none. A name ending in "bdd" is

@@ -33,7 +33,64 @@ FileLifecycle::FileLifecycle(Interaction& interaction, LifecycleView& view,
                              RecentFiles::ListSource recentList)
     : context_(interaction, view, std::move(recentList)),
       saver_(context_),
-      upgrade_(view, context_.services) {}
+      upgrade_(view, context_.services) {
+    joinHistory();
+}
+
+// An undo or redo shows the document it made exactly as the edit showed its own change:
+// the BDD and the Hit Tester's data are out of date, the views follow.
+void FileLifecycle::joinHistory() {
+    EditHistory& history = context_.history;
+    history.setAfterMove([this] {
+        context_.state.bddOutOfDate = true;
+        context_.state.testBddOutOfDate = true;
+        showChangedDocument(QStringLiteral("Undo"));
+    });
+    history.setFailureSink(
+        [this](const AppError& error) { context_.tell(messages::undoJournalError(error)); });
+    QUndoStack* stack = &history.stack();
+    QObject::connect(stack, &QUndoStack::cleanChanged, stack,
+                     [this](bool clean) { followCleanState(clean); });
+}
+
+// The modified mark follows the history: back at the saved state, nothing is to be saved.
+void FileLifecycle::followCleanState(bool clean) {
+    if (!context_.state.hasDocument()) return;
+    context_.state.unsavedChanges = !clean;
+    context_.view.setCommandEnabled(QStringLiteral("miFileSave"), !clean);
+}
+
+void FileLifecycle::runAsStep(const QString& text, const std::function<void()>& change) {
+    EditHistory& history = context_.history;
+    history.begin(text);
+    try {
+        change();
+    } catch (...) {
+        history.end();
+        throw;
+    }
+    history.end();
+}
+
+void FileLifecycle::showChangedDocument(const QString& title) {
+    OpenFileState& state = context_.state;
+    const QString selected = context_.view.selectedTypeName();
+    state.filterDialogStale = true;
+    state.collectDeletedTypes();
+    context_.view.clearViews();
+    QString lastEntry;
+    try {
+        context_.view.buildViews(*state.document(), state.deletedTypes, lastEntry);
+    } catch (const AppError& error) {
+        context_.tell({title,
+                       QStringLiteral("The views could not be rebuilt (") + lastEntry +
+                           QStringLiteral("): ") + error.description(),
+                       MsgIcon::Critical});
+        return;
+    }
+    if (!selected.isEmpty()) context_.view.showType(selected);
+    context_.showVersion();
+}
 
 void FileLifecycle::setBaseDirectory(const QString& baseDirectory) {
     context_.baseDirectory = baseDirectory;
@@ -150,6 +207,7 @@ void FileLifecycle::fillViews(const QString& path, QString& lastEntry) {
     state.collectDeletedTypes();
     context_.view.buildViews(*state.document(), state.deletedTypes, lastEntry);
     state.filterDialogStale = true;
+    context_.history.clear();
     context_.view.setMenuState(true);
     context_.view.setWindowTitle(titleFor(path));
     context_.showVersion();
@@ -306,6 +364,7 @@ void FileLifecycle::ClearDisplay() {
     state.currentFile.clear();
     state.mergeFilePath.clear();
     state.filtersUnsorted = false;
+    context_.history.clear();
     context_.view.setWindowTitle(kTitle);
 }
 
@@ -315,11 +374,14 @@ void FileLifecycle::NewFile() {
 
 void FileLifecycle::CompactFile() {
     saver_.CompactFile();
+    // The types the compaction removed for good cannot be brought back.
+    context_.history.clear();
     // A compaction that failed and could not bind the file again leaves nothing open.
     if (!context_.state.hasDocument() && !context_.state.currentFile.isEmpty()) CloseFile();
 }
 
 void FileLifecycle::markModified() {
+    if (!context_.history.inStep()) context_.history.stack().resetClean();
     context_.view.setCommandEnabled(QStringLiteral("miFileSave"), true);
     context_.state.unsavedChanges = true;
     context_.state.bddOutOfDate = true;
@@ -355,6 +417,7 @@ void FileLifecycle::WriteMergeRecord(int code, const QString& field1, const QStr
                                      const QString& field3, const QString& field4,
                                      const QString& field5) {
     context_.state.journal().WriteMergeRecord(code, field1, field2, field3, field4, field5);
+    context_.history.noteRecord(code, {field1, field2, field3, field4, field5});
 }
 
 }  // namespace sentrel::lifecycle

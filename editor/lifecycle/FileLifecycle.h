@@ -48,7 +48,17 @@ class FileLifecycle {
     void ClearDisplay();
 
     // The step every editing operation ends with: Save enabled, the file marked as changed.
+    // A change made outside an edit step can be taken back by no undo, so the saved state
+    // is then out of the history's reach.
     void markModified();
+    // The undo history of the open file.
+    EditHistory& history() { return context_.history; }
+    // Runs a change of the open document as one step of the history, named `text`.
+    void runAsStep(const QString& text, const std::function<void()>& change);
+    // Shows a document that changed as a whole (a merge, an undo, a redo): the views are
+    // rebuilt and the node selected before is selected again; a failure is reported under
+    // `title`.
+    void showChangedDocument(const QString& title);
     // Sorts the filters by priority when they are marked unsorted.
     bool sortFilters();
     // Appends one record to the temporary merge file (throws AppError when no file is open
@@ -71,6 +81,8 @@ class FileLifecycle {
     bool keepLeftoverRecords();
     QString chooseFile();
     void showObjectUpdate();
+    void joinHistory();
+    void followCleanState(bool clean);
 
     LifecycleContext context_;
     DocumentSaver saver_;

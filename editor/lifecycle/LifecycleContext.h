@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "document/Document.h"
+#include "editor/lifecycle/EditHistory.h"
 #include "editor/lifecycle/LifecycleServices.h"
 #include "editor/lifecycle/OpenFileState.h"
 #include "editor/lifecycle/RecentDocuments.h"
@@ -29,6 +30,7 @@ struct LifecycleContext {
     Interaction& interaction;
     LifecycleView& view;
     OpenFileState state;
+    EditHistory history{state};
     RecentFiles recent;
     RecentDocuments shellRecent;
     LifecycleServices services;

@@ -50,6 +50,16 @@ MessageRequest mergeSaveError(const AppError& error) {
                    MsgIcon::Critical);
 }
 
+MessageRequest undoJournalError(const AppError& error) {
+    return request(QStringLiteral("Error during merge save"),
+                   lines({QStringLiteral("Error #") + QString::number(error.number()) +
+                              QStringLiteral(" occured while saving your merge data."),
+                          error.description(),
+                          QStringLiteral("The file was left as it was: nothing was undone or "
+                                         "redone.")}),
+                   MsgIcon::Critical);
+}
+
 MessageRequest fileAlreadyOpen() {
     return request(QStringLiteral("File already open"),
                    QStringLiteral("The file you are trying to open is already open."),

@@ -10,6 +10,8 @@
 namespace sentrel::lifecycle::messages {
 
 MessageRequest fileAlreadyOpen();
+// An undo or redo whose merge records could not be written: the document stays as it is.
+MessageRequest undoJournalError(const AppError& error);
 MessageRequest bddChosen();
 MessageRequest exportQuestion();
 MessageRequest noMergeFile(const QString& mergePath);

@@ -35,6 +35,8 @@ class LifecycleView {
                             QString& lastEntry) = 0;
     // The type of the selected tree node; empty when none.
     virtual QString selectedTypeName() const = 0;
+    // Selects and shows the tree node of a type, when the tree has one.
+    virtual void showType(const QString& name) { (void)name; }
 
     // The busy (hourglass) pointer on or off.
     virtual void setBusy(bool busy) = 0;

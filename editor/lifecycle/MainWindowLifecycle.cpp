@@ -12,10 +12,12 @@ MainWindowLifecycle::MainWindowLifecycle(Interaction& interaction, editor::frmMa
       lifecycle_(interaction, view_, std::move(recentList)),
       exportStatus_(view_),
       exporter_(interaction, exportStatus_),
-      merge_(interaction, lifecycle_, view_, [&interaction, &window](const doc::ReplayReport& r) {
-          auto* report = new frmMergeReport(interaction, r.text(), &window);
-          report->show();
-      }) {
+      merge_(interaction, lifecycle_, view_,
+             [&interaction, &window](const doc::ReplayReport& r) {
+                 auto* report = new frmMergeReport(interaction, r.text(), &window);
+                 report->show();
+             }),
+      undo_(window, lifecycle_.history().stack()) {
     exporter_.setFilterSort([this] { lifecycle_.sortFilters(); });
     lifecycle_.services().exportFile = [this](const QString& target, bool showProgress) {
         return exportFile(target, showProgress);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editor/UndoCommands.h"
 #include "editor/lifecycle/FileLifecycle.h"
 #include "editor/lifecycle/MainWindowView.h"
 #include "editor/lifecycle/MergeCustomizations.h"
@@ -23,6 +24,7 @@ class MainWindowLifecycle {
 
     FileLifecycle& lifecycle() { return lifecycle_; }
     MainWindowView& view() { return view_; }
+    editor::UndoCommands& undoCommands() { return undo_; }
 
     void setBaseDirectory(const QString& baseDirectory);
     void setOptionStore(OptionStore* options) {
@@ -43,6 +45,7 @@ class MainWindowLifecycle {
     WindowExportStatus exportStatus_;
     exporting::BddExport exporter_;
     MergeCustomizations merge_;
+    editor::UndoCommands undo_;
     OptionStore* options_ = nullptr;
 };
 

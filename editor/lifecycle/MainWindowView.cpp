@@ -62,6 +62,10 @@ QString MainWindowView::selectedTypeName() const {
     return hooks_.selectedTypeName ? hooks_.selectedTypeName() : QString();
 }
 
+void MainWindowView::showType(const QString& name) {
+    if (hooks_.showType) hooks_.showType(name);
+}
+
 void MainWindowView::setBusy(bool busy) {
     if (busy) {
         QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -23,6 +23,7 @@ class MainWindowView : public LifecycleView {
         std::function<void(doc::Document&, const QStringList& deletedTypes, QString& lastEntry)>
             buildViews;
         std::function<QString()> selectedTypeName;
+        std::function<void(const QString& name)> showType;
         std::function<void()> unloadHitTester;
     };
 
@@ -41,6 +42,7 @@ class MainWindowView : public LifecycleView {
     void buildViews(doc::Document& document, const QStringList& deletedTypes,
                     QString& lastEntry) override;
     QString selectedTypeName() const override;
+    void showType(const QString& name) override;
     void setBusy(bool busy) override;
     void showWaitWindow(const QString& message) override;
     void hideWaitWindow() override;

@@ -39,8 +39,13 @@ std::optional<QString> MergeCustomizations::chooseMergeFile() {
 // a change without its record would be lost at the next merge. The records that will apply
 // are found first by replaying onto a copy of the document and go into the journal in one
 // write; only then is the open document changed, by the same replay. A merge file that
-// cannot be read, or a journal that cannot be written, changes nothing.
+// cannot be read, or a journal that cannot be written, changes nothing. The whole merge is
+// one step of the undo history.
 void MergeCustomizations::merge(const QString& path) {
+    file_.runAsStep(kTitle, [&] { replay(path); });
+}
+
+void MergeCustomizations::replay(const QString& path) {
     doc::Document& document = *file_.state().document();
     std::optional<doc::ReplayReport> report;
     try {
@@ -64,23 +69,15 @@ void MergeCustomizations::journalAppliedRecords(doc::Document& document,
     doc::MergeReplay(*copy, [&](const doc::ReplayEntry& entry) {
         applied.push_back({entry.code, entry.fields});
     }).replay(records);
-    if (!applied.empty()) file_.state().journal().write(applied);
+    if (applied.empty()) return;
+    file_.state().journal().write(applied);
+    for (const MergeRecord& record : applied)
+        file_.history().noteRecord(record.code, record.fields);
 }
 
 void MergeCustomizations::afterChanges() {
-    OpenFileState& state = file_.state();
     file_.markModified();
-    state.filterDialogStale = true;
-    state.collectDeletedTypes();
-    view_.clearViews();
-    QString lastEntry;
-    try {
-        view_.buildViews(*state.document(), state.deletedTypes, lastEntry);
-    } catch (const AppError& error) {
-        interaction_.message(QStringLiteral("The views could not be rebuilt after the merge (") +
-                                 lastEntry + QStringLiteral("): ") + error.description(),
-                             kTitle, MsgIcon::Critical);
-    }
+    file_.showChangedDocument(kTitle);
 }
 
 }  // namespace sentrel::lifecycle

@@ -31,6 +31,7 @@ class MergeCustomizations {
 
   private:
     std::optional<QString> chooseMergeFile();
+    void replay(const QString& path);
     // Journals the records of `records` that apply to `document`, all in one write; throws
     // AppError (nothing journalled) when that fails.
     void journalAppliedRecords(doc::Document& document, const QByteArray& records);

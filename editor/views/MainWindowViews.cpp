@@ -68,6 +68,12 @@ void MainWindowViews::connectHooks(lifecycle::MainWindowView& lifecycleView) {
             ->setText(QStringLiteral("Browser properties:"));
     };
     hooks.selectedTypeName = [this] { return views_.selectedTypeName(); };
+    hooks.showType = [this](const QString& name) {
+        views_.selectTreeNode(name);
+        // As a click on it: the rows stay in the order the list shows them.
+        if (views_.selectedTypeName() == name) views_.refreshNode(name, false);
+    };
+    lifecycle_.history().setDateStamp(dateStamp());
     window_.hooks().quickFind = [this](const QString& text) { views_.quickFindChosen(text); };
 }
 
@@ -158,8 +164,15 @@ QString MainWindowViews::dateStamp() const {
 }
 
 void MainWindowViews::writeMergeRecord(int code, const std::array<QString, 5>& fields) {
-    lifecycle_.state().journal().WriteMergeRecord(code, fields[0], fields[1], fields[2], fields[3],
-                                                  fields[4]);
+    lifecycle_.WriteMergeRecord(code, fields[0], fields[1], fields[2], fields[3], fields[4]);
+}
+
+void MainWindowViews::beginStep(const QString& text) {
+    lifecycle_.history().begin(text);
+}
+
+void MainWindowViews::endStep() {
+    lifecycle_.history().end();
 }
 
 void MainWindowViews::markModified() {

@@ -62,6 +62,8 @@ class MainWindowViews : public ViewHost, public editing::EditHost {
     void writeMergeRecord(int code, const std::array<QString, 5>& fields) override;
     void markModified() override;
     void setFilterDialogStale() override;
+    void beginStep(const QString& text) override;
+    void endStep() override;
 
   private:
     void placePanes();

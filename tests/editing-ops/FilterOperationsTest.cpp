@@ -136,8 +136,8 @@ TEST(RemoveFilters, AsksBeforeRemovingSeveral) {
     EXPECT_EQ(ops.document->FiltersArray().Count(), 3);
     EXPECT_EQ(ops.window.script.messages().back(),
               (MessageRequest{"Remove multiple filters confirmation",
-                              "You have chosen to remove 2 filters. This operation can\n"
-                              "not be undone.  Do you wish to procede?",
+                              "You have chosen to remove 2 filters. You can undo this\n"
+                              "with Edit > Undo.  Do you wish to procede?",
                               MsgIcon::Question, MsgButtons::OKCancel, 2}));
     ops.filters.removeFilters();
     EXPECT_EQ(ops.filterField("uId"), QStringList{"102"});

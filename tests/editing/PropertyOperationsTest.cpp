@@ -219,8 +219,8 @@ TEST(RemoveProperties, OneWithoutQuestionSeveralAfterOne) {
     shown.operations.removeProperties();
     const MessageRequest question{"Remove multiple browser properties",
                                   "You have chosen to remove 3 properties from all defined "
-                                  "browsers.\nThis operation can not be undone.  Do you wish to "
-                                  "procede?",
+                                  "browsers.\nYou can undo this with Edit > Undo.  Do you wish "
+                                  "to procede?",
                                   MsgIcon::Question, MsgButtons::OKCancel, 2};
     EXPECT_EQ(window.script.messages(), QList<MessageRequest>(2, question));
     EXPECT_TRUE(shown.filterProperties().isEmpty()) << "the filters went with their properties";

@@ -9,12 +9,12 @@
 namespace sentrel::editor {
 namespace {
 
-const QStringList kExempt = {"miFileNew",         "miFileOpen",
-                             "miFileExit",        "miHelpContents",
-                             "miHelpAbout",       "miSpecialProgramOptions",
-                             "miSpecialDownload", "miSpecialUpload",
-                             "miSpecialWhatsNew", "miSpecialRunSetupWizard",
-                             "miSpecialMerge"};
+const QStringList kExempt = {"miFileNew", "miFileOpen", "miFileExit", "miHelpContents",
+                             "miHelpAbout", "miSpecialProgramOptions", "miSpecialDownload",
+                             "miSpecialUpload", "miSpecialWhatsNew", "miSpecialRunSetupWizard",
+                             "miSpecialMerge",
+                             // Undo, redo and the history follow the undo history instead.
+                             "miEditUndo", "miEditRedo", "miViewUndoHistory"};
 
 class CommandsTest : public ::testing::Test {
   protected:
@@ -43,7 +43,10 @@ TEST_F(CommandsTest, TableHasTheMenusAndCaptions) {
               QStringLiteral("&Download latest definitions from Norvane..."));
     EXPECT_EQ(bar.tool(commands::kQuickFind)->caption, QStringLiteral("Quick find:"));
     EXPECT_EQ(bar.band("File")->toolNames().last(), QStringLiteral("miFileExit"));
-    EXPECT_EQ(bar.band(commands::kStandardBand)->entries.size(), 14);
+    EXPECT_EQ(bar.band(commands::kStandardBand)->entries.size(), 16);
+    EXPECT_EQ(bar.band("Edit")->toolNames(), QStringList({"miEditUndo", "miEditRedo"}));
+    EXPECT_EQ(bar.band("View")->toolNames().last(), "miViewUndoHistory");
+    EXPECT_EQ(bar.tool("miEditRedo")->shortcut, "Ctrl+Shift+Z; Ctrl+Y");
     // Tools without an action are kept by name but not shown.
     EXPECT_FALSE(bar.tool("miSpecialUpload")->visible);
     EXPECT_FALSE(bar.tool("miOptionsDownloadDefinitions")->visible);

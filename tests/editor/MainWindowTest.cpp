@@ -46,7 +46,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, ShowsEveryMenuToolPaneAndPanel) {
     QStringList menus;
     for (QAction* a : window.menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, QStringList({"&File", "&Browsers", "&Properties", "Fi&lters", "&View",
+    EXPECT_EQ(menus, QStringList({"&File", "&Edit", "&Browsers", "&Properties", "Fi&lters", "&View",
                                   "&Reports", "&Special", "&Help"}));
     for (const QString& name : window.commandBar().toolNames()) {
         const CommandTool* tool = window.commandBar().tool(name);
@@ -57,6 +57,9 @@ TEST_F(MainWindowTest, ShowsEveryMenuToolPaneAndPanel) {
     }
     EXPECT_EQ(window.findChild<QAction*>("miFileNew")->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(window.findChild<QAction*>("miViewHitTest")->shortcut(), QKeySequence("F5"));
+    EXPECT_EQ(window.findChild<QAction*>("miEditUndo")->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(window.findChild<QAction*>("miEditRedo")->shortcuts(),
+              QList<QKeySequence>({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     EXPECT_EQ(window.findChild<QAction*>("miHelpContents")->shortcut(), QKeySequence("F1"));
     EXPECT_NE(window.findChild<QToolBar*>("Standard"), nullptr);
     EXPECT_NE(window.findChild<QComboBox*>("miBrowsersQuickFind"), nullptr);

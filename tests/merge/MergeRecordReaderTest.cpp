@@ -48,7 +48,7 @@ TEST(MergeRecordReaderTest, RefusesDamagedAndAmbiguousLines) {
     const std::vector<std::pair<QString, QString>> lines = {
         {"garbage", "the line is no merge record"},
         {"x,\"a\",\"\",\"\",\"\",\"\"", "the line is no merge record"},
-        {"13,\"a\",\"\",\"\",\"\",\"\"", "unknown record code 13"},
+        {"14,\"a\",\"\",\"\",\"\",\"\"", "unknown record code 14"},
         {"2,\"chrome\",\"\",\"Chrome\"", "too few fields"},
         {"3,\"mobile\",\"\",\"\",\"\",\"\",\"\"", "too many fields"},
         {"3,mobile,,,,", "its fields are not enclosed in quotation marks"},

@@ -185,7 +185,8 @@ TEST_F(Controller, ChangedMinorVersionIsWrittenAndMarksTheFileModified) {
     EXPECT_EQ(doc::internals::BDFMinorver(*document), 5);
     EXPECT_EQ(doc::internals::BDFMajorVer(*document), 1);
     EXPECT_EQ(versionPanel.last(), " BDF Version: 1.05  ");
-    EXPECT_EQ(modifiedMarks, 1);
+    EXPECT_EQ(modifiedMarks, 1) << "marked within the step Undo can take back";
+    EXPECT_EQ(editSteps, 2);
     controller->closed();
     EXPECT_EQ(store->version.minorText(), "05") << "reloaded from the document";
 }

@@ -28,7 +28,13 @@ void OptionsFixture::restart() {
     OptionsHost host;
     host.openDocument = [this] { return document.get(); };
     host.setVersionPanel = [this](const QString& text) { versionPanel << text; };
-    host.markModified = [this] { ++modifiedMarks; };
+    host.markModified = [this] { modifiedMarks += inEditStep ? 1 : 100; };
+    host.editStep = [this](const std::function<void()>& change) {
+        inEditStep = true;
+        change();
+        inEditStep = false;
+        ++editSteps;
+    };
     host.showHelpTopic = [this](int context) { helpContexts << context; };
     host.setBusy = [this](bool busy) { busyCalls << busy; };
     host.openUrl = [this](const QString& url) { openedUrls << url; };

@@ -39,7 +39,9 @@ class OptionsFixture : public ::testing::Test {
     std::unique_ptr<doc::Document> document;
 
     QStringList versionPanel;  // every text given to the "Version" panel
-    int modifiedMarks = 0;
+    int modifiedMarks = 0;     // 1 for each mark made as an edit step, 100 outside one
+    int editSteps = 0;         // version writes made as a step of the undo history
+    bool inEditStep = false;
     QList<int> helpContexts;
     QList<bool> busyCalls;   // every change of the busy pointer
     QStringList openedUrls;  // every address opened in the browser
