@@ -5,7 +5,9 @@
 
 #include "registry/KeyFolderName.h"
 #include "registry/KeyLock.h"
+#include "registry/Utf8Text.h"
 #include "registry/ValuesFile.h"
+#include "registry/reader/StorePaths.h"
 
 namespace sentrel::reg {
 
@@ -40,17 +42,13 @@ QStringList subFolders(const QString& folder) {
     return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
-// The sub-folder of `parent` that holds the key `name`, compared without regard to case;
-// empty when there is none.
+// The sub-folder of `parent` that holds the key `name`, compared without regard to case (of
+// any letter); empty when there is none.
 QString childFolder(const QString& parent, const QString& name) {
-    const QString exact = parent + QLatin1Char('/') + folderNameOfKey(name);
-    if (QFileInfo(exact).isDir()) return exact;
-    for (const QString& folder : subFolders(parent)) {
-        if (keyNameOfFolder(folder).compare(name, Qt::CaseInsensitive) == 0) {
-            return parent + QLatin1Char('/') + folder;
-        }
-    }
-    return QString();
+    const auto sameKey = [](std::string_view onDisk, std::string_view wanted) {
+        return textOfUtf8(onDisk).compare(textOfUtf8(wanted), Qt::CaseInsensitive) == 0;
+    };
+    return textOfUtf8(childKeyFolder(utf8OfText(parent), utf8OfText(name), sameKey));
 }
 
 bool isWritableName(const QString& name) {
@@ -62,16 +60,11 @@ bool isWritableName(const QString& name) {
 KeyStore::KeyStore() : KeyStore(defaultRootFolder()) {}
 
 KeyStore::KeyStore(QString rootFolder, std::shared_ptr<KeyFileSystem> files)
-    : root_(QDir::cleanPath(QDir(rootFolder).absolutePath())),
+    : root_(textOfUtf8(absoluteCleanPath(utf8OfText(rootFolder)))),
       files_(files ? std::move(files) : std::make_shared<KeyFileSystem>()) {}
 
 QString KeyStore::defaultRootFolder(const QString& machineFolder) {
-    const QString explicitRoot = qEnvironmentVariable("SENTREL_REGISTRY");
-    if (!explicitRoot.isEmpty()) return explicitRoot;
-    if (QFileInfo(machineFolder).isDir()) return machineFolder;
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty()) config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/sentrel/registry");
+    return textOfUtf8(defaultStoreRoot(utf8OfText(machineFolder)));
 }
 
 int KeyStore::findKeyFolder(RegRoot root, const QString& path, QString& folder) const {

@@ -1,50 +1,17 @@
 #include "registry/ValuesFile.h"
 
-#include <QRegularExpression>
 #include <algorithm>
+
+#include "registry/Utf8Text.h"
+#include "registry/reader/ValuesFileLines.h"
 
 namespace sentrel::reg {
 
-namespace {
-
-// A hex value that regedit wrapped: the line ends with a backslash and goes on below.
-bool continuesBelow(const QByteArray& line) {
-    static const QRegularExpression wrapped(
-        QStringLiteral(R"(^\s*("([^"\\]|\\.)*"|@)\s*=\s*hex[^"]*\\\s*$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    return wrapped.match(QString::fromUtf8(line)).hasMatch();
-}
-
-QByteArray withoutContinuation(const QByteArray& line) {
-    QByteArray text = line.trimmed();
-    text.chop(1);
-    return text;
-}
-
-// Byte-order marks in front of a line (a text editor put one before the file, or files were
-// joined) would hide its value, and a rewrite that moves the line to the top or away from it
-// would change what the file reads.
-QByteArray withoutByteOrderMarks(QByteArray line) {
-    while (line.startsWith("\xEF\xBB\xBF")) line.remove(0, 3);
-    return line;
-}
-
-}  // namespace
-
 ValuesFile ValuesFile::parse(const QByteArray& content) {
     ValuesFile file;
-    if (content.isEmpty()) return file;
-    QList<QByteArray> lines = content.split('\n');
-    if (content.endsWith('\n')) lines.removeLast();
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QByteArray raw = lines[i];
-        QByteArray joined = withoutByteOrderMarks(raw);
-        while (continuesBelow(joined) && i + 1 < lines.size()) {
-            raw += '\n' + lines[++i];
-            joined = withoutContinuation(joined) + lines[i].trimmed();
-        }
-        file.entries_.push_back({RegLine::decode(joined), raw});
-    }
+    forEachValuesFileLine(bytesView(content), [&](std::string_view raw, std::string_view joined) {
+        file.entries_.push_back({RegLine::decode(byteArrayOf(joined)), byteArrayOf(raw)});
+    });
     return file;
 }
 

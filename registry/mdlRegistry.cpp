@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include "registry/Utf8Text.h"
+#include "registry/reader/ValueBytes.h"
 #include "shell/Product.h"
 
 namespace sentrel::reg {
@@ -9,11 +11,6 @@ namespace sentrel::reg {
 namespace {
 
 const QString kErrorTitle = QStringLiteral("Registry error");
-
-RegValue stringValue(QByteArray data) {
-    if (data.endsWith('\0')) data.chop(1);
-    return RegValue(QString::fromUtf8(data));
-}
 
 QString errorText(int status, const QString& what) {
     return QStringLiteral("Error #") + QString::number(status) + what + product::kSupportEmail;
@@ -46,10 +43,11 @@ int mdlRegistry::QueryValueEx(const RegKey& key, const QString& valueName, RegVa
     const int status = store_.queryValue(key, valueName, data);
     if (status != ERROR_SUCCESS) return status;
     if (data.type == REG_SZ) {
-        value = stringValue(data.data);
+        value = RegValue(textOfUtf8(textOfStringBytes(bytesView(data.data))));
     } else if (data.type == REG_DWORD) {
-        if (data.data.size() < 4) return ERROR_INVALID_DATA;
-        value = RegValue(qFromLittleEndian<qint32>(data.data.constData()));
+        const auto number = numberOfDwordBytes(bytesView(data.data));
+        if (!number) return ERROR_INVALID_DATA;
+        value = RegValue(*number);
     } else {
         return kStatusUnsupportedType;
     }

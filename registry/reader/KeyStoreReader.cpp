@@ -48,8 +48,7 @@ StoredValue storedValueOf(const ValueLine& line) {
 
 }  // namespace
 
-KeyStoreReader::KeyStoreReader(std::string rootFolder)
-    : root_(absoluteCleanPath(rootFolder.empty() ? "." : rootFolder)) {}
+KeyStoreReader::KeyStoreReader(std::string rootFolder) : root_(absoluteCleanPath(rootFolder)) {}
 
 std::string KeyStoreReader::defaultRootFolder(const std::string& machineFolder) {
     return defaultStoreRoot(machineFolder);
@@ -101,10 +100,9 @@ StoredValue KeyStoreReader::getKeyValue(const std::string& keyPath,
     Key& found = key(keyPath);
     if (found.status != ERROR_SUCCESS) return {StoredValue::Kind::Text, "-1", 0};
     if (!found.valuesRead) readValues(found);
-    const auto value = std::find_if(found.values.begin(), found.values.end(),
-                                    [&](const ValueLine& line) {
-                                        return equalIgnoringAsciiCase(line.name, valueName);
-                                    });
+    const auto value = std::find_if(
+        found.values.begin(), found.values.end(),
+        [&](const ValueLine& line) { return equalIgnoringAsciiCase(line.name, valueName); });
     return value == found.values.end() ? StoredValue{} : storedValueOf(*value);
 }
 

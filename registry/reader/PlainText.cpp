@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdlib>
 
 namespace sentrel::reg {
 
@@ -51,22 +52,42 @@ bool isContinuation(unsigned char c) {
     return (c & 0xC0) == 0x80;
 }
 
+// The number of bytes of the well-formed sequence at the start of `bytes` (at least one
+// byte), or minus the number of bytes of its ill-formed start.
+int sequenceLength(std::string_view bytes) {
+    const LeadByte lead = leadByte(static_cast<unsigned char>(bytes[0]));
+    if (lead.length == 0) return -1;
+    for (int k = 1; k < lead.length; ++k) {
+        const auto c = k < int(bytes.size()) ? static_cast<unsigned char>(bytes[k]) : 0;
+        const bool fits = k == 1 ? c >= lead.low && c <= lead.high : isContinuation(c);
+        if (!fits) return -k;
+    }
+    return lead.length;
+}
+
 }  // namespace
 
 bool isValidUtf8(std::string_view bytes) {
-    for (std::size_t i = 0; i < bytes.size();) {
-        const LeadByte lead = leadByte((unsigned char)bytes[i]);
-        if (lead.length == 0 || i + lead.length > bytes.size()) return false;
-        if (lead.length > 1) {
-            const auto second = (unsigned char)bytes[i + 1];
-            if (second < lead.low || second > lead.high) return false;
-            for (int k = 2; k < lead.length; ++k) {
-                if (!isContinuation((unsigned char)bytes[i + k])) return false;
-            }
-        }
-        i += lead.length;
+    for (int length = 0; !bytes.empty(); bytes.remove_prefix(length)) {
+        length = sequenceLength(bytes);
+        if (length < 0) return false;
     }
     return true;
+}
+
+std::string repairedUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const int length = sequenceLength(bytes);
+        if (length > 0) {
+            out += bytes.substr(0, length);
+        } else {
+            for (int k = 0; k < -length; ++k) out += "\xEF\xBF\xBD";
+        }
+        bytes.remove_prefix(std::abs(length));
+    }
+    return out;
 }
 
 void appendUtf8(std::string& out, char32_t code) {

@@ -21,6 +21,9 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 // Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points
 // beyond U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
+// The bytes with each byte of every ill-formed part (a sequence that breaks off, a stray byte)
+// replaced by U+FFFD, as Qt's text functions read them.
+std::string repairedUtf8(std::string_view bytes);
 // Appends the UTF-8 form of a code point.
 void appendUtf8(std::string& out, char32_t code);
 // A number in hexadecimal digits as the key store has always read them: blanks around it,

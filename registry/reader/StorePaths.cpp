@@ -55,10 +55,13 @@ std::string currentFolder() {
 
 // The sub-folder names of `parent` (all but "." and ".."), with a flag telling whether the
 // entry is certainly a folder (a link or an unknown type must be looked at).
+struct FolderCloser {
+    void operator()(DIR* folder) const { ::closedir(folder); }
+};
+
 template <typename Visit>
 void forEachEntry(const std::string& parent, Visit visit) {
-    const std::unique_ptr<DIR, decltype(&::closedir)> folder(::opendir(parent.c_str()),
-                                                             &::closedir);
+    const std::unique_ptr<DIR, FolderCloser> folder(::opendir(parent.c_str()));
     if (!folder) return;
     while (const dirent* entry = ::readdir(folder.get())) {
         const std::string_view name = entry->d_name;

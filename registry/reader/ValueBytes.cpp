@@ -1,10 +1,13 @@
 #include "registry/reader/ValueBytes.h"
 
+#include "registry/reader/PlainText.h"
+
 namespace sentrel::reg {
 
-std::string_view textOfStringBytes(std::string_view data) {
+std::string textOfStringBytes(std::string_view data) {
     if (data.ends_with('\0')) data.remove_suffix(1);
-    return data;
+    if (data.starts_with(kByteOrderMark)) data.remove_prefix(kByteOrderMark.size());
+    return repairedUtf8(data);
 }
 
 std::optional<std::int32_t> numberOfDwordBytes(std::string_view data) {

@@ -27,8 +27,8 @@ std::optional<std::string> readQuoted(std::string_view line, std::size_t& pos) {
             ++pos;
             return utf8Text(std::move(out));
         }
-        const bool escape = c == '\\' && pos + 1 < line.size() &&
-                            (line[pos + 1] == '\\' || line[pos + 1] == '"');
+        const bool escape =
+            c == '\\' && pos + 1 < line.size() && (line[pos + 1] == '\\' || line[pos + 1] == '"');
         out += escape ? line[++pos] : c;
     }
     return std::nullopt;

@@ -26,7 +26,7 @@ std::size_t endOfQuotedName(std::string_view line) {
 // quote up to a backslash that ends the line (blanks around each part allowed).
 bool continuesBelow(std::string_view line) {
     line = withoutLeadingSpace(line);
-    const std::size_t nameEnd = line.starts_with('@')    ? 1
+    const std::size_t nameEnd = line.starts_with('@')   ? 1
                                 : line.starts_with('"') ? endOfQuotedName(line)
                                                         : std::string_view::npos;
     if (nameEnd == std::string_view::npos) return false;
