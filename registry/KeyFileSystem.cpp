@@ -8,38 +8,12 @@
 #include <QSaveFile>
 #include <cerrno>
 
+#include "registry/Utf8Text.h"
+#include "registry/reader/KeyFiles.h"
+
 namespace sentrel::reg {
 
 namespace {
-
-int statusOfErrno(int error) {
-    switch (error) {
-        case 0:
-            return ERROR_SUCCESS;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            return ERROR_ACCESS_DENIED;
-        case ENOSPC:
-        case EDQUOT:
-        case EFBIG:
-            return ERROR_DISK_FULL;
-        case ENOENT:
-        case ENOTDIR:
-            return ERROR_FILE_NOT_FOUND;
-        case ENAMETOOLONG:
-        case EINVAL:
-            return ERROR_INVALID_PARAMETER;
-        default:
-            return ERROR_WRITE_FAULT;
-    }
-}
-
-// The status of the last failed system call; a failure that left no reason is still one.
-int lastFailure() {
-    const int status = statusOfErrno(errno);
-    return status == ERROR_SUCCESS ? ERROR_WRITE_FAULT : status;
-}
 
 QByteArray nativePath(const QString& path) {
     return QFile::encodeName(path);
@@ -59,11 +33,6 @@ mode_t modeForFile(const QString& path) {
     return folder ? (*folder & 0664) & ~mode_t(S_IWOTH) : 0644;
 }
 
-int accessStatus(const QString& path, int mode) {
-    if (::faccessat(AT_FDCWD, nativePath(path).constData(), mode, AT_EACCESS) == 0) return 0;
-    return lastFailure();
-}
-
 int ownerStatus(const QString& path) {
     struct stat info {};
     if (::stat(nativePath(path).constData(), &info) != 0) return lastFailure();
@@ -78,10 +47,9 @@ int KeyFileSystem::checkAccess(const QString& folder, RegAccess access) const {
         KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | STANDARD_RIGHTS_READ;
     const RegAccess writeRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK;
     int status = ERROR_SUCCESS;
-    if (access & readRights) status = accessStatus(folder, R_OK | X_OK);
-    if (status == ERROR_SUCCESS && (access & writeRights)) {
-        status = accessStatus(folder, W_OK | X_OK);
-    }
+    const std::string path = utf8OfText(folder);
+    if (access & readRights) status = accessStatus(path, R_OK | X_OK);
+    if (status == ERROR_SUCCESS && (access & writeRights)) status = accessStatus(path, W_OK | X_OK);
     if (status == ERROR_SUCCESS && (access & WRITE_DAC)) status = ownerStatus(folder);
     return status;
 }
@@ -97,12 +65,10 @@ int KeyFileSystem::makeFolder(const QString& path) {
 }
 
 int KeyFileSystem::readFile(const QString& path, QByteArray& content) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return file.exists() ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
-    }
-    content = file.readAll();
-    return file.error() == QFileDevice::NoError ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+    std::string bytes;
+    const int status = readWholeFile(utf8OfText(path), bytes);
+    content = byteArrayOf(bytes);
+    return status;
 }
 
 int KeyFileSystem::writeFile(const QString& path, const QByteArray& content) {

@@ -1,12 +1,10 @@
 #include "registry/reader/KeyStoreReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
-#include <cerrno>
 
 #include "registry/RegistryConstants.h"
+#include "registry/reader/KeyFiles.h"
 #include "registry/reader/PlainText.h"
 #include "registry/reader/StorePaths.h"
 #include "registry/reader/ValueBytes.h"
@@ -15,22 +13,6 @@
 namespace sentrel::reg {
 
 namespace {
-
-// The whole content of a file; ERROR_FILE_NOT_FOUND when there is none, ERROR_ACCESS_DENIED
-// when it cannot be read.
-int readWholeFile(const std::string& path, std::string& content) {
-    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (file < 0) {
-        return errno == ENOENT || errno == ENOTDIR ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
-    }
-    struct stat info {};
-    if (::fstat(file, &info) == 0 && info.st_size > 0) content.reserve(std::size_t(info.st_size));
-    char buffer[16384];
-    ssize_t count = 0;
-    while ((count = ::read(file, buffer, sizeof buffer)) > 0) content.append(buffer, count);
-    ::close(file);
-    return count == 0 ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
-}
 
 StoredValue storedValueOf(const ValueLine& line) {
     StoredValue value;
@@ -67,8 +49,7 @@ int KeyStoreReader::openKey(const std::string& keyPath, std::string& folder) con
         if (folder.empty()) return ERROR_FILE_NOT_FOUND;
     }
     // Reading a key's values needs read and search rights on its folder.
-    if (::faccessat(AT_FDCWD, folder.c_str(), R_OK | X_OK, AT_EACCESS) == 0) return ERROR_SUCCESS;
-    return errno == ENOENT || errno == ENOTDIR ? ERROR_FILE_NOT_FOUND : ERROR_ACCESS_DENIED;
+    return accessStatus(folder, R_OK | X_OK);
 }
 
 KeyStoreReader::Key& KeyStoreReader::key(const std::string& keyPath) const {
