@@ -42,13 +42,14 @@ QStringList subFolders(const QString& folder) {
     return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
-// The sub-folder of `parent` that holds the key `name`, compared without regard to case (of
-// any letter); empty when there is none.
+// Key names are compared without regard to the case of any letter.
+bool sameKeyName(std::string_view onDisk, std::string_view wanted) {
+    return textOfUtf8(onDisk).compare(textOfUtf8(wanted), Qt::CaseInsensitive) == 0;
+}
+
+// The sub-folder of `parent` that holds the key `name`; empty when there is none.
 QString childFolder(const QString& parent, const QString& name) {
-    const auto sameKey = [](std::string_view onDisk, std::string_view wanted) {
-        return textOfUtf8(onDisk).compare(textOfUtf8(wanted), Qt::CaseInsensitive) == 0;
-    };
-    return textOfUtf8(childKeyFolder(utf8OfText(parent), utf8OfText(name), sameKey));
+    return textOfUtf8(childKeyFolder(utf8OfText(parent), utf8OfText(name), sameKeyName));
 }
 
 bool isWritableName(const QString& name) {
@@ -70,13 +71,11 @@ QString KeyStore::defaultRootFolder(const QString& machineFolder) {
 int KeyStore::findKeyFolder(RegRoot root, const QString& path, QString& folder) const {
     const QString rootName = rootKeyName(root);
     if (rootName.isEmpty()) return ERROR_INVALID_HANDLE;
-    folder = root_ + QLatin1Char('/') + rootName;
-    if (!QFileInfo(folder).isDir()) return ERROR_FILE_NOT_FOUND;
-    for (const QString& level : levelsOf(path)) {
-        folder = childFolder(folder, level);
-        if (folder.isEmpty()) return ERROR_FILE_NOT_FOUND;
-    }
-    return ERROR_SUCCESS;
+    std::string found;
+    const int status = reg::findKeyFolder(utf8OfText(root_ + QLatin1Char('/') + rootName),
+                                          utf8OfText(path), sameKeyName, found);
+    folder = textOfUtf8(found);
+    return status;
 }
 
 int KeyStore::openFolder(const QString& folder, const QString& path, RegAccess access,

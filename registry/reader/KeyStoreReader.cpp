@@ -37,19 +37,10 @@ std::string KeyStoreReader::defaultRootFolder(const std::string& machineFolder) 
 }
 
 int KeyStoreReader::openKey(const std::string& keyPath, std::string& folder) const {
-    folder = root_ + "/HKEY_LOCAL_MACHINE";
-    if (!isFolder(folder)) return ERROR_FILE_NOT_FOUND;
-    std::string_view rest = keyPath;
-    while (!rest.empty()) {
-        const std::size_t separator = rest.find('\\');
-        const std::string_view level = rest.substr(0, separator);
-        rest.remove_prefix(separator == std::string_view::npos ? rest.size() : separator + 1);
-        if (level.empty()) continue;
-        folder = childKeyFolder(folder, level, equalIgnoringAsciiCase);
-        if (folder.empty()) return ERROR_FILE_NOT_FOUND;
-    }
+    const int status =
+        findKeyFolder(root_ + "/HKEY_LOCAL_MACHINE", keyPath, equalIgnoringAsciiCase, folder);
     // Reading a key's values needs read and search rights on its folder.
-    return accessStatus(folder, R_OK | X_OK);
+    return status == ERROR_SUCCESS ? accessStatus(folder, R_OK | X_OK) : status;
 }
 
 KeyStoreReader::Key& KeyStoreReader::key(const std::string& keyPath) const {

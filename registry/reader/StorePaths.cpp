@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "registry/RegistryConstants.h"
 #include "registry/reader/FolderName.h"
 
 namespace sentrel::reg {
@@ -95,6 +96,8 @@ std::string childKeyFolder(const std::string& parent, std::string_view name,
                            const KeyNameEquality& equal) {
     const std::string exact = parent + '/' + folderNameOfKey(name);
     if (isFolder(exact)) return exact;
+    // Of several spellings of the name, the first in name order, whatever order the folder
+    // lists them in.
     std::string found;
     forEachEntry(parent, [&](std::string_view folder, unsigned char type) {
         if (!found.empty() && folder >= std::string_view(found).substr(parent.size() + 1)) return;
@@ -104,6 +107,21 @@ std::string childKeyFolder(const std::string& parent, std::string_view name,
         if (type == DT_DIR || isFolder(path)) found = path;
     });
     return found;
+}
+
+int findKeyFolder(const std::string& rootKeyFolder, std::string_view path,
+                  const KeyNameEquality& equal, std::string& folder) {
+    folder = rootKeyFolder;
+    if (!isFolder(folder)) return ERROR_FILE_NOT_FOUND;
+    while (!path.empty()) {
+        const std::size_t separator = path.find('\\');
+        const std::string_view level = path.substr(0, separator);
+        path.remove_prefix(separator == std::string_view::npos ? path.size() : separator + 1);
+        if (level.empty()) continue;
+        folder = childKeyFolder(folder, level, equal);
+        if (folder.empty()) return ERROR_FILE_NOT_FOUND;
+    }
+    return ERROR_SUCCESS;
 }
 
 }  // namespace sentrel::reg

@@ -29,4 +29,9 @@ using KeyNameEquality = std::function<bool(std::string_view onDisk, std::string_
 std::string childKeyFolder(const std::string& parent, std::string_view name,
                            const KeyNameEquality& equal);
 
+// The folder of the key `path` ("\" between levels, empty levels skipped) under the folder
+// of its root key; ERROR_FILE_NOT_FOUND when that or a level is missing.
+int findKeyFolder(const std::string& rootKeyFolder, std::string_view path,
+                  const KeyNameEquality& equal, std::string& folder);
+
 }  // namespace sentrel::reg

@@ -69,11 +69,11 @@ void forEachValuesFileLine(
         std::string_view joined = withoutByteOrderMarks(nextLine(end));
         if (continuesBelow(joined) && start < content.size()) {
             joinedLines.assign(joined);
-            while (continuesBelow(joinedLines) && start < content.size()) {
+            do {
                 std::string longer(withoutContinuation(joinedLines));
                 longer += trimmed(nextLine(end));
                 joinedLines = std::move(longer);
-            }
+            } while (continuesBelow(joinedLines) && start < content.size());
             joined = joinedLines;
         }
         visit(content.substr(first, end - first), joined);
