@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <cstdint>
 
 namespace sentrel::reg {
 
@@ -8,9 +8,9 @@ namespace sentrel::reg {
 // keys, value types, access rights and result statuses. Keeping them lets every caller
 // reason about results ("0 = success", "2 = not found") the way the settings code expects.
 
-using RegRoot = quint32;
-using RegType = quint32;
-using RegAccess = quint32;
+using RegRoot = std::uint32_t;
+using RegType = std::uint32_t;
+using RegAccess = std::uint32_t;
 
 // Predefined root keys; each has a folder of the same name in the store.
 inline constexpr RegRoot HKEY_CLASSES_ROOT = 0x80000000u;
