@@ -43,7 +43,7 @@ CgiRequest CgiRequest::fromEnvironment() {
 }
 
 void CgiRequest::readBody(const std::function<std::size_t(char*, std::size_t)>& readBytes) {
-    if (!equalsIgnoringCase(method, "POST")) return;
+    if (!equalIgnoringAsciiCase(method, "POST")) return;
     const std::size_t wanted = bytesToRead(contentLength);
     body.resize(wanted);
     std::size_t have = 0;

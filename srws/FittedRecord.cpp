@@ -38,8 +38,8 @@ Range rangeOf(ColumnKind kind) {
 // optional point, an optional exponent.
 std::optional<double> numberIn(std::string_view text) {
     text = trimmed(text);
-    if (equalsIgnoringCase(text, "true")) return 1.0;
-    if (equalsIgnoringCase(text, "false")) return 0.0;
+    if (equalIgnoringAsciiCase(text, "true")) return 1.0;
+    if (equalIgnoringAsciiCase(text, "false")) return 0.0;
     if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
     double number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);

@@ -35,7 +35,7 @@ std::optional<std::string> decodePiece(std::string_view piece, std::string* reas
             i += 2;
         }
     }
-    if (!isUtf8(bytes)) {
+    if (!isValidUtf8(bytes)) {
         *reason = "a name or value is not valid UTF-8";
         return std::nullopt;
     }
@@ -69,7 +69,7 @@ std::optional<FormFields> FormFields::decode(std::string_view encoded, std::stri
 
 const std::string* FormFields::find(std::string_view name) const {
     for (auto it = fields_.crbegin(); it != fields_.crend(); ++it) {
-        if (equalsIgnoringCase(it->first, name)) return &it->second;
+        if (equalIgnoringAsciiCase(it->first, name)) return &it->second;
     }
     return nullptr;
 }

@@ -23,13 +23,13 @@ bool charsetIsUtf8(const std::vector<std::string_view>& parameters) {
     for (std::size_t i = 1; i < parameters.size(); ++i) {
         const std::string_view parameter = parameters[i];
         const std::size_t equals = parameter.find('=');
-        if (!equalsIgnoringCase(trimmed(parameter.substr(0, equals)), "charset")) continue;
+        if (!equalIgnoringAsciiCase(trimmed(parameter.substr(0, equals)), "charset")) continue;
         std::string value;
         if (equals != std::string_view::npos) {
             for (const char c : trimmed(parameter.substr(equals + 1)))
                 if (c != '"') value += c;
         }
-        if (!equalsIgnoringCase(value, "utf-8") && !equalsIgnoringCase(value, "utf8"))
+        if (!equalIgnoringAsciiCase(value, "utf-8") && !equalIgnoringAsciiCase(value, "utf8"))
             return false;
     }
     return true;
@@ -44,7 +44,7 @@ std::string bodyProblem(const CgiRequest& request) {
         return "the body does not have the length CONTENT_LENGTH gives";
     const auto parameters = parametersOf(request.contentType);
     if (!request.body.empty() && !parameters.front().empty() &&
-        !equalsIgnoringCase(parameters.front(), "application/x-www-form-urlencoded"))
+        !equalIgnoringAsciiCase(parameters.front(), "application/x-www-form-urlencoded"))
         return "the body is not application/x-www-form-urlencoded";
     if (!charsetIsUtf8(parameters)) return "the body is not UTF-8";
     return {};
@@ -54,7 +54,7 @@ std::string bodyProblem(const CgiRequest& request) {
 const reportsdb::ReportTable* tableNamed(std::string_view t) {
     static const char* const kNames[] = {"sns", "plt", "err"};  // in reportTables() order
     for (int i = 0; i < 3; ++i) {
-        if (equalsIgnoringCase(t, kNames[i])) return &reportsdb::reportTables()[i];
+        if (equalIgnoringAsciiCase(t, kNames[i])) return &reportsdb::reportTables()[i];
     }
     return nullptr;
 }
@@ -66,9 +66,9 @@ RefusedRequest badRequest(std::string reason) {
 }  // namespace
 
 ServiceRequest parseRequest(const CgiRequest& request) {
-    if (equalsIgnoringCase(request.method, "OPTIONS")) return PreflightRequest{};
-    const bool post = equalsIgnoringCase(request.method, "POST");
-    if (!post && !equalsIgnoringCase(request.method, "GET"))
+    if (equalIgnoringAsciiCase(request.method, "OPTIONS")) return PreflightRequest{};
+    const bool post = equalIgnoringAsciiCase(request.method, "POST");
+    if (!post && !equalIgnoringAsciiCase(request.method, "GET"))
         return RefusedRequest{405, "only GET and POST requests are served"};
     const std::string problem = post ? bodyProblem(request) : std::string();
     if (!problem.empty()) return badRequest(problem);

@@ -12,7 +12,7 @@ namespace {
 
 const char* const kConnectFailure = "Unable to connect to database";
 
-int bind(sqlite3_stmt* statement, int index, const FieldValue& value) {
+int bindValue(sqlite3_stmt* statement, int index, const FieldValue& value) {
     if (const auto* whole = std::get_if<std::int64_t>(&value))
         return sqlite3_bind_int64(statement, index, *whole);
     if (const auto* number = std::get_if<double>(&value))
@@ -111,7 +111,7 @@ void SqliteRecordStore::insert(const reportsdb::ReportTable& table, const Fitted
     const std::string sql = insertStatement(quoted(table.view), record);
     const Statement statement = prepare(sql);
     for (std::size_t i = 0; i < record.values.size(); ++i) {
-        if (bind(statement.get(), int(i + 1), record.values[i]) != SQLITE_OK)
+        if (bindValue(statement.get(), int(i + 1), record.values[i]) != SQLITE_OK)
             raiseUnexecuted(sql);
     }
     if (sqlite3_step(statement.get()) != SQLITE_DONE) raiseUnexecuted(sql);
@@ -119,7 +119,9 @@ void SqliteRecordStore::insert(const reportsdb::ReportTable& table, const Fitted
 
 int SqliteRecordStore::runWithText(const std::string& sql, const std::string& value) {
     const Statement statement = prepare(sql);
-    if (bind(statement.get(), 1, value) != SQLITE_OK) raiseUnexecuted(sql);
+    // Bound without a copy: the value outlives the statement's run.
+    const FieldValue parameter(value);
+    if (bindValue(statement.get(), 1, parameter) != SQLITE_OK) raiseUnexecuted(sql);
     const int result = sqlite3_step(statement.get());
     if (result == SQLITE_ROW) return sqlite3_column_int(statement.get(), 0);
     if (result != SQLITE_DONE) raiseUnexecuted(sql);

@@ -6,6 +6,7 @@
 #include "srws/RecordStore.h"
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace sentrel::srws {
 
@@ -34,9 +35,9 @@ class SqliteRecordStore : public RecordStore {
 
   private:
     struct StatementFinalizer {
-        void operator()(struct sqlite3_stmt* statement) const;
+        void operator()(sqlite3_stmt* statement) const;
     };
-    using Statement = std::unique_ptr<struct sqlite3_stmt, StatementFinalizer>;
+    using Statement = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
     [[noreturn]] void raise(const std::string& text, const std::string& reason) const;
     [[noreturn]] void raiseUnexecuted(const std::string& sql) const;

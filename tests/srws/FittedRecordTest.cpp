@@ -75,10 +75,10 @@ TEST(FittedRecordTest, TextIsCutToTheColumnsLengthInTheDatabasesKind) {
     EXPECT_EQ(charactersOf(textOf(fitted(1, {{"p", longText}}, DatabaseKind::Server), "p")),
               2048u);
     // Characters beyond the first plane count as one each.
-    EXPECT_EQ(textOf(fitted(0, {{"vml", "\xf0\x9f\x98\x80ab\xf0\x9f\x98\x80xyz"}},
+    EXPECT_EQ(textOf(fitted(0, {{"vml", "\xf0\x9f\x98\x80" "ab" "\xf0\x9f\x98\x80" "xyz"}},
                             DatabaseKind::Server),
                      "vml"),
-              "\xf0\x9f\x98\x80ab\xf0\x9f\x98\x80x");
+              "\xf0\x9f\x98\x80" "ab" "\xf0\x9f\x98\x80" "x");
     // Text stays text, number-like or empty.
     EXPECT_EQ(textOf(fitted(1, {{"p", "0012"}}), "p"), "0012");
     EXPECT_EQ(textOf(fitted(0, {{"brow", ""}}), "brow"), "");

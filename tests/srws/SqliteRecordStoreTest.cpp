@@ -21,6 +21,8 @@ using reportsdb::reportTables;
 
 namespace {
 
+using Fields = std::vector<FormFields::Field>;
+
 // 2026-05-06 07:08:09 local time.
 std::time_t received() {
     std::tm local{};
@@ -128,7 +130,7 @@ TEST_F(SqliteRecordStoreTest, ATransactionThatFailsLeavesNothingBehind) {
     const auto& errors = reportTables()[2];
     EXPECT_THROW(opened->inTransaction([&] {
         opened->insert(errors, FittedRecord::fit(errors, DatabaseKind::File,
-                                                 FormFields({{"et", "marker"}}), received()));
+                                                 FormFields(Fields{{"et", "marker"}}), received()));
         EXPECT_EQ(opened->countRows(errors, "ErrorType", "marker"), 1);
         throw ServiceError("SRWS", "stop");
     }),
@@ -136,7 +138,7 @@ TEST_F(SqliteRecordStoreTest, ATransactionThatFailsLeavesNothingBehind) {
     EXPECT_EQ(opened->countRows(errors, "ErrorType", "marker"), 0);
     opened->inTransaction([&] {
         opened->insert(errors, FittedRecord::fit(errors, DatabaseKind::File,
-                                                 FormFields({{"et", "kept"}}), received()));
+                                                 FormFields(Fields{{"et", "kept"}}), received()));
     });
     opened->deleteRows(errors, "ErrorType", "other");
     EXPECT_EQ(rows("SELECT ErrorType FROM BrowserErrors"), QStringList{"kept"});
