@@ -10,6 +10,7 @@
 #include "srws/CgiRequest.h"
 #include "srws/ReportsService.h"
 #include "srws/ServiceError.h"
+#include "srws/ServiceFiles.h"
 
 namespace sentrel::srws {
 
@@ -44,12 +45,8 @@ int serveCgiRequest(const RecordStoreOpener& open, const HandOver& handOver) {
     return 0;
 }
 
-std::string postgresProgramIn(const std::string& baseDirectory) {
-    return baseDirectory + "/srws/sentrel-srws-postgres";
-}
-
 std::string handOverToPostgresProgram(const ServiceSettings& settings) {
-    const std::string program = postgresProgramIn(settings.baseDirectory);
+    const std::string program = settings.baseDirectory + kPostgresProgram;
     char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
     ::execv(program.c_str(), arguments);
     return program + ": " + std::strerror(errno);

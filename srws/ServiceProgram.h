@@ -18,9 +18,6 @@ using HandOver = std::function<std::string(const ServiceSettings&)>;
 // output. Answers the program's exit code.
 int serveCgiRequest(const RecordStoreOpener& open, const HandOver& handOver = {});
 
-// Where an installation keeps the program that serves PostgreSQL databases.
-std::string postgresProgramIn(const std::string& baseDirectory);
-
 // Replaces this process with the PostgreSQL program of the installation the settings name,
 // with the same environment and standard input; answers the reason when it cannot.
 std::string handOverToPostgresProgram(const ServiceSettings& settings);
