@@ -9,6 +9,7 @@
 #include "reporting/webdirs/ApacheConfiguration.h"
 #include "reporting/webdirs/FileStatusError.h"
 #include "reporting/webdirs/ServiceAccountAccess.h"
+#include "srws/ServiceFiles.h"
 #include "reporting/webdirs/ServiceFileName.h"
 #include "reporting/webdirs/SnippetInstaller.h"
 #include "reporting/webdirs/WebDirMessages.h"
@@ -107,10 +108,15 @@ bool SrwsDeployment::accountHasAccess(const QString& user, const QString& group)
     QList<AccessNeed> needs;
     reg::RegKey key;
     const QString keyRoot = setup_.keyStoreRoot;
-    if (registry_.store().openKey(reg::HKEY_LOCAL_MACHINE, reg::kOptionsKey, reg::kAccessReadValue,
-                                  key) == 0) {
-        needs += webdirs::ServiceAccountAccess::withFoldersAbove(
-            {AccessNeed::ReadFile, key.folder() + QStringLiteral("/values.reg"), true}, keyRoot);
+    // The options, and the installation folder in the product key.
+    for (const QString& keyPath : {reg::kOptionsKey, reg::kProductKey}) {
+        if (registry_.store().openKey(reg::HKEY_LOCAL_MACHINE, keyPath, reg::kAccessReadValue,
+                                      key) != 0)
+            continue;
+        const QString values = key.folder() + QStringLiteral("/values.reg");
+        if (QFileInfo::exists(values))
+            needs += webdirs::ServiceAccountAccess::withFoldersAbove(
+                {AccessNeed::ReadFile, values, true}, keyRoot);
     }
     if (options_.srwsProviderType == SrwsProvider::Access && !options_.srwsMDBPath.isEmpty()) {
         const QString file = options_.srwsMDBPath;
@@ -118,6 +124,12 @@ bool SrwsDeployment::accountHasAccess(const QString& user, const QString& group)
         needs += webdirs::ServiceAccountAccess::withFoldersAbove(
             {AccessNeed::WriteFolder, folder, true}, folder);
         if (QFileInfo::exists(file)) needs.append({AccessNeed::WriteFile, file, true});
+    }
+    // A PostgreSQL database is served by the installation's PostgreSQL program.
+    if (options_.srwsProviderType == SrwsProvider::SqlServer) {
+        needs += webdirs::ServiceAccountAccess::withFoldersAbove(
+            {AccessNeed::RunFile, options_.baseDirectory() + QLatin1String(srws::kPostgresProgram)},
+            QString());
     }
     const webdirs::ServiceAccountAccess access(user, group);
     const QStringList unmet = access.ensure(needs);

@@ -55,6 +55,7 @@ refresh_file "$build/app/sentrel-update" "$base/sentrel-update"
 if [ -e "$build/srws/NorvaneSRWS.dll" ]; then
     mkdir -p "$base/srws/x86"
     refresh_file "$build/srws/NorvaneSRWS.dll" "$base/srws/x86/NorvaneSRWS.dll"
+    refresh_file "$build/srws/sentrel-srws-postgres" "$base/srws/sentrel-srws-postgres"
 fi
 
 # "Sentrel Samples" in the desktop's application menu opens the samples' guide.

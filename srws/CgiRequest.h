@@ -1,26 +1,26 @@
 #pragma once
 
-#include <QByteArray>
-#include <QDateTime>
-#include <QString>
+#include <cstddef>
 #include <cstdio>
+#include <ctime>
 #include <functional>
+#include <string>
 
 namespace sentrel::srws {
 
 // The most a request may carry, query string and body together.
-constexpr qsizetype kMaxRequestBytes = 64 * 1024;
+constexpr std::size_t kMaxRequestBytes = 64 * 1024;
 
 // One request as the web server hands it to a CGI program: the meta-variables of its
 // environment and the body from standard input.
 struct CgiRequest {
-    QString method;            // REQUEST_METHOD
-    QByteArray queryString;    // QUERY_STRING, still encoded
-    QString contentType;       // CONTENT_TYPE
-    QByteArray contentLength;  // CONTENT_LENGTH as given; empty when absent
-    QString remoteAddress;     // REMOTE_ADDR
-    QByteArray body;           // read by readBody, at most kMaxRequestBytes + 1 bytes
-    QDateTime receivedAt;      // when the service took the request
+    std::string method;         // REQUEST_METHOD
+    std::string queryString;    // QUERY_STRING, still encoded
+    std::string contentType;    // CONTENT_TYPE
+    std::string contentLength;  // CONTENT_LENGTH as given; empty when absent
+    std::string remoteAddress;  // REMOTE_ADDR
+    std::string body;           // read by readBody, at most kMaxRequestBytes + 1 bytes
+    std::time_t receivedAt = 0;  // when the service took the request
 
     // The meta-variables of this process's environment; the body is not read yet.
     static CgiRequest fromEnvironment();
@@ -30,7 +30,7 @@ struct CgiRequest {
     // input when it is absent, never more than kMaxRequestBytes + 1, so that an oversized
     // body is seen as such without being read whole. A request that is not a POST reads
     // nothing.
-    void readBody(const std::function<qsizetype(char*, qsizetype)>& readBytes);
+    void readBody(const std::function<std::size_t(char*, std::size_t)>& readBytes);
     // The same from a stdio stream (standard input).
     void readBody(std::FILE* input);
 

@@ -19,21 +19,21 @@ const char* reasonPhrase(int status) {
     }
 }
 
-CgiResponse withBody(int status, const QByteArray& type, const QString& body) {
+CgiResponse withBody(int status, const char* type, std::string body) {
     CgiResponse response = CgiResponse::empty(status);
     response.addHeader("Content-Type", type);
-    response.body = body.toUtf8();
+    response.body = std::move(body);
     return response;
 }
 
 }  // namespace
 
-CgiResponse CgiResponse::html(int status, const QString& page) {
-    return withBody(status, "text/html; charset=utf-8", page);
+CgiResponse CgiResponse::html(int status, std::string page) {
+    return withBody(status, "text/html; charset=utf-8", std::move(page));
 }
 
-CgiResponse CgiResponse::text(int status, const QString& message) {
-    return withBody(status, "text/plain; charset=utf-8", message + QLatin1Char('\n'));
+CgiResponse CgiResponse::text(int status, const std::string& message) {
+    return withBody(status, "text/plain; charset=utf-8", message + '\n');
 }
 
 CgiResponse CgiResponse::empty(int status) {
@@ -45,15 +45,16 @@ CgiResponse CgiResponse::empty(int status) {
     return response;
 }
 
-QByteArray CgiResponse::serialize() const {
-    QByteArray out = "Status: " + QByteArray::number(status) + ' ' + reasonPhrase(status) + "\r\n";
+std::string CgiResponse::serialize() const {
+    std::string out =
+        "Status: " + std::to_string(status) + ' ' + reasonPhrase(status) + "\r\n";
     for (const auto& [name, value] : headers) out += name + ": " + value + "\r\n";
     return out + "\r\n" + body;
 }
 
 void CgiResponse::write(std::FILE* output) const {
-    const QByteArray bytes = serialize();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), output);
+    const std::string bytes = serialize();
+    std::fwrite(bytes.data(), 1, bytes.size(), output);
     std::fflush(output);
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <cstdio>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace sentrel::srws {
 
@@ -12,17 +11,17 @@ namespace sentrel::srws {
 // output in the CGI response format ("Status: 204 No Content", headers, blank line, body).
 struct CgiResponse {
     int status = 200;
-    QList<std::pair<QByteArray, QByteArray>> headers;
-    QByteArray body;
+    std::vector<std::pair<std::string, std::string>> headers;
+    std::string body;
 
-    static CgiResponse html(int status, const QString& page);
-    static CgiResponse text(int status, const QString& message);
+    static CgiResponse html(int status, std::string page);
+    static CgiResponse text(int status, const std::string& message);
     static CgiResponse empty(int status);
 
-    void addHeader(const QByteArray& name, const QByteArray& value) {
-        headers.emplace_back(name, value);
+    void addHeader(std::string name, std::string value) {
+        headers.emplace_back(std::move(name), std::move(value));
     }
-    QByteArray serialize() const;
+    std::string serialize() const;
     void write(std::FILE* output) const;
 };
 

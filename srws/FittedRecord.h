@@ -1,20 +1,25 @@
 #pragma once
 
-#include <QDateTime>
-#include <QStringList>
-#include <QVariantList>
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <variant>
+#include <vector>
 
 #include "reporting/reportsdb/ReportTables.h"
 #include "srws/FormFields.h"
 
 namespace sentrel::srws {
 
+// One value to bind: NULL, a whole number, a number or a text.
+using FieldValue = std::variant<std::monostate, std::int64_t, double, std::string>;
+
 // A record ready for its view: the view's column names and the values to bind, fitted to
 // the columns, and a note for every value that had to be changed beyond cutting.
 struct FittedRecord {
-    QStringList columns;  // view names as the view of the database's kind spells them
-    QVariantList values;  // in the order of `columns`; a null QVariant is NULL
-    QStringList notes;    // for the service's log
+    std::vector<std::string> columns;  // view names as the view of the database's kind spells them
+    std::vector<FieldValue> values;    // in the order of `columns`
+    std::vector<std::string> notes;    // for the service's log
 
     // Matches the request's fields to the table's view columns by name without regard to
     // case (the last of several fields of one name counts; unknown names are ignored) and
@@ -27,7 +32,7 @@ struct FittedRecord {
     //    time "yyyy-MM-ddTHH:mm:ss"; anything else is noted and replaced by `receivedAt`.
     // `lu` is `receivedAt` when the request has none.
     static FittedRecord fit(const reportsdb::ReportTable& table, reportsdb::DatabaseKind kind,
-                            const FormFields& fields, const QDateTime& receivedAt);
+                            const FormFields& fields, std::time_t receivedAt);
 };
 
 }  // namespace sentrel::srws

@@ -1,6 +1,6 @@
 #include "srws/FormFields.h"
 
-#include <QStringDecoder>
+#include "srws/Text.h"
 
 namespace sentrel::srws {
 
@@ -13,11 +13,11 @@ int hexDigit(char c) {
     return -1;
 }
 
-// One name or value: "+" and "%XX" decoded, then read as UTF-8.
-std::optional<QString> decodePiece(QByteArrayView piece, QString* reason) {
-    QByteArray bytes;
+// One name or value: "+" and "%XX" decoded, then checked to be UTF-8 without NUL.
+std::optional<std::string> decodePiece(std::string_view piece, std::string* reason) {
+    std::string bytes;
     bytes.reserve(piece.size());
-    for (qsizetype i = 0; i < piece.size(); ++i) {
+    for (std::size_t i = 0; i < piece.size(); ++i) {
         const char c = piece[i];
         if (c == '+') {
             bytes += ' ';
@@ -28,54 +28,50 @@ std::optional<QString> decodePiece(QByteArrayView piece, QString* reason) {
             const int high = complete ? hexDigit(piece[i + 1]) : -1;
             const int low = complete ? hexDigit(piece[i + 2]) : -1;
             if (high < 0 || low < 0) {
-                *reason = QStringLiteral("a \"%\" is not followed by two hexadecimal digits");
+                *reason = "a \"%\" is not followed by two hexadecimal digits";
                 return std::nullopt;
             }
             bytes += char(high * 16 + low);
             i += 2;
         }
     }
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError()) {
-        *reason = QStringLiteral("a name or value is not valid UTF-8");
+    if (!isValidUtf8(bytes)) {
+        *reason = "a name or value is not valid UTF-8";
         return std::nullopt;
     }
-    if (text.contains(QChar(0))) {
-        *reason = QStringLiteral("a name or value holds a NUL character");
+    if (bytes.find('\0') != std::string::npos) {
+        *reason = "a name or value holds a NUL character";
         return std::nullopt;
     }
-    return text;
+    return bytes;
 }
 
 }  // namespace
 
-std::optional<FormFields> FormFields::decode(const QByteArray& encoded, QString* reason) {
+std::optional<FormFields> FormFields::decode(std::string_view encoded, std::string* reason) {
     FormFields form;
-    for (const QByteArray& piece : encoded.split('&')) {
-        if (piece.isEmpty()) continue;
-        const qsizetype equals = piece.indexOf('=');
-        const QByteArrayView name = QByteArrayView(piece).first(equals < 0 ? piece.size() : equals);
-        const QByteArrayView value =
-            equals < 0 ? QByteArrayView() : QByteArrayView(piece).sliced(equals + 1);
-        auto decodedName = decodePiece(name, reason);
-        if (!decodedName) return std::nullopt;
-        auto decodedValue = decodePiece(value, reason);
-        if (!decodedValue) return std::nullopt;
-        form.fields_.append({*decodedName, *decodedValue});
+    while (!encoded.empty()) {
+        const std::size_t amp = encoded.find('&');
+        const std::string_view piece = encoded.substr(0, amp);
+        encoded.remove_prefix(amp == std::string_view::npos ? encoded.size() : amp + 1);
+        if (piece.empty()) continue;
+        const std::size_t equals = piece.find('=');
+        auto name = decodePiece(piece.substr(0, equals), reason);
+        if (!name) return std::nullopt;
+        auto value = decodePiece(
+            equals == std::string_view::npos ? std::string_view() : piece.substr(equals + 1),
+            reason);
+        if (!value) return std::nullopt;
+        form.fields_.emplace_back(std::move(*name), std::move(*value));
     }
     return form;
 }
 
-bool FormFields::has(const QString& name) const {
-    return value(name).has_value();
-}
-
-std::optional<QString> FormFields::value(const QString& name) const {
+const std::string* FormFields::find(std::string_view name) const {
     for (auto it = fields_.crbegin(); it != fields_.crend(); ++it) {
-        if (it->first.compare(name, Qt::CaseInsensitive) == 0) return it->second;
+        if (equalIgnoringAsciiCase(it->first, name)) return &it->second;
     }
-    return std::nullopt;
+    return nullptr;
 }
 
 }  // namespace sentrel::srws

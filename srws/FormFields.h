@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QByteArray>
-#include <QList>
-#include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace sentrel::srws {
 
@@ -12,27 +12,29 @@ namespace sentrel::srws {
 // and values are UTF-8 after percent decoding; "+" stands for a blank.
 class FormFields {
   public:
-    using Field = std::pair<QString, QString>;
+    using Field = std::pair<std::string, std::string>;
 
     FormFields() = default;
-    explicit FormFields(QList<Field> fields) : fields_(std::move(fields)) {}
+    explicit FormFields(std::vector<Field> fields) : fields_(std::move(fields)) {}
 
     // Decodes `encoded`. Empty pieces ("a=1&&b=2") are skipped and a piece without "="
     // is a name with an empty value. Fails with the reason when a "%" is not followed by
     // two hexadecimal digits, when a name or value is not valid UTF-8, or when it holds a
     // NUL character.
-    static std::optional<FormFields> decode(const QByteArray& encoded, QString* reason);
+    static std::optional<FormFields> decode(std::string_view encoded, std::string* reason);
 
-    void append(const FormFields& more) { fields_ += more.fields_; }
-    const QList<Field>& fields() const { return fields_; }
+    void append(const FormFields& more) {
+        fields_.insert(fields_.end(), more.fields_.begin(), more.fields_.end());
+    }
+    const std::vector<Field>& fields() const { return fields_; }
     // Whether a field of that name is present, the name compared without regard to case.
-    bool has(const QString& name) const;
-    // The value of the last field of that name (without regard to case); nullopt when
-    // there is none.
-    std::optional<QString> value(const QString& name) const;
+    bool has(std::string_view name) const { return find(name) != nullptr; }
+    // The value of the last field of that name (without regard to case); nullptr when there
+    // is none.
+    const std::string* find(std::string_view name) const;
 
   private:
-    QList<Field> fields_;
+    std::vector<Field> fields_;
 };
 
 }  // namespace sentrel::srws

@@ -1,11 +1,9 @@
 #include "srws/ReportsService.h"
 
-#include "shell/AppError.h"
 #include "srws/CgiRequest.h"
 #include "srws/FittedRecord.h"
-#include "srws/RecordWriter.h"
+#include "srws/ServiceError.h"
 #include "srws/ServiceRequest.h"
-#include "srws/ServiceSettings.h"
 #include "srws/StatusReport.h"
 
 namespace sentrel::srws {
@@ -28,21 +26,24 @@ CgiResponse preflight() {
     return response;
 }
 
-QString from(const CgiRequest& request) {
-    return QStringLiteral(" (request from ") +
-           (request.remoteAddress.isEmpty() ? QStringLiteral("an unknown address")
-                                            : request.remoteAddress) +
-           QLatin1Char(')');
+std::string from(const CgiRequest& request) {
+    return " (request from " +
+           (request.remoteAddress.empty() ? std::string("an unknown address")
+                                          : request.remoteAddress) +
+           ')';
 }
 
 }  // namespace
 
+ReportsService::ReportsService(ServiceSettings settings, RecordStoreOpener open)
+    : settings_(std::move(settings)), open_(std::move(open)) {
+    log_.setFolder(settings_.logFolder);
+}
+
 CgiResponse ReportsService::handle(const CgiRequest& request) {
-    const ServiceSettings settings = ServiceSettings::load(log_, registryRoot_);
-    log_.setFolder(settings.logFolder);
     return std::visit(Overloaded{
-                          [&](const StatusRequest&) { return status(request, settings); },
-                          [&](const LogRequest& record) { return log(record, request, settings); },
+                          [&](const StatusRequest&) { return status(request); },
+                          [&](const LogRequest& record) { return store(record, request); },
                           [&](const PreflightRequest&) { return preflight(); },
                           [&](const RefusedRequest& refused) {
                               return refuse(request, refused.status, refused.reason);
@@ -51,41 +52,38 @@ CgiResponse ReportsService::handle(const CgiRequest& request) {
                       parseRequest(request));
 }
 
-CgiResponse ReportsService::refuse(const CgiRequest& request, int status, const QString& reason) {
-    log_.warning(QStringLiteral("Refused: ") + reason + from(request));
-    CgiResponse response = CgiResponse::text(status, QStringLiteral("Refused: ") + reason);
+CgiResponse ReportsService::refuse(const CgiRequest& request, int status,
+                                   const std::string& reason) {
+    log_.warning("Refused: " + reason + from(request));
+    CgiResponse response = CgiResponse::text(status, "Refused: " + reason);
     if (status == 405) response.addHeader("Allow", "GET, POST, OPTIONS");
     return response;
 }
 
-CgiResponse ReportsService::status(const CgiRequest& request, const ServiceSettings& settings) {
-    const StatusReport report = StatusReport::run(settings);
+CgiResponse ReportsService::status(const CgiRequest& request) {
+    const StatusReport report = StatusReport::run(settings_, open_);
     for (const CheckResult& check : report.checks) {
         if (check.state == CheckResult::State::Failed)
-            log_.error(QStringLiteral("Status check failed: ") + check.name + QStringLiteral(": ") +
-                       check.detail);
+            log_.error("Status check failed: " + check.name + ": " + check.detail);
     }
     return CgiResponse::html(report.allPassed() ? 200 : 500, report.html(request.isLocal()));
 }
 
-CgiResponse ReportsService::log(const LogRequest& request, const CgiRequest& cgi,
-                                const ServiceSettings& settings) {
-    if (!settings.found) {
-        log_.error(QStringLiteral("Record not stored: ") + settings.problem + from(cgi));
-        return CgiResponse::text(500, QStringLiteral("The reports web service is not set up."));
+CgiResponse ReportsService::store(const LogRequest& request, const CgiRequest& cgi) {
+    if (!settings_.found) {
+        log_.error("Record not stored: " + settings_.problem + from(cgi));
+        return CgiResponse::text(500, "The reports web service is not set up.");
     }
-    const FittedRecord record =
-        FittedRecord::fit(*request.table, settings.database.kind, request.fields, cgi.receivedAt);
-    const QString table = QString::fromLatin1(request.table->view);
-    for (const QString& note : record.notes)
-        log_.warning(QStringLiteral("Record for ") + table + QStringLiteral(": ") + note +
-                     from(cgi));
+    const FittedRecord record = FittedRecord::fit(*request.table, settings_.database.kind,
+                                                  request.fields, cgi.receivedAt);
+    const std::string table = request.table->view;
+    for (const std::string& note : record.notes)
+        log_.warning("Record for " + table + ": " + note + from(cgi));
     try {
-        RecordWriter::open(settings.database)->insert(*request.table, record);
-    } catch (const AppError& error) {
-        log_.error(QStringLiteral("Record for ") + table + QStringLiteral(" not stored: [") +
-                   error.source() + QStringLiteral("] ") + error.description() + from(cgi));
-        return CgiResponse::text(500, QStringLiteral("The record could not be stored."));
+        open_(settings_.database)->insert(*request.table, record);
+    } catch (const ServiceError& error) {
+        log_.error("Record for " + table + " not stored: " + error.text() + from(cgi));
+        return CgiResponse::text(500, "The record could not be stored.");
     }
     return CgiResponse::empty(204);
 }

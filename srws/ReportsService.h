@@ -1,33 +1,36 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "srws/CgiResponse.h"
+#include "srws/RecordStore.h"
 #include "srws/ServiceLog.h"
+#include "srws/ServiceSettings.h"
 
 namespace sentrel::srws {
 
 struct CgiRequest;
+struct LogRequest;
 
-// The reports web service: answers one request. It reads its settings from the editor's
-// options key, answers "?test" with the status page (200 when every check passed, else 500),
-// and logs a record through the view its "t" names (204; 500 when the database refuses it).
-// Refused requests (400, 405) write nothing. Failures and refusals go to the service's log.
+// The reports web service: answers one request with the settings read from the editor's
+// options key. It answers "?test" with the status page (200 when every check passed, else
+// 500), and logs a record through the view its "t" names (204; 500 when the database
+// refuses it). Refused requests (400, 405) write nothing. Failures and refusals go to the
+// service's log.
 class ReportsService {
   public:
-    // `registryRoot`: the key store's root folder; empty: $SENTREL_REGISTRY or the default.
-    explicit ReportsService(QString registryRoot = QString())
-        : registryRoot_(std::move(registryRoot)) {}
+    ReportsService(ServiceSettings settings, RecordStoreOpener open);
 
     CgiResponse handle(const CgiRequest& request);
+    const ServiceLog& log() const { return log_; }
 
   private:
-    CgiResponse refuse(const CgiRequest& request, int status, const QString& reason);
-    CgiResponse status(const CgiRequest& request, const struct ServiceSettings& settings);
-    CgiResponse log(const struct LogRequest& request, const CgiRequest& cgi,
-                    const ServiceSettings& settings);
+    CgiResponse refuse(const CgiRequest& request, int status, const std::string& reason);
+    CgiResponse status(const CgiRequest& request);
+    CgiResponse store(const LogRequest& request, const CgiRequest& cgi);
 
-    QString registryRoot_;
+    ServiceSettings settings_;
+    RecordStoreOpener open_;
     ServiceLog log_;
 };
 

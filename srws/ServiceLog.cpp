@@ -1,13 +1,30 @@
 #include "srws/ServiceLog.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <syslog.h>
 #include <unistd.h>
 
-#include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace sentrel::srws {
+
+namespace {
+
+std::string localText(std::time_t when, const char* format) {
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[64];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
+}
+
+bool isFolder(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace
 
 const char* const ServiceLog::kIdent = "Sentrel Reports Web Service";
 
@@ -19,38 +36,32 @@ ServiceLog::~ServiceLog() {
     closelog();
 }
 
-QString ServiceLog::fileFor(const QDateTime& when) const {
-    if (folder_.isEmpty() || !QFileInfo(folder_).isDir()) return QString();
-    return folder_ + QStringLiteral("/srws-") + when.toString(QStringLiteral("yyyy-MM-dd")) +
-           QStringLiteral(".log");
+std::string ServiceLog::fileFor(std::time_t when) const {
+    if (folder_.empty() || !isFolder(folder_)) return {};
+    return folder_ + "/srws-" + localText(when, "%Y-%m-%d") + ".log";
 }
 
-void ServiceLog::write(int priority, const QString& text) const {
+void ServiceLog::write(int priority, const std::string& text) const {
     // One line per entry, whatever the text holds.
-    QString line = text;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    syslog(priority, "%s", line.toUtf8().constData());
-    appendToFile(QDateTime::currentDateTime(), line);
+    std::string line = text;
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    syslog(priority, "%s", line.c_str());
+    appendToFile(std::time(nullptr), line);
 }
 
-void ServiceLog::appendToFile(const QDateTime& when, const QString& text) const {
-    const QString path = fileFor(when);
-    if (path.isEmpty()) return;
+void ServiceLog::appendToFile(std::time_t when, const std::string& text) const {
+    const std::string path = fileFor(when);
+    if (path.empty()) return;
     // Many service processes log at once, so each entry is appended with a single write
     // to a file opened for appending: the system keeps whole lines from interleaving, and a
     // line is written whole or not at all. A log cannot be replaced by renaming without
     // losing the lines of the processes writing at the same moment.
-    const QByteArray line = (when.toString(Qt::ISODate) + QLatin1Char(' ') + text).toUtf8() + '\n';
-    const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0664);
-    if (fd < 0) {
-        syslog(LOG_ERR, "cannot write the log file %s", QFile::encodeName(path).constData());
-        return;
-    }
-    if (::write(fd, line.constData(), size_t(line.size())) != line.size()) {
-        syslog(LOG_ERR, "cannot write the log file %s", QFile::encodeName(path).constData());
-    }
-    ::close(fd);
+    const std::string line = localText(when, "%Y-%m-%dT%H:%M:%S") + ' ' + text + '\n';
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0664);
+    if (fd < 0 || ::write(fd, line.data(), line.size()) != ssize_t(line.size()))
+        syslog(LOG_ERR, "cannot write the log file %s", path.c_str());
+    if (fd >= 0) ::close(fd);
 }
 
 }  // namespace sentrel::srws

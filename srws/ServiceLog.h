@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QDateTime>
-#include <QString>
+#include <ctime>
+#include <string>
 
 namespace sentrel::srws {
 
@@ -18,18 +18,18 @@ class ServiceLog {
     ServiceLog& operator=(const ServiceLog&) = delete;
 
     // The folder of the dated log files; empty: syslog only.
-    void setFolder(const QString& folder) { folder_ = folder; }
+    void setFolder(std::string folder) { folder_ = std::move(folder); }
     // The file an entry written at `when` goes to; empty when there is no usable folder.
-    QString fileFor(const QDateTime& when) const;
+    std::string fileFor(std::time_t when) const;
 
-    void error(const QString& text) const { write(3, text); }    // LOG_ERR
-    void warning(const QString& text) const { write(4, text); }  // LOG_WARNING
+    void error(const std::string& text) const { write(3, text); }    // LOG_ERR
+    void warning(const std::string& text) const { write(4, text); }  // LOG_WARNING
 
   private:
-    void write(int priority, const QString& text) const;
-    void appendToFile(const QDateTime& when, const QString& text) const;
+    void write(int priority, const std::string& text) const;
+    void appendToFile(std::time_t when, const std::string& text) const;
 
-    QString folder_;
+    std::string folder_;
 };
 
 }  // namespace sentrel::srws

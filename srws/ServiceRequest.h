@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 #include <variant>
 
 #include "reporting/reportsdb/ReportTables.h"
@@ -25,7 +25,7 @@ struct PreflightRequest {};
 // and the service's log.
 struct RefusedRequest {
     int status = 400;
-    QString reason;
+    std::string reason;
 };
 
 using ServiceRequest = std::variant<StatusRequest, LogRequest, PreflightRequest, RefusedRequest>;

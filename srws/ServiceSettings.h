@@ -1,27 +1,28 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
-#include "reporting/reportsdb/ReportsDbSettings.h"
+#include "srws/DatabaseSettings.h"
 
 namespace sentrel::srws {
 
-class ServiceLog;
-
 // What the service needs from the editor's options key in the key store: the reports
-// database and the folder of its log files.
+// database and the folder of its log files, read as the editor's option store reads them
+// (the same defaults, and a stored text shorter than two characters reads as unset), and
+// the installation folder.
 struct ServiceSettings {
     // Whether the options key exists and names a database (an SQLite file, or a
     // PostgreSQL server and database); when not, `problem` says what is missing.
     bool found = false;
-    QString problem;
-    reportsdb::ReportsDbSettings database;
-    QString logFolder;  // srwsLogFilePath
+    std::string problem;
+    DatabaseSettings database;
+    std::string logFolder;      // srwsLogFilePath
+    std::string baseDirectory;  // "basedir" of the product key, without a trailing "/"
 
     // Reads the options from the key store at `registryRoot` ($SENTREL_REGISTRY, else the
     // key store's default root, when empty). Reading never fails: what is missing or
     // unreadable reads as not found.
-    static ServiceSettings load(const ServiceLog& log, const QString& registryRoot = QString());
+    static ServiceSettings load(const std::string& registryRoot = {});
 };
 
 }  // namespace sentrel::srws

@@ -1,13 +1,13 @@
 #include "srws/StatusReport.h"
 
-#include <QCoreApplication>
-#include <algorithm>
+#include <unistd.h>
 
-#include "reporting/reportsdb/ReportTables.h"
-#include "shell/AppError.h"
-#include "shell/Product.h"
+#include <algorithm>
+#include <cstring>
+
+#include "shell/ProductVersion.h"
 #include "srws/FittedRecord.h"
-#include "srws/ReportsWriter.h"
+#include "srws/ServiceError.h"
 #include "srws/ServiceSettings.h"
 
 namespace sentrel::srws {
@@ -22,49 +22,61 @@ using State = CheckResult::State;
 // order; each holds the marker (at most 25 characters).
 const char* const kMarkerColumns[] = {"Browser", "Hittype", "ErrorType"};
 
-QString markerColumnView(const ReportTable& table, const char* column, DatabaseKind kind) {
+std::string markerColumnView(const ReportTable& table, const char* column, DatabaseKind kind) {
     for (const auto& c : table.columns)
-        if (qstrcmp(c.name, column) == 0) return QString::fromLatin1(c.viewNameFor(kind));
-    return QString();
+        if (std::strcmp(c.name, column) == 0) return c.viewNameFor(kind);
+    return {};
 }
 
-QString targetOf(const reportsdb::ReportsDbSettings& db) {
+std::string targetOf(const DatabaseSettings& db) {
     if (db.kind == DatabaseKind::File) return db.filePath;
-    QString target = db.database + QStringLiteral(" on ") + db.server;
-    if (!db.tableOwner.isEmpty()) target += QStringLiteral(", schema ") + db.tableOwner;
-    target += db.useOsAuthentication ? QStringLiteral(", the operating system's own authentication")
-                                     : QStringLiteral(", user ") + db.user;
+    std::string target = db.database + " on " + db.server;
+    if (!db.tableOwner.empty()) target += ", schema " + db.tableOwner;
+    target += db.useOsAuthentication ? ", the operating system's own authentication"
+                                     : ", user " + db.user;
     return target;
 }
 
 // Puts a marked record in through the view, finds it in the table, deletes it there and
 // checks that it is gone.
-void roundTrip(ReportsWriter& writer, const ReportTable& table, const char* column,
+void roundTrip(RecordStore& store, const ReportTable& table, const char* column,
                DatabaseKind kind) {
-    const QString marker = QStringLiteral("srws-test-%1").arg(QCoreApplication::applicationPid());
+    const std::string marker = "srws-test-" + std::to_string(::getpid());
     const FormFields fields({{markerColumnView(table, column, kind), marker}});
-    writer.connection().InTransaction([&] {
-        writer.insert(table, FittedRecord::fit(table, kind, fields, QDateTime::currentDateTime()));
-        if (writer.countRows(table, column, marker) != 1)
-            throw AppError(AppError::kObjectErrorBase,
-                           QStringLiteral("the record inserted through the view is not in ") +
-                               QString::fromLatin1(table.name),
-                           QStringLiteral("SRWS"));
-        writer.deleteRows(table, column, marker);
-        if (writer.countRows(table, column, marker) != 0)
-            throw AppError(AppError::kObjectErrorBase,
-                           QStringLiteral("the test record could not be deleted from ") +
-                               QString::fromLatin1(table.name),
-                           QStringLiteral("SRWS"));
+    store.inTransaction([&] {
+        store.insert(table, FittedRecord::fit(table, kind, fields, std::time(nullptr)));
+        if (store.countRows(table, column, marker) != 1)
+            throw ServiceError("SRWS", std::string("the record inserted through the view is not in ") +
+                                           table.name);
+        store.deleteRows(table, column, marker);
+        if (store.countRows(table, column, marker) != 0)
+            throw ServiceError("SRWS",
+                               std::string("the test record could not be deleted from ") + table.name);
     });
 }
 
-QString errorText(const AppError& error) {
-    return QLatin1Char('[') + error.source() + QStringLiteral("] ") + error.description();
-}
-
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
+std::string escaped(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
 }
 
 const char* stateText(State state) {
@@ -79,6 +91,18 @@ const char* stateText(State state) {
     return "not run";
 }
 
+// Runs one check: passed with `passed` as its detail, or failed with the error's text.
+void check(CheckResult& result, const char* passed, const std::function<void()>& work) {
+    try {
+        work();
+        result.state = State::Passed;
+        result.detail = passed;
+    } catch (const ServiceError& error) {
+        result.state = State::Failed;
+        result.detail = error.text();
+    }
+}
+
 }  // namespace
 
 bool StatusReport::allPassed() const {
@@ -86,66 +110,50 @@ bool StatusReport::allPassed() const {
                        [](const CheckResult& check) { return check.state == State::Passed; });
 }
 
-StatusReport StatusReport::run(const ServiceSettings& settings) {
+StatusReport StatusReport::run(const ServiceSettings& settings, const RecordStoreOpener& open) {
     StatusReport report;
-    report.version = product::kVersion;
-    const auto& db = settings.database;
-    report.databaseKind = db.kind == DatabaseKind::File ? QStringLiteral("SQLite file")
-                                                        : QStringLiteral("PostgreSQL database");
+    report.version = product::kVersionText;
+    const DatabaseSettings& db = settings.database;
+    report.databaseKind = db.kind == DatabaseKind::File ? "SQLite file" : "PostgreSQL database";
     report.databaseTarget = targetOf(db);
-    report.checks << CheckResult{QStringLiteral("Settings"),
-                                 settings.found ? State::Passed : State::Failed,
-                                 settings.found ? QStringLiteral("found") : settings.problem};
-    report.checks << CheckResult{QStringLiteral("Connection"), State::NotRun, QString()};
+    report.checks.push_back({"Settings", settings.found ? State::Passed : State::Failed,
+                             settings.found ? "found" : settings.problem});
+    report.checks.push_back({"Connection", State::NotRun, {}});
     for (const ReportTable& table : reportsdb::reportTables())
-        report.checks << CheckResult{
-            QStringLiteral("Record through ") + QString::fromLatin1(table.view), State::NotRun,
-            QString()};
+        report.checks.push_back({std::string("Record through ") + table.view, State::NotRun, {}});
     if (!settings.found) return report;
 
-    ReportsWriter writer(db);
-    try {
-        writer.connect();
-        report.checks[1] = {report.checks[1].name, State::Passed, QStringLiteral("connected")};
-    } catch (const AppError& error) {
-        report.checks[1] = {report.checks[1].name, State::Failed, errorText(error)};
-        return report;
-    }
-    for (int i = 0; i < int(reportsdb::reportTables().size()); ++i) {
-        CheckResult& check = report.checks[2 + i];
-        try {
-            roundTrip(writer, reportsdb::reportTables()[i], kMarkerColumns[i], db.kind);
-            check.state = State::Passed;
-            check.detail = QStringLiteral("written and deleted again");
-        } catch (const AppError& error) {
-            check.state = State::Failed;
-            check.detail = errorText(error);
-        }
+    std::unique_ptr<RecordStore> store;
+    check(report.checks[1], "connected", [&] { store = open(db); });
+    if (!store) return report;
+    for (std::size_t i = 0; i < reportsdb::reportTables().size(); ++i) {
+        check(report.checks[2 + i], "written and deleted again", [&] {
+            roundTrip(*store, reportsdb::reportTables()[i], kMarkerColumns[i], db.kind);
+        });
     }
     return report;
 }
 
-QString StatusReport::html(bool local) const {
-    QString rows;
+std::string StatusReport::html(bool local) const {
+    std::string rows;
     for (const CheckResult& check : checks) {
         const bool showDetail = local || check.state != State::Failed;
-        rows += QStringLiteral("<tr><td>%1</td><td class=\"%2\">%2</td><td>%3</td></tr>\n")
-                    .arg(escaped(check.name), QString::fromLatin1(stateText(check.state)),
-                         showDetail ? escaped(check.detail)
-                                    : QStringLiteral("details in the service's log"));
+        const std::string state = stateText(check.state);
+        rows += "<tr><td>" + escaped(check.name) + "</td><td class=\"" + state + "\">" + state +
+                "</td><td>" +
+                (showDetail ? escaped(check.detail) : "details in the service's log") +
+                "</td></tr>\n";
     }
-    const QString database = local ? QStringLiteral("<p>Database: %1 %2</p>\n")
-                                         .arg(escaped(databaseKind), escaped(databaseTarget))
-                                   : QString();
-    const QString summary =
-        allPassed() ? QStringLiteral("All checks passed.") : QStringLiteral("Some checks failed.");
-    return QStringLiteral(
-               "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
-               "<title>Sentrel Reports Web Service</title></head>\n<body>\n"
-               "<h1>Sentrel Reports Web Service</h1>\n<p>Version %1</p>\n%2"
-               "<table>\n<tr><th>Check</th><th>Result</th><th>Details</th></tr>\n%3</table>\n"
-               "<p id=\"summary\">%4</p>\n</body></html>\n")
-        .arg(escaped(version), database, rows, summary);
+    const std::string database =
+        local ? "<p>Database: " + escaped(databaseKind) + ' ' + escaped(databaseTarget) + "</p>\n"
+              : "";
+    const char* summary = allPassed() ? "All checks passed." : "Some checks failed.";
+    return "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">"
+           "<title>Sentrel Reports Web Service</title></head>\n<body>\n"
+           "<h1>Sentrel Reports Web Service</h1>\n<p>Version " +
+           escaped(version) + "</p>\n" + database +
+           "<table>\n<tr><th>Check</th><th>Result</th><th>Details</th></tr>\n" + rows +
+           "</table>\n<p id=\"summary\">" + summary + "</p>\n</body></html>\n";
 }
 
 }  // namespace sentrel::srws

@@ -55,8 +55,8 @@ Installation& installation() {
     return instance;
 }
 
-// Runs the program once with the CGI variables and body; answers whether it exited cleanly.
-bool runOnce(const std::vector<std::string>& variables, const std::string& body) {
+// Runs `path` once with the CGI variables and body; answers whether it exited cleanly.
+bool runOnce(const char* path, const std::vector<std::string>& variables, const std::string& body) {
     std::vector<char*> environment;
     for (const std::string& variable : variables)
         environment.push_back(const_cast<char*>(variable.c_str()));
@@ -69,10 +69,11 @@ bool runOnce(const std::vector<std::string>& variables, const std::string& body)
     posix_spawn_file_actions_adddup2(&actions, output[1], 1);
     posix_spawn_file_actions_addclose(&actions, input[1]);
     posix_spawn_file_actions_addclose(&actions, output[0]);
-    char program[] = SRWS_PROGRAM;
-    char* argv[] = {program, nullptr};
+    std::string program = path;
+    char* argv[] = {program.data(), nullptr};
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, program, &actions, nullptr, argv, environment.data());
+    const int spawned =
+        posix_spawn(&pid, program.c_str(), &actions, nullptr, argv, environment.data());
     posix_spawn_file_actions_destroy(&actions);
     close(input[0]);
     close(output[1]);
@@ -116,11 +117,11 @@ double childrenSeconds() {
 // service's processes used, which is what one idle core gives when the machine is busy;
 // "cpu-ms/request" is that processor time per request (user and system).
 void runRequests(benchmark::State& state, const std::string& method, const std::string& query,
-                 const std::string& body = {}) {
+                 const std::string& body = {}, const char* program = SRWS_PROGRAM) {
     const std::vector<std::string> variables = cgiVariables(method, query, body);
     const double before = childrenSeconds();
     for (auto _ : state) {
-        if (!runOnce(variables, body)) {
+        if (!runOnce(program, variables, body)) {
             state.SkipWithError("the service did not exit cleanly");
             break;
         }
@@ -156,11 +157,23 @@ void BM_Refused(benchmark::State& state) {
     runRequests(state, "GET", "t=nosuch");
 }
 
+// A browser's preflight: the settings are read, nothing is written or logged.
+void BM_Preflight(benchmark::State& state) {
+    runRequests(state, "OPTIONS", "");
+}
+
+// The floor: a program that does nothing, started the same way.
+void BM_ProgramThatDoesNothing(benchmark::State& state) {
+    runRequests(state, "GET", "", {}, "/bin/true");
+}
+
 }  // namespace
 
 BENCHMARK(BM_StatisticsRecordByGet)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
 BENCHMARK(BM_PageLoadRecordByPost)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
 BENCHMARK(BM_Refused)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+BENCHMARK(BM_Preflight)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
+BENCHMARK(BM_ProgramThatDoesNothing)->Unit(benchmark::kMillisecond)->MinTime(3)->UseRealTime();
 
 int main(int argc, char** argv) {
     // One core for the benchmark and every program it starts.

@@ -4,9 +4,11 @@
 // the body, read through the same reader the program uses. A request taken for a record
 // must name a table and fit into it: no value longer than its column, the date column
 // always set.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "srws/CgiRequest.h"
 #include "srws/FittedRecord.h"
@@ -23,14 +25,22 @@ const char* const kTypes[] = {"application/x-www-form-urlencoded", "",
                               "application/x-www-form-urlencoded; charset=UTF-8", "text/plain"};
 
 void checkFits(const LogRequest& log, DatabaseKind kind) {
-    const FittedRecord record = FittedRecord::fit(*log.table, kind, log.fields, QDateTime());
-    if (record.columns.size() != record.values.size() || record.columns.isEmpty()) std::abort();
+    const FittedRecord record = FittedRecord::fit(*log.table, kind, log.fields, 0);
+    if (record.columns.size() != record.values.size() || record.columns.empty()) std::abort();
     for (const auto& column : log.table->columns) {
-        const qsizetype at = record.columns.indexOf(QString::fromLatin1(column.viewNameFor(kind)));
-        if (at < 0) continue;
+        if (column.isKey()) continue;
+        const auto at = std::find(record.columns.begin(), record.columns.end(),
+                                  column.viewNameFor(kind));
+        if (at == record.columns.end()) continue;
         const auto type = column.typeFor(kind);
+        const FieldValue& value = record.values[std::size_t(at - record.columns.begin())];
         const bool text = type.kind == ColumnKind::Text || type.kind == ColumnKind::FixedText;
-        if (text && record.values[at].toString().size() > type.length) std::abort();
+        if (!text) continue;
+        const std::string& cut = std::get<std::string>(value);
+        const auto characters = std::count_if(cut.begin(), cut.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        });
+        if (characters > type.length) std::abort();
     }
 }
 
@@ -39,19 +49,20 @@ void checkFits(const LogRequest& log, DatabaseKind kind) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const uint8_t choice = data[0];
-    const QByteArray rest(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
-    const qsizetype split = rest.indexOf('\n');
+    const std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::size_t split = rest.find('\n');
 
     CgiRequest request;
-    request.method = QString::fromLatin1(kMethods[choice & 3]);
-    request.contentType = QString::fromLatin1(kTypes[(choice >> 2) & 3]);
-    request.queryString = split < 0 ? rest : rest.left(split);
-    const QByteArray input = split < 0 ? QByteArray() : rest.mid(split + 1);
-    if (choice & 16) request.contentLength = QByteArray::number(input.size() - (choice >> 5));
-    qsizetype offset = 0;
-    request.readBody([&](char* into, qsizetype max) {
-        const qsizetype n = std::min(max, input.size() - offset);
-        std::memcpy(into, input.constData() + offset, size_t(n));
+    request.method = kMethods[choice & 3];
+    request.contentType = kTypes[(choice >> 2) & 3];
+    request.queryString = rest.substr(0, split);
+    const std::string input = split == std::string::npos ? std::string() : rest.substr(split + 1);
+    if (choice & 16)
+        request.contentLength = std::to_string(std::int64_t(input.size()) - (choice >> 5));
+    std::size_t offset = 0;
+    request.readBody([&](char* into, std::size_t max) {
+        const std::size_t n = std::min(max, input.size() - offset);
+        std::memcpy(into, input.data() + offset, n);
         offset += n;
         return n;
     });
@@ -63,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         checkFits(*log, DatabaseKind::File);
         checkFits(*log, DatabaseKind::Server);
     } else if (const auto* refused = std::get_if<RefusedRequest>(&parsed)) {
-        if (refused->reason.isEmpty() || (refused->status != 400 && refused->status != 405))
+        if (refused->reason.empty() || (refused->status != 400 && refused->status != 405))
             std::abort();
     }
     return 0;

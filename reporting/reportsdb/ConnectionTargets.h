@@ -7,9 +7,6 @@
 
 namespace sentrel::reportsdb {
 
-// How long connecting and each statement may take before the driver gives up.
-constexpr int kTimeoutSeconds = 30;
-
 // Opening an SQLite file: an existing file only (the connect and table tests), or creating
 // it when missing (table creation; its folder is created by the caller).
 enum class FileOpening { ExistingOnly, CreateWhenMissing };

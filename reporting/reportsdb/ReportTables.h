@@ -4,6 +4,9 @@
 
 namespace sentrel::reportsdb {
 
+// How long connecting and each statement may take before the driver gives up.
+constexpr int kTimeoutSeconds = 30;
+
 // The two kinds of reports database: a database file (SQLite) or a database server
 // (PostgreSQL).
 enum class DatabaseKind { File, Server };

@@ -13,13 +13,13 @@ namespace sentrel::webdirs {
 
 namespace {
 
-const char* const kWhat[] = {"read", "write", "search", "write"};
+const char* const kWhat[] = {"read", "write", "search", "write", "run"};
 
 QByteArray native(const QString& path) {
     return QFile::encodeName(path);
 }
 
-// The permission bits the need asks for: read 4, write 2, search 1.
+// The permission bits the need asks for: read 4, write 2, search or run 1.
 int bitsOf(AccessNeed::Kind kind) {
     switch (kind) {
         case AccessNeed::ReadFile:
@@ -30,6 +30,8 @@ int bitsOf(AccessNeed::Kind kind) {
             return 1;
         case AccessNeed::WriteFolder:
             return 3;
+        case AccessNeed::RunFile:
+            return 5;
     }
     return 7;
 }

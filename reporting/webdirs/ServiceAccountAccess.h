@@ -8,9 +8,9 @@
 namespace sentrel::webdirs {
 
 // What the account Apache httpd runs the reports web service as must be able to do with a
-// path: read a file, write a file, search a folder, or write into a folder.
+// path: read a file, write a file, search a folder, write into a folder, or run a program.
 struct AccessNeed {
-    enum Kind { ReadFile, WriteFile, SearchFolder, WriteFolder } kind;
+    enum Kind { ReadFile, WriteFile, SearchFolder, WriteFolder, RunFile } kind;
     QString path;
     // The path belongs to the program (the key store, the reports file and its folder): when
     // the editor runs as root it may hand it to the account's group.

@@ -3,6 +3,8 @@
 // Readable Qt values; every test file of the program includes it, so that all agree.
 #include "editing/QtPrinters.h"
 
+#include <QFile>
+
 #include "PostgresServer.h"
 #include "ServiceSetup.h"
 #include "reporting/OptionStore.h"
@@ -94,4 +96,17 @@ TEST_F(PostgresServiceTest, RecordsAreFittedToTheServersNarrowerColumns) {
     EXPECT_EQ(rows("SELECT concat_ws('|', \"ErrorStr\", \"ErrorLine\", \"LastUpdate\") FROM "
                    "srws.\"BrowserErrors\""),
               QStringList{"Boom|12|2025-12-31 23:59:58"});
+}
+
+TEST_F(PostgresServiceTest, WithoutThePostgresProgramTheRequestFailsAndSaysWhy) {
+    const QString program = service.root() + "/srws/sentrel-srws-postgres";
+    ASSERT_TRUE(QFile::remove(program));
+    const CgiAnswer answer = run("POST", "", "t=sns&brow=Lost");
+    EXPECT_EQ(answer.status, 500);
+    const QStringList log = service.logLines();
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log[0].endsWith("The request could not be handed on: " + program +
+                                ": No such file or directory"))
+        << log[0].toStdString();
+    EXPECT_EQ(rows("SELECT COUNT(*) FROM srws.\"SNSTATS\""), QStringList{"0"});
 }

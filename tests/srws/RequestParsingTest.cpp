@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-// Readable Qt values; every test file of the program includes it, so that all agree.
-#include "editing/QtPrinters.h"
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "srws/CgiRequest.h"
 #include "srws/FormFields.h"
@@ -11,34 +12,39 @@ using namespace sentrel::srws;
 
 namespace {
 
-using Fields = QList<FormFields::Field>;
+using Fields = std::vector<FormFields::Field>;
 
-Fields decoded(const QByteArray& encoded) {
-    QString reason;
+Fields decoded(const std::string& encoded) {
+    std::string reason;
     const auto form = FormFields::decode(encoded, &reason);
-    EXPECT_TRUE(form.has_value()) << reason.toStdString();
+    EXPECT_TRUE(form.has_value()) << reason;
     return form ? form->fields() : Fields{};
 }
 
-QString refusal(const QByteArray& encoded) {
-    QString reason;
-    EXPECT_FALSE(FormFields::decode(encoded, &reason).has_value()) << encoded.toStdString();
+std::string refusal(const std::string& encoded) {
+    std::string reason;
+    EXPECT_FALSE(FormFields::decode(encoded, &reason).has_value()) << encoded;
     return reason;
 }
 
-CgiRequest get(const QByteArray& query) {
+std::string value(const FormFields& form, const char* name) {
+    const std::string* found = form.find(name);
+    return found ? *found : "(none)";
+}
+
+CgiRequest get(const std::string& query) {
     CgiRequest request;
     request.method = "GET";
     request.queryString = query;
     return request;
 }
 
-CgiRequest post(const QByteArray& body, const QByteArray& query = {}) {
+CgiRequest post(const std::string& body, const std::string& query = {}) {
     CgiRequest request;
     request.method = "POST";
     request.queryString = query;
     request.contentType = "application/x-www-form-urlencoded";
-    request.contentLength = QByteArray::number(body.size());
+    request.contentLength = std::to_string(body.size());
     request.body = body;
     return request;
 }
@@ -60,7 +66,7 @@ TEST(FormFieldsTest, DecodesPlusPercentAndUtf8KeepingOrderAndEmptyValues) {
               (Fields{{"brow", "Fire Fox"},
                       {"vf", "1.5"},
                       {"plat", "Mac OS"},
-                      {"lang", QString::fromUtf8("fé")},
+                      {"lang", "f\xc3\xa9"},
                       {"flag", ""},
                       {"empty", ""}}));
     EXPECT_EQ(decoded("a%3Db=c%26d"), (Fields{{"a=b", "c&d"}}));
@@ -68,7 +74,7 @@ TEST(FormFieldsTest, DecodesPlusPercentAndUtf8KeepingOrderAndEmptyValues) {
 }
 
 TEST(FormFieldsTest, BadEncodingsAreRefusedWithTheirReason) {
-    const QString percent = "a \"%\" is not followed by two hexadecimal digits";
+    const std::string percent = "a \"%\" is not followed by two hexadecimal digits";
     EXPECT_EQ(refusal("a=%"), percent);
     EXPECT_EQ(refusal("a=%4"), percent);
     EXPECT_EQ(refusal("a=%4g&b=1"), percent);
@@ -80,11 +86,11 @@ TEST(FormFieldsTest, BadEncodingsAreRefusedWithTheirReason) {
 }
 
 TEST(FormFieldsTest, NamesMatchWithoutRegardToCaseAndTheLastOfSeveralCounts) {
-    QString reason;
+    std::string reason;
     const FormFields form = *FormFields::decode("Brow=one&x=2&BROW=two", &reason);
-    EXPECT_EQ(form.value("brow"), QString("two"));
+    EXPECT_EQ(value(form, "brow"), "two");
     EXPECT_TRUE(form.has("X"));
-    EXPECT_EQ(form.value("missing"), std::nullopt);
+    EXPECT_EQ(form.find("missing"), nullptr);
 }
 
 TEST(ServiceRequestTest, TNamesTheViewWithoutRegardToCaseByGetOrPost) {
@@ -94,7 +100,7 @@ TEST(ServiceRequestTest, TNamesTheViewWithoutRegardToCaseByGetOrPost) {
     // "t" in the query string, the fields in the body: both count.
     const ServiceRequest split = parseRequest(post("brow=x", "t=sns"));
     ASSERT_STREQ(viewOf(split), "SNS");
-    EXPECT_EQ(std::get<LogRequest>(split).fields.value("brow"), QString("x"));
+    EXPECT_EQ(value(std::get<LogRequest>(split).fields, "brow"), "x");
     // A charset parameter is fine when it says UTF-8.
     for (const char* type : {"application/x-www-form-urlencoded; charset=UTF-8",
                              "Application/X-WWW-Form-Urlencoded;charset=\"utf8\";q=1"}) {
@@ -150,46 +156,46 @@ TEST(ServiceRequestTest, BodiesThatAreNotWhatTheyClaimAreRefused) {
 }
 
 TEST(ServiceRequestTest, RequestsOver64KbAreRefusedCountingQueryAndBodyTogether) {
-    const QByteArray filler(64 * 1024 - 20, 'a');
-    const QByteArray atLimit = "t=sns&brow=" + QByteArray(64 * 1024 - 11, 'a');
+    const std::string filler(64 * 1024 - 20, 'a');
+    const std::string atLimit = "t=sns&brow=" + std::string(64 * 1024 - 11, 'a');
     EXPECT_STREQ(viewOf(parseRequest(get(atLimit))), "SNS");
     EXPECT_STREQ(viewOf(parseRequest(post(atLimit))), "SNS");
     EXPECT_EQ(refusedOf(parseRequest(get(atLimit + "a"))).reason,
               "the request is larger than 64 KB");
     EXPECT_EQ(
-        refusedOf(parseRequest(post("u=" + filler, "t=sns&brow=" + QByteArray(30, 'b')))).reason,
+        refusedOf(parseRequest(post("u=" + filler, "t=sns&brow=" + std::string(30, 'b')))).reason,
         "the request is larger than 64 KB");
 }
 
 TEST(CgiRequestTest, ReadsTheAnnouncedBodyButNeverMuchMoreThanTheLimit) {
-    const QByteArray input(200 * 1024, 'x');
-    const auto reader = [&input](qsizetype* offset) {
-        return [&input, offset](char* into, qsizetype max) {
+    const std::string input(200 * 1024, 'x');
+    const auto reader = [&input](std::size_t* offset) {
+        return [&input, offset](char* into, std::size_t max) {
             // Pipes hand over data in pieces.
-            const qsizetype n = std::min({max, input.size() - *offset, qsizetype(4096)});
-            std::copy_n(input.constData() + *offset, n, into);
+            const std::size_t n = std::min({max, input.size() - *offset, std::size_t(4096)});
+            std::copy_n(input.data() + *offset, n, into);
             *offset += n;
             return n;
         };
     };
-    qsizetype offset = 0;
+    std::size_t offset = 0;
     CgiRequest announced = post("");
     announced.contentLength = "10000";
     announced.readBody(reader(&offset));
-    EXPECT_EQ(announced.body.size(), 10000);
+    EXPECT_EQ(announced.body.size(), 10000u);
 
-    for (const QByteArray& length : {QByteArray(), QByteArray("999999"), QByteArray("abc")}) {
+    for (const std::string length : {"", "999999", "abc"}) {
         offset = 0;
         CgiRequest request = post("");
         request.contentLength = length;
         request.readBody(reader(&offset));
-        EXPECT_EQ(request.body.size(), kMaxRequestBytes + 1) << length.toStdString();
+        EXPECT_EQ(request.body.size(), kMaxRequestBytes + 1) << length;
         EXPECT_EQ(refusedOf(parseRequest(request)).status, 400);
     }
     offset = 0;
     CgiRequest getRequest = get("t=sns");
     getRequest.readBody(reader(&offset));
-    EXPECT_EQ(offset, 0);
+    EXPECT_EQ(offset, 0u);
 }
 
 TEST(CgiRequestTest, OnlyLoopbackAddressesAreLocal) {

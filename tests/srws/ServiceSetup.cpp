@@ -1,8 +1,10 @@
 #include "ServiceSetup.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 
+#include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
 #include "reporting/reportsdb/ConnectionTargets.h"
@@ -25,6 +27,10 @@ ServiceSetup::ServiceSetup(bool withTables) {
 void ServiceSetup::writeOptions(const std::function<void(OptionStore&)>& edit) const {
     ScriptedInteraction ui;
     reg::mdlRegistry registry(ui, reg::KeyStore(registryRoot()));
+    // The installation folder, where the service finds its PostgreSQL program.
+    registry.setString(reg::kProductKey, reg::kBaseDirValue, root());
+    QDir().mkpath(dir_.file("srws"));
+    QFile::link(QStringLiteral(SRWS_POSTGRES_PROGRAM), dir_.file("srws/sentrel-srws-postgres"));
     OptionStore options(registry, root());
     options.srwsProviderType = SrwsProvider::Access;
     options.srwsMDBPath = databasePath();

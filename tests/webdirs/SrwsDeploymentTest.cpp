@@ -221,6 +221,7 @@ TEST_F(SrwsDeploymentTest, PathsOutsideOursThatApacheCannotReachAreNamedWithTheA
     OptionStore privateOptions{privateRegistry, base};
     privateOptions.srwsInstallPath = options.srwsInstallPath;
     privateOptions.srwsURL = options.srwsURL;
+    privateOptions.srwsProviderType = options.srwsProviderType;
     privateOptions.save();
     setup.keyStoreRoot = privateStore;
 
@@ -237,4 +238,24 @@ TEST_F(SrwsDeploymentTest, PathsOutsideOursThatApacheCannotReachAreNamedWithTheA
         MsgIcon::Exclamation, MsgButtons::OK, 1};
     EXPECT_EQ(ui.messages(), QList<MessageRequest>{lacking});
     EXPECT_EQ(modeOf(privateFolder).mode, 0700) << "not ours: left alone";
+}
+
+TEST_F(SrwsDeploymentTest, APostgresDatabaseNeedsTheInstallationsPostgresProgram) {
+    options.srwsProviderType = SrwsProvider::SqlServer;
+    options.srwsServer = "/run/postgresql";
+    options.srwsDatabase = "reports";
+    options.save();
+    EXPECT_FALSE(copy());
+    ASSERT_EQ(ui.messages().size(), 1);
+    EXPECT_TRUE(ui.messages()[0].text.contains(base + "/srws/sentrel-srws-postgres (run)\r\n"))
+        << ui.messages()[0].text.toStdString();
+
+    ui.clear();
+    QFile program(base + "/srws/sentrel-srws-postgres");
+    ASSERT_TRUE(program.open(QIODevice::WriteOnly));
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                           QFile::ReadOther | QFile::ExeOther);
+    program.close();
+    EXPECT_TRUE(copy());
+    EXPECT_TRUE(ui.messages().isEmpty());
 }
