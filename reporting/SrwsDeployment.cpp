@@ -9,10 +9,10 @@
 #include "reporting/webdirs/ApacheConfiguration.h"
 #include "reporting/webdirs/FileStatusError.h"
 #include "reporting/webdirs/ServiceAccountAccess.h"
-#include "srws/ServiceFiles.h"
 #include "reporting/webdirs/ServiceFileName.h"
 #include "reporting/webdirs/SnippetInstaller.h"
 #include "reporting/webdirs/WebDirMessages.h"
+#include "srws/ServiceFiles.h"
 
 namespace sentrel {
 

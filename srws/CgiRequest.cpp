@@ -67,8 +67,7 @@ bool CgiRequest::isLocal() const {
         return IN6_IS_ADDR_V4MAPPED(&v6) && v6.s6_addr[12] == 127;
     }
     in_addr v4{};
-    return inet_pton(AF_INET, remoteAddress.c_str(), &v4) == 1 &&
-           (ntohl(v4.s_addr) >> 24) == 127;
+    return inet_pton(AF_INET, remoteAddress.c_str(), &v4) == 1 && (ntohl(v4.s_addr) >> 24) == 127;
 }
 
 }  // namespace sentrel::srws

@@ -14,12 +14,12 @@ constexpr std::size_t kMaxRequestBytes = 64 * 1024;
 // One request as the web server hands it to a CGI program: the meta-variables of its
 // environment and the body from standard input.
 struct CgiRequest {
-    std::string method;         // REQUEST_METHOD
-    std::string queryString;    // QUERY_STRING, still encoded
-    std::string contentType;    // CONTENT_TYPE
-    std::string contentLength;  // CONTENT_LENGTH as given; empty when absent
-    std::string remoteAddress;  // REMOTE_ADDR
-    std::string body;           // read by readBody, at most kMaxRequestBytes + 1 bytes
+    std::string method;          // REQUEST_METHOD
+    std::string queryString;     // QUERY_STRING, still encoded
+    std::string contentType;     // CONTENT_TYPE
+    std::string contentLength;   // CONTENT_LENGTH as given; empty when absent
+    std::string remoteAddress;   // REMOTE_ADDR
+    std::string body;            // read by readBody, at most kMaxRequestBytes + 1 bytes
     std::time_t receivedAt = 0;  // when the service took the request
 
     // The meta-variables of this process's environment; the body is not read yet.

@@ -46,8 +46,7 @@ CgiResponse CgiResponse::empty(int status) {
 }
 
 std::string CgiResponse::serialize() const {
-    std::string out =
-        "Status: " + std::to_string(status) + ' ' + reasonPhrase(status) + "\r\n";
+    std::string out = "Status: " + std::to_string(status) + ' ' + reasonPhrase(status) + "\r\n";
     for (const auto& [name, value] : headers) out += name + ": " + value + "\r\n";
     return out + "\r\n" + body;
 }

@@ -74,8 +74,8 @@ CgiResponse ReportsService::store(const LogRequest& request, const CgiRequest& c
         log_.error("Record not stored: " + settings_.problem + from(cgi));
         return CgiResponse::text(500, "The reports web service is not set up.");
     }
-    const FittedRecord record = FittedRecord::fit(*request.table, settings_.database.kind,
-                                                  request.fields, cgi.receivedAt);
+    const FittedRecord record =
+        FittedRecord::fit(*request.table, settings_.database.kind, request.fields, cgi.receivedAt);
     const std::string table = request.table->view;
     for (const std::string& note : record.notes)
         log_.warning("Record for " + table + ": " + note + from(cgi));

@@ -67,8 +67,8 @@ std::string baseDirectoryOf(const reg::KeyStoreReader& store) {
 DatabaseSettings databaseOf(const OptionsKey& options) {
     DatabaseSettings database;
     const std::int32_t provider = options.number("srwsProviderType").value_or(0);
-    database.kind = provider == kFileProvider ? reportsdb::DatabaseKind::File
-                                              : reportsdb::DatabaseKind::Server;
+    database.kind =
+        provider == kFileProvider ? reportsdb::DatabaseKind::File : reportsdb::DatabaseKind::Server;
     database.filePath = trimmed(options.text("srwsMDBPath"));
     database.server = trimmed(options.text("srwsServer"));
     const auto osAuthentication = options.number("srwsIntegratedSecurity");

@@ -18,8 +18,7 @@ int bindValue(sqlite3_stmt* statement, int index, const FieldValue& value) {
     if (const auto* number = std::get_if<double>(&value))
         return sqlite3_bind_double(statement, index, *number);
     if (const auto* text = std::get_if<std::string>(&value))
-        return sqlite3_bind_text(statement, index, text->data(), int(text->size()),
-                                 SQLITE_STATIC);
+        return sqlite3_bind_text(statement, index, text->data(), int(text->size()), SQLITE_STATIC);
     return sqlite3_bind_null(statement, index);
 }
 

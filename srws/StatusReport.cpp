@@ -46,12 +46,13 @@ void roundTrip(RecordStore& store, const ReportTable& table, const char* column,
     store.inTransaction([&] {
         store.insert(table, FittedRecord::fit(table, kind, fields, std::time(nullptr)));
         if (store.countRows(table, column, marker) != 1)
-            throw ServiceError("SRWS", std::string("the record inserted through the view is not in ") +
-                                           table.name);
+            throw ServiceError(
+                "SRWS",
+                std::string("the record inserted through the view is not in ") + table.name);
         store.deleteRows(table, column, marker);
         if (store.countRows(table, column, marker) != 0)
-            throw ServiceError("SRWS",
-                               std::string("the test record could not be deleted from ") + table.name);
+            throw ServiceError(
+                "SRWS", std::string("the test record could not be deleted from ") + table.name);
     });
 }
 
@@ -127,9 +128,8 @@ StatusReport StatusReport::run(const ServiceSettings& settings, const RecordStor
     check(report.checks[1], "connected", [&] { store = open(db); });
     if (!store) return report;
     for (std::size_t i = 0; i < reportsdb::reportTables().size(); ++i) {
-        check(report.checks[2 + i], "written and deleted again", [&] {
-            roundTrip(*store, reportsdb::reportTables()[i], kMarkerColumns[i], db.kind);
-        });
+        check(report.checks[2 + i], "written and deleted again",
+              [&] { roundTrip(*store, reportsdb::reportTables()[i], kMarkerColumns[i], db.kind); });
     }
     return report;
 }

@@ -29,8 +29,8 @@ void checkFits(const LogRequest& log, DatabaseKind kind) {
     if (record.columns.size() != record.values.size() || record.columns.empty()) std::abort();
     for (const auto& column : log.table->columns) {
         if (column.isKey()) continue;
-        const auto at = std::find(record.columns.begin(), record.columns.end(),
-                                  column.viewNameFor(kind));
+        const auto at =
+            std::find(record.columns.begin(), record.columns.end(), column.viewNameFor(kind));
         if (at == record.columns.end()) continue;
         const auto type = column.typeFor(kind);
         const FieldValue& value = record.values[std::size_t(at - record.columns.begin())];

@@ -66,9 +66,8 @@ std::string PostgresRecordStore::qualified(const char* name) const {
 void PostgresRecordStore::insert(const reportsdb::ReportTable& table, const FittedRecord& record) {
     QVariantList values;
     for (const FieldValue& value : record.values) values << bound(value);
-    translated([&] {
-        connection_.Execute(text(insertStatement(qualified(table.view), record)), values);
-    });
+    translated(
+        [&] { connection_.Execute(text(insertStatement(qualified(table.view), record)), values); });
 }
 
 int PostgresRecordStore::countRows(const reportsdb::ReportTable& table, const char* column,

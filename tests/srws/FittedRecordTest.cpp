@@ -40,8 +40,9 @@ std::string textOf(const FittedRecord& record, const std::string& column) {
 }
 
 std::size_t charactersOf(const std::string& text) {
-    return std::size_t(std::count_if(text.begin(), text.end(),
-                                     [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return std::size_t(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 }  // namespace
@@ -50,8 +51,7 @@ TEST(FittedRecordTest, FieldsMatchViewColumnsWithoutRegardToCaseAndUnknownNamesA
     const FittedRecord record =
         fitted(0, {{"BROW", "Firefox"}, {"Vm", "120"}, {"nosuch", "1"}, {"t", "sns"}});
     EXPECT_EQ(record.columns, (Strings{"lu", "vm", "brow"}));  // in the view's order
-    EXPECT_EQ(record.values,
-              (Values{"2026-03-04T05:06:07", std::int64_t(120), "Firefox"}));
+    EXPECT_EQ(record.values, (Values{"2026-03-04T05:06:07", std::int64_t(120), "Firefox"}));
     EXPECT_TRUE(record.notes.empty());
     // The names the file kind's view spells in another case are still found, and the
     // record uses the spelling of the view it goes into.
@@ -72,13 +72,20 @@ TEST(FittedRecordTest, TextIsCutToTheColumnsLengthInTheDatabasesKind) {
     // Page of SNPLT is 2048 long.
     EXPECT_EQ(textOf(fitted(0, {{"sncy", "deu"}}, DatabaseKind::Server), "sncy"), "de");
     EXPECT_EQ(charactersOf(textOf(fitted(1, {{"p", longText}}), "p")), 3000u);
-    EXPECT_EQ(charactersOf(textOf(fitted(1, {{"p", longText}}, DatabaseKind::Server), "p")),
-              2048u);
+    EXPECT_EQ(charactersOf(textOf(fitted(1, {{"p", longText}}, DatabaseKind::Server), "p")), 2048u);
     // Characters beyond the first plane count as one each.
-    EXPECT_EQ(textOf(fitted(0, {{"vml", "\xf0\x9f\x98\x80" "ab" "\xf0\x9f\x98\x80" "xyz"}},
+    EXPECT_EQ(textOf(fitted(0,
+                            {{"vml",
+                              "\xf0\x9f\x98\x80"
+                              "ab"
+                              "\xf0\x9f\x98\x80"
+                              "xyz"}},
                             DatabaseKind::Server),
                      "vml"),
-              "\xf0\x9f\x98\x80" "ab" "\xf0\x9f\x98\x80" "x");
+              "\xf0\x9f\x98\x80"
+              "ab"
+              "\xf0\x9f\x98\x80"
+              "x");
     // Text stays text, number-like or empty.
     EXPECT_EQ(textOf(fitted(1, {{"p", "0012"}}), "p"), "0012");
     EXPECT_EQ(textOf(fitted(0, {{"brow", ""}}), "brow"), "");
@@ -105,8 +112,8 @@ TEST(FittedRecordTest, NumberColumnsTakeNumbersAndTrueFalseAndNullOtherwiseWithA
         EXPECT_TRUE(std::holds_alternative<std::monostate>(valueOf(record, null))) << null;
     }
     // Signs, exponents and points as scripts write them; nothing that only looks like a number.
-    const FittedRecord written = fitted(0, {{"vmn", "+2.5e1"}, {"v", "-.5"}, {"vm", "0x10"},
-                                            {"snsw", "1,024"}, {"snsh", "+-3"}});
+    const FittedRecord written = fitted(
+        0, {{"vmn", "+2.5e1"}, {"v", "-.5"}, {"vm", "0x10"}, {"snsw", "1,024"}, {"snsh", "+-3"}});
     EXPECT_EQ(valueOf(written, "vmn"), FieldValue(25.0));
     EXPECT_EQ(valueOf(written, "v"), FieldValue(-0.5));
     for (const char* null : {"vm", "snsw", "snsh"}) {
@@ -115,12 +122,12 @@ TEST(FittedRecordTest, NumberColumnsTakeNumbersAndTrueFalseAndNullOtherwiseWithA
     // The empty value is no fault; the others are noted.
     EXPECT_EQ(record.notes,
               (Strings{"value \"inf\" of field \"v\" (column Version): not a number, stored "
-                           "as NULL",
-                           "value \"767.6\" of field \"snsh\" (column Height): rounded to 768",
-                           "value \"wide\" of field \"snsw\" (column Width): not a number, "
-                           "stored as NULL",
-                           "value \"99999999999\" of field \"snfv\" (column Plugin_Flash): out "
-                           "of the column's range, stored as NULL"}));
+                       "as NULL",
+                       "value \"767.6\" of field \"snsh\" (column Height): rounded to 768",
+                       "value \"wide\" of field \"snsw\" (column Width): not a number, "
+                       "stored as NULL",
+                       "value \"99999999999\" of field \"snfv\" (column Plugin_Flash): out "
+                       "of the column's range, stored as NULL"}));
 }
 
 TEST(FittedRecordTest, LastUpdateIsTheRequestTimeUnlessAValidDateIsGiven) {
@@ -140,5 +147,5 @@ TEST(FittedRecordTest, LastUpdateIsTheRequestTimeUnlessAValidDateIsGiven) {
     }
     const FittedRecord bad = fitted(2, {{"lu", "yesterday"}});
     EXPECT_EQ(bad.notes, Strings{"value \"yesterday\" of field \"lu\" (column LastUpdate): "
-                                     "not an ISO 8601 date, the time of the request stored"});
+                                 "not an ISO 8601 date, the time of the request stored"});
 }

@@ -89,8 +89,9 @@ TEST_F(ServiceSettingsTest, ReadsTheOptionsAsTheEditorReadsThem) {
     set("srwsIntegratedSecurity", "2");
     set("srwsMDBPath", 42);
     registry.setString(reg::kOptionsKey, "srwsServer", "");
-    QFile values(dir.file("registry/HKEY_LOCAL_MACHINE/SOFTWARE/Norvane/Browser Editor/1.0/"
-                          "options/values.reg"));
+    QFile values(
+        dir.file("registry/HKEY_LOCAL_MACHINE/SOFTWARE/Norvane/Browser Editor/1.0/"
+                 "options/values.reg"));
     ASSERT_TRUE(values.open(QIODevice::Append));
     values.write("\"srwsDatabase\"=hex:41,42\njunk line\n\"srwsUsername\"=dword:ffffffff\n");
     values.close();
