@@ -11,6 +11,7 @@
 #include "reporting/reportsdb/TableOwnerRule.h"
 #include "reporting/webdirs/WebDirectorySelect.h"
 #include "shell/AppError.h"
+#include "srws/ServiceFiles.h"
 
 namespace sentrel {
 
@@ -187,6 +188,8 @@ bool ReportingTabs::CopySRWS() {
 webdirs::ApacheSetup ReportingTabs::apacheSetup() const {
     webdirs::ApacheSetup setup = apacheSetup_;
     if (setup.keyStoreRoot.isEmpty()) setup.keyStoreRoot = options_.registry().store().rootFolder();
+    if (setup.postgresProgram.isEmpty())
+        setup.postgresProgram = options_.baseDirectory() + QLatin1String(srws::kPostgresProgram);
     return setup;
 }
 

@@ -12,7 +12,6 @@
 #include "reporting/webdirs/ServiceFileName.h"
 #include "reporting/webdirs/SnippetInstaller.h"
 #include "reporting/webdirs/WebDirMessages.h"
-#include "srws/ServiceFiles.h"
 
 namespace sentrel {
 
@@ -96,7 +95,8 @@ bool SrwsDeployment::writeSnippet() {
     try {
         const auto config = webdirs::ApacheConfiguration::load(setup_.configRoot, *setup_.files);
         webdirs::SnippetInstaller(setup_, config)
-            .install({options_.srwsInstallPath, urlPath, setup_.keyStoreRoot});
+            .install(
+                {options_.srwsInstallPath, urlPath, setup_.keyStoreRoot, setup_.postgresProgram});
         return accountHasAccess(config.user(), config.group());
     } catch (const AppError& error) {
         interaction_.message(messages::selectionError(messages::permissionsSituation(), error));
@@ -128,8 +128,7 @@ bool SrwsDeployment::accountHasAccess(const QString& user, const QString& group)
     // A PostgreSQL database is served by the installation's PostgreSQL program.
     if (options_.srwsProviderType == SrwsProvider::SqlServer) {
         needs += webdirs::ServiceAccountAccess::withFoldersAbove(
-            {AccessNeed::RunFile, options_.baseDirectory() + QLatin1String(srws::kPostgresProgram)},
-            QString());
+            {AccessNeed::RunFile, setup_.postgresProgram}, QString());
     }
     const webdirs::ServiceAccountAccess access(user, group);
     const QStringList unmet = access.ensure(needs);

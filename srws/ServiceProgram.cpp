@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 
@@ -45,8 +46,12 @@ int serveCgiRequest(const RecordStoreOpener& open, const HandOver& handOver) {
     return 0;
 }
 
-std::string handOverToPostgresProgram(const ServiceSettings& settings) {
-    const std::string program = settings.baseDirectory + kPostgresProgram;
+std::string handOverToPostgresProgram(const ServiceSettings&) {
+    const char* named = std::getenv(kPostgresProgramVariable);
+    if (!named || !*named)
+        return std::string(kPostgresProgramVariable) +
+               " is not set: deploy the service again from the editor's Reporting Options";
+    const std::string program = named;
     char* const arguments[] = {const_cast<char*>(program.c_str()), nullptr};
     ::execv(program.c_str(), arguments);
     return program + ": " + std::strerror(errno);

@@ -18,8 +18,9 @@ using HandOver = std::function<std::string(const ServiceSettings&)>;
 // output. Answers the program's exit code.
 int serveCgiRequest(const RecordStoreOpener& open, const HandOver& handOver = {});
 
-// Replaces this process with the PostgreSQL program of the installation the settings name,
-// with the same environment and standard input; answers the reason when it cannot.
+// Replaces this process with the PostgreSQL program that Apache's configuration names
+// ($SENTREL_SRWS_POSTGRES), with the same environment and standard input; answers the reason
+// when it cannot.
 std::string handOverToPostgresProgram(const ServiceSettings& settings);
 
 }  // namespace sentrel::srws

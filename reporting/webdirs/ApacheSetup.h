@@ -14,6 +14,8 @@ namespace sentrel::webdirs {
 struct ApacheSetup {
     QString configRoot = defaultConfigRoot();
     QString keyStoreRoot;
+    // The reports web service's program for PostgreSQL databases, which the snippet names.
+    QString postgresProgram;
     std::shared_ptr<reg::KeyFileSystem> files = std::make_shared<reg::KeyFileSystem>();
     // Run with APACHE_CONFDIR set to the configuration root; exit status 0 means accepted.
     QStringList checkCommand = {QStringLiteral("apache2ctl"), QStringLiteral("-t")};

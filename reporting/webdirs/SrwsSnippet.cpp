@@ -30,10 +30,14 @@ QString SrwsSnippet::text() const {
                "        SetHandler cgi-script\n"
                "    </FilesMatch>\n"
                "    SetEnv SENTREL_REGISTRY %5\n"
+               "%6"
                "</Directory>\n")
         .arg(quoted(QStringLiteral("(?i)^") + QRegularExpression::escape(urlPath) + names),
              quoted(folder + QLatin1Char('/') + kServiceFileName), quoted(folder),
-             quoted(QStringLiteral("(?i)^") + names), quoted(keyStoreRoot));
+             quoted(QStringLiteral("(?i)^") + names), quoted(keyStoreRoot),
+             postgresProgram.isEmpty() ? QString()
+                                       : QStringLiteral("    SetEnv SENTREL_SRWS_POSTGRES ") +
+                                             quoted(postgresProgram) + QLatin1Char('\n'));
 }
 
 QString SrwsSnippet::availablePath(const QString& configRoot) {

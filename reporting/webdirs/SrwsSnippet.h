@@ -10,9 +10,10 @@ namespace sentrel::webdirs {
 // key store to read. Each deployment writes it anew; nothing else of the configuration is
 // edited.
 struct SrwsSnippet {
-    QString folder;        // the web directory, absolute, no trailing "/"
-    QString urlPath;       // the directory's URL path: "/" or "/srws/"
-    QString keyStoreRoot;  // the key store root folder in use
+    QString folder;           // the web directory, absolute, no trailing "/"
+    QString urlPath;          // the directory's URL path: "/" or "/srws/"
+    QString keyStoreRoot;     // the key store root folder in use
+    QString postgresProgram;  // the service's program for PostgreSQL databases
 
     // The file's whole text. Its exact format, for every program that writes the same file
     // (values in double quotes, a `"` inside escaped as `\"`; <url> is `urlPath` with regular
@@ -28,6 +29,7 @@ struct SrwsSnippet {
     //           SetHandler cgi-script
     //       </FilesMatch>
     //       SetEnv SENTREL_REGISTRY "<keyStoreRoot>"
+    //       SetEnv SENTREL_SRWS_POSTGRES "<postgresProgram>"   (left out when empty)
     //   </Directory>
     //
     // The location's `Alias` maps the names the test address and the generated logging code

@@ -48,7 +48,8 @@ int WebService::FillWebServers(ComboEntries& combo) {
 }
 
 void WebService::allowExecute(const QString& folder, const QString& urlPath) {
-    SnippetInstaller(setup_, configuration()).install({folder, urlPath, setup_.keyStoreRoot});
+    SnippetInstaller(setup_, configuration())
+        .install({folder, urlPath, setup_.keyStoreRoot, setup_.postgresProgram});
     configuration_ = ApacheConfiguration::load(setup_.configRoot, *setup_.files);
 }
 

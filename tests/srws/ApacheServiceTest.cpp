@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "ApacheServer.h"
+#include "PostgresServer.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
 #include "reporting/reportsdb/ConnectionTargets.h"
@@ -49,11 +50,10 @@ class ApacheServiceTest : public ::testing::Test {
             GTEST_SKIP() << "apache2 is not installed (scripts/install-deps.sh installs it)";
         openFolder(dir.path());
         deployment = {openFolder(dir.filePath("www/srws")), "/srws/",
-                      openFolder(dir.filePath("registry"))};
-        ASSERT_TRUE(QFile::copy(SRWS_PROGRAM, deployment.folder + "/NorvaneSRWS.dll"));
-        QFile::setPermissions(
-            deployment.folder + "/NorvaneSRWS.dll",
-            QFile::permissions(SRWS_PROGRAM) | QFile::ExeOther | QFile::ReadOther);
+                      openFolder(dir.filePath("registry")),
+                      openFolder(dir.filePath("base/srws")) + "/sentrel-srws-postgres"};
+        install(SRWS_PROGRAM, deployment.folder + "/NorvaneSRWS.dll");
+        install(SRWS_POSTGRES_PROGRAM, deployment.postgresProgram);
 
         // The reports file and the log folder belong to Apache's account.
         reportsdb::ReportsDbSettings settings;
@@ -71,6 +71,39 @@ class ApacheServiceTest : public ::testing::Test {
         options.srwsMDBPath = database;
         options.srwsLogFilePath = dir.filePath("logs");
         ASSERT_TRUE(options.save());
+    }
+
+    // A program where Apache's account may run it.
+    static void install(const QString& program, const QString& target) {
+        ASSERT_TRUE(QFile::copy(program, target));
+        QFile::setPermissions(target,
+                              QFile::permissions(program) | QFile::ExeOther | QFile::ReadOther);
+    }
+
+    // Switches the options to the throw-away PostgreSQL server, tables in `schema`.
+    reportsdb::ReportsDbSettings usePostgres(const QString& schema) const {
+        reportsdb::ReportsDbSettings server;
+        server.kind = reportsdb::DatabaseKind::Server;
+        server.server = test::PostgresServer::instance().tcpServer();
+        server.useOsAuthentication = false;
+        server.user = test::PostgresServer::kUser;
+        server.password = test::PostgresServer::kPassword;
+        server.database = test::PostgresServer::kDatabase;
+        server.tableOwner = schema;
+        reportsdb::ReportsDatabase(server).CreateTables();
+        ScriptedInteraction ui;
+        reg::mdlRegistry registry(ui, reg::KeyStore(deployment.keyStoreRoot));
+        OptionStore options(registry, dir.path());
+        options.load();
+        options.srwsProviderType = SrwsProvider::SqlServer;
+        options.srwsServer = server.server;
+        options.srwsIntegratedSecurity = false;
+        options.srwsUsername = server.user;
+        options.srwsPassword = server.password;
+        options.srwsDatabase = server.database;
+        options.srwsTableOwner = schema;
+        EXPECT_TRUE(options.save());
+        return server;
     }
 
     QStringList rows(const QString& sql) const {
@@ -111,4 +144,27 @@ TEST_F(ApacheServiceTest, ApacheRunsTheServiceThatPassesItsTestAndLogsEachKind) 
     EXPECT_EQ(rows("SELECT Hittype || ' ' || Page FROM SNPLT"), QStringList{"load 0012"});
     EXPECT_EQ(rows("SELECT ErrorStr || ' ' || ErrorLine FROM BrowserErrors"),
               QStringList{"Boom 3"});
+}
+
+TEST_F(ApacheServiceTest, APostgresDatabaseIsServedThroughTheProgramTheSnippetNames) {
+    const reportsdb::ReportsDbSettings server = usePostgres("apache");
+    ApacheServer apache(openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
+                        deployment.text() + test::accessGranted(deployment.folder));
+    QString problem;
+    ASSERT_TRUE(apache.start(&problem)) << problem.toStdString();
+
+    const HttpAnswer status = apache.request("GET", "/srws/norvaneSRWS.dll?test");
+    EXPECT_EQ(status.status, 200) << status.body.toStdString();
+    EXPECT_TRUE(status.body.contains("<p>Database: PostgreSQL database reports on " +
+                                     server.server.toUtf8() + ", schema apache, user reporter"))
+        << status.body.toStdString();
+    EXPECT_FALSE(status.body.contains(test::PostgresServer::kPassword));
+    EXPECT_EQ(
+        apache.request("POST", "/srws/norvanesrws.dll", "t=sns&brow=Apache+PG&sncy=deu").status,
+        204);
+
+    reportsdb::SQLConnection connection;
+    connection.Connect(reportsdb::serverTarget(server, server.database));
+    EXPECT_EQ(connection.Query("SELECT \"Browser\" || ' ' || \"Country\" FROM apache.\"SNSTATS\""),
+              QStringList{"Apache PG de"});
 }

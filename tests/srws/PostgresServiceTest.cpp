@@ -98,7 +98,7 @@ TEST_F(PostgresServiceTest, RecordsAreFittedToTheServersNarrowerColumns) {
               QStringList{"Boom|12|2025-12-31 23:59:58"});
 }
 
-TEST_F(PostgresServiceTest, WithoutThePostgresProgramTheRequestFailsAndSaysWhy) {
+TEST_F(PostgresServiceTest, WithoutTheProgramApacheNamesTheRequestFailsAndSaysWhy) {
     const QString program = service.root() + "/srws/sentrel-srws-postgres";
     ASSERT_TRUE(QFile::remove(program));
     const CgiAnswer answer = run("POST", "", "t=sns&brow=Lost");
@@ -109,4 +109,16 @@ TEST_F(PostgresServiceTest, WithoutThePostgresProgramTheRequestFailsAndSaysWhy) 
                                 ": No such file or directory"))
         << log[0].toStdString();
     EXPECT_EQ(rows("SELECT COUNT(*) FROM srws.\"SNSTATS\""), QStringList{"0"});
+
+    // The program to run comes only from Apache's configuration, never from the key store.
+    QProcessEnvironment unnamed = QProcessEnvironment::systemEnvironment();
+    unnamed.insert("SENTREL_REGISTRY", service.registryRoot());
+    unnamed.remove("SENTREL_SRWS_POSTGRES");
+    CgiCall call;
+    call.query = "t=sns&brow=Lost";
+    EXPECT_EQ(ServiceSetup::runProgram(SRWS_PROGRAM, unnamed, call).status, 500);
+    EXPECT_TRUE(service.logLines().last().endsWith(
+        "The request could not be handed on: SENTREL_SRWS_POSTGRES is not set: deploy the "
+        "service again from the editor's Reporting Options"))
+        << service.logLines().last().toStdString();
 }

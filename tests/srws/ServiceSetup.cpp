@@ -42,6 +42,7 @@ void ServiceSetup::writeOptions(const std::function<void(OptionStore&)>& edit) c
 QProcessEnvironment ServiceSetup::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("SENTREL_REGISTRY", registryRoot());
+    environment.insert("SENTREL_SRWS_POSTGRES", dir_.file("srws/sentrel-srws-postgres"));
     return environment;
 }
 

@@ -69,6 +69,7 @@ webdirs::ApacheSetup ApacheTree::setup(const QString& keyStoreRoot) const {
     webdirs::ApacheSetup setup;
     setup.configRoot = root_;
     setup.keyStoreRoot = keyStoreRoot;
+    setup.postgresProgram = QStringLiteral("/opt/sentrel/srws/sentrel-srws-postgres");
     return setup;
 }
 

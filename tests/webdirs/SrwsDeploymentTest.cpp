@@ -89,7 +89,11 @@ class SrwsDeploymentTest : public ::testing::Test {
     ScriptedInteraction ui;
     reg::mdlRegistry registry{ui, reg::KeyStore(keyStore)};
     OptionStore options{registry, base};
-    webdirs::ApacheSetup setup = tree.setup(keyStore);
+    webdirs::ApacheSetup setup = [this] {
+        webdirs::ApacheSetup apache = tree.setup(keyStore);
+        apache.postgresProgram = base + "/srws/sentrel-srws-postgres";
+        return apache;
+    }();
 };
 
 }  // namespace
@@ -122,7 +126,10 @@ TEST_F(SrwsDeploymentTest, WithoutAnX64BuildThe32BitServiceIsDeployedWithoutAQue
         "<LocationMatch \"(?i)^\\/srws\\/(norvanesrws|norvanesvr)\\.dll$\">\n    Alias \"" +
         deployed() + "\"\n</LocationMatch>\n"))
         << snippet.toStdString();
-    EXPECT_TRUE(snippet.contains("SetEnv SENTREL_REGISTRY \"" + keyStore + "\""));
+    EXPECT_TRUE(snippet.contains("SetEnv SENTREL_REGISTRY \"" + keyStore +
+                                 "\"\n"
+                                 "    SetEnv SENTREL_SRWS_POSTGRES \"" +
+                                 base + "/srws/sentrel-srws-postgres\"\n"));
 
     // Deploying again replaces the service whole.
     writeService("x86", "newer service");

@@ -152,6 +152,7 @@ TEST_F(WebDirectorySelectTest, YesWritesOurSnippetThatApacheAcceptsAndGrantsExec
                   "    SetEnv SENTREL_REGISTRY \"" +
                   keyStore +
                   "\"\n"
+                  "    SetEnv SENTREL_SRWS_POSTGRES \"/opt/sentrel/srws/sentrel-srws-postgres\"\n"
                   "</Directory>\n");
     EXPECT_EQ(QFile::symLinkTarget(tree.root() + "/conf-enabled/sentrel-srws.conf"),
               tree.root() + "/conf-available/sentrel-srws.conf");
