@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "ApacheServer.h"
 #include "PostgresServer.h"
+#include "ServiceSetup.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
 #include "reporting/reportsdb/ConnectionTargets.h"
@@ -82,28 +84,23 @@ class ApacheServiceTest : public ::testing::Test {
 
     // Switches the options to the throw-away PostgreSQL server, tables in `schema`.
     reportsdb::ReportsDbSettings usePostgres(const QString& schema) const {
-        reportsdb::ReportsDbSettings server;
-        server.kind = reportsdb::DatabaseKind::Server;
-        server.server = test::PostgresServer::instance().tcpServer();
-        server.useOsAuthentication = false;
-        server.user = test::PostgresServer::kUser;
-        server.password = test::PostgresServer::kPassword;
-        server.database = test::PostgresServer::kDatabase;
-        server.tableOwner = schema;
-        reportsdb::ReportsDatabase(server).CreateTables();
+        const reportsdb::ReportsDbSettings server = test::postgresReports(schema);
         ScriptedInteraction ui;
         reg::mdlRegistry registry(ui, reg::KeyStore(deployment.keyStoreRoot));
         OptionStore options(registry, dir.path());
         options.load();
-        options.srwsProviderType = SrwsProvider::SqlServer;
-        options.srwsServer = server.server;
-        options.srwsIntegratedSecurity = false;
-        options.srwsUsername = server.user;
-        options.srwsPassword = server.password;
-        options.srwsDatabase = server.database;
-        options.srwsTableOwner = schema;
+        test::usePostgres(options, server);
         EXPECT_TRUE(options.save());
         return server;
+    }
+
+    // Apache httpd serving the deployment.
+    void startApache() {
+        apache = std::make_unique<ApacheServer>(
+            openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
+            deployment.text() + test::accessGranted(deployment.folder));
+        QString problem;
+        ASSERT_TRUE(apache->start(&problem)) << problem.toStdString();
     }
 
     QStringList rows(const QString& sql) const {
@@ -117,27 +114,25 @@ class ApacheServiceTest : public ::testing::Test {
     // The service deployed as the editor deploys it: its folder, URL path and key store.
     webdirs::SrwsSnippet deployment;
     QString database;
+    std::unique_ptr<ApacheServer> apache;
 };
 
 }  // namespace
 
 TEST_F(ApacheServiceTest, ApacheRunsTheServiceThatPassesItsTestAndLogsEachKind) {
-    ApacheServer apache(openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
-                        deployment.text() + test::accessGranted(deployment.folder));
-    QString problem;
-    ASSERT_TRUE(apache.start(&problem)) << problem.toStdString();
+    ASSERT_NO_FATAL_FAILURE(startApache());
 
-    const HttpAnswer status = apache.request("GET", "/srws/norvaneSRWS.dll?test");
+    const HttpAnswer status = apache->request("GET", "/srws/norvaneSRWS.dll?test");
     EXPECT_EQ(status.status, 200) << status.body.toStdString();
     EXPECT_TRUE(status.body.contains("<p id=\"summary\">All checks passed.</p>"));
     EXPECT_TRUE(status.body.contains("<p>Database: SQLite file " + database.toUtf8() + "</p>"));
 
-    EXPECT_EQ(apache.request("GET", "/srws/NorvaneSRWS.dll?t=sns&brow=Apache+Test&vm=2").status,
+    EXPECT_EQ(apache->request("GET", "/srws/NorvaneSRWS.dll?t=sns&brow=Apache+Test&vm=2").status,
               204);
-    EXPECT_EQ(apache.request("POST", "/srws/norvanesrws.dll", "t=plt&hittype=load&p=0012").status,
+    EXPECT_EQ(apache->request("POST", "/srws/norvanesrws.dll", "t=plt&hittype=load&p=0012").status,
               204);
-    EXPECT_EQ(apache.request("POST", "/srws/norvanesvr.dll?t=err", "es=Boom&el=3").status, 204);
-    EXPECT_EQ(apache.request("GET", "/srws/norvaneSRWS.dll?t=nope").status, 400);
+    EXPECT_EQ(apache->request("POST", "/srws/norvanesvr.dll?t=err", "es=Boom&el=3").status, 204);
+    EXPECT_EQ(apache->request("GET", "/srws/norvaneSRWS.dll?t=nope").status, 400);
 
     // Read only after the requests: the reader's journal files would belong to root.
     EXPECT_EQ(rows("SELECT Browser || ' ' || Majorver FROM SNSTATS"), QStringList{"Apache Test 2"});
@@ -148,19 +143,16 @@ TEST_F(ApacheServiceTest, ApacheRunsTheServiceThatPassesItsTestAndLogsEachKind) 
 
 TEST_F(ApacheServiceTest, APostgresDatabaseIsServedThroughTheProgramTheSnippetNames) {
     const reportsdb::ReportsDbSettings server = usePostgres("apache");
-    ApacheServer apache(openFolder(dir.filePath("run")), openFolder(dir.filePath("www")),
-                        deployment.text() + test::accessGranted(deployment.folder));
-    QString problem;
-    ASSERT_TRUE(apache.start(&problem)) << problem.toStdString();
+    ASSERT_NO_FATAL_FAILURE(startApache());
 
-    const HttpAnswer status = apache.request("GET", "/srws/norvaneSRWS.dll?test");
+    const HttpAnswer status = apache->request("GET", "/srws/norvaneSRWS.dll?test");
     EXPECT_EQ(status.status, 200) << status.body.toStdString();
     EXPECT_TRUE(status.body.contains("<p>Database: PostgreSQL database reports on " +
                                      server.server.toUtf8() + ", schema apache, user reporter"))
         << status.body.toStdString();
     EXPECT_FALSE(status.body.contains(test::PostgresServer::kPassword));
     EXPECT_EQ(
-        apache.request("POST", "/srws/norvanesrws.dll", "t=sns&brow=Apache+PG&sncy=deu").status,
+        apache->request("POST", "/srws/norvanesrws.dll", "t=sns&brow=Apache+PG&sncy=deu").status,
         204);
 
     reportsdb::SQLConnection connection;

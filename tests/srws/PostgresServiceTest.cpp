@@ -25,23 +25,9 @@ namespace {
 class PostgresServiceTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        database.kind = reportsdb::DatabaseKind::Server;
-        database.server = PostgresServer::instance().tcpServer();
-        database.useOsAuthentication = false;
-        database.user = PostgresServer::kUser;
-        database.password = PostgresServer::kPassword;
-        database.database = PostgresServer::kDatabase;
-        database.tableOwner = "srws";
-        reportsdb::ReportsDatabase(database).CreateTables();
-        service.writeOptions([this](OptionStore& options) {
-            options.srwsProviderType = SrwsProvider::SqlServer;
-            options.srwsServer = database.server;
-            options.srwsIntegratedSecurity = false;
-            options.srwsUsername = database.user;
-            options.srwsPassword = database.password;
-            options.srwsDatabase = database.database;
-            options.srwsTableOwner = database.tableOwner;
-        });
+        database = test::postgresReports("srws");
+        service.writeOptions(
+            [this](OptionStore& options) { test::usePostgres(options, database); });
     }
 
     QStringList rows(const QString& sql) const {

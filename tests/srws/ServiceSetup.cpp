@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include "PostgresServer.h"
 #include "registry/KeyPaths.h"
 #include "registry/mdlRegistry.h"
 #include "reporting/OptionStore.h"
@@ -13,6 +14,29 @@
 #include "shell/ScriptedInteraction.h"
 
 namespace sentrel::test {
+
+reportsdb::ReportsDbSettings postgresReports(const QString& schema) {
+    reportsdb::ReportsDbSettings server;
+    server.kind = reportsdb::DatabaseKind::Server;
+    server.server = PostgresServer::instance().tcpServer();
+    server.useOsAuthentication = false;
+    server.user = PostgresServer::kUser;
+    server.password = PostgresServer::kPassword;
+    server.database = PostgresServer::kDatabase;
+    server.tableOwner = schema;
+    reportsdb::ReportsDatabase(server).CreateTables();
+    return server;
+}
+
+void usePostgres(OptionStore& options, const reportsdb::ReportsDbSettings& server) {
+    options.srwsProviderType = SrwsProvider::SqlServer;
+    options.srwsServer = server.server;
+    options.srwsIntegratedSecurity = server.useOsAuthentication;
+    options.srwsUsername = server.user;
+    options.srwsPassword = server.password;
+    options.srwsDatabase = server.database;
+    options.srwsTableOwner = server.tableOwner;
+}
 
 ServiceSetup::ServiceSetup(bool withTables) {
     QDir().mkpath(logFolder());

@@ -11,6 +11,8 @@
 
 #include "support/TempDir.h"
 
+#include "reporting/reportsdb/ReportsDbSettings.h"
+
 namespace sentrel {
 class OptionStore;
 }
@@ -35,6 +37,11 @@ struct CgiCall {
     QByteArray contentLength;  // the body's length unless given; "-" leaves it out
     QByteArray remote = "127.0.0.1";
 };
+
+// Report tables in `schema` of the throw-away PostgreSQL server, logged in with the password.
+reportsdb::ReportsDbSettings postgresReports(const QString& schema);
+// Options that name that database, as the Reports Database tab sets them.
+void usePostgres(OptionStore& options, const reportsdb::ReportsDbSettings& server);
 
 // The service as the editor sets it up: a key store whose options name an SQLite reports
 // file (tables created by the reports database layer) and a log folder, in a fresh folder.
