@@ -88,12 +88,15 @@ std::optional<Fields> readFields(std::string_view text) {
 
 }  // namespace
 
-std::string localTimeText(std::time_t when) {
+std::string localText(std::time_t when, const char* format) {
     std::tm local{};
     localtime_r(&when, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
-    return text;
+    char text[64];
+    return std::strftime(text, sizeof text, format, &local) > 0 ? text : "";
+}
+
+std::string localTimeText(std::time_t when) {
+    return localText(when, "%Y-%m-%dT%H:%M:%S");
 }
 
 std::optional<std::time_t> parseIsoDate(std::string_view text) {

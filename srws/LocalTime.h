@@ -11,6 +11,8 @@ namespace sentrel::srws {
 
 // `when` in local time, written that way.
 std::string localTimeText(std::time_t when);
+// `when` in local time, written with a strftime format.
+std::string localText(std::time_t when, const char* format);
 
 // The moment an ISO 8601 date names: "yyyy-MM-dd", optionally followed by "T" (or a blank)
 // and "HH:mm", "HH:mm:ss" or "HH:mm:ss.fff" (a fraction is dropped; "24:00:00" is the end of

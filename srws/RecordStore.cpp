@@ -1,16 +1,12 @@
 #include "srws/RecordStore.h"
 
+#include "reporting/reportsdb/SqlIdentifier.h"
 #include "srws/FittedRecord.h"
 
 namespace sentrel::srws {
 
 std::string RecordStore::quoted(std::string_view name) {
-    std::string out = "\"";
-    for (const char c : name) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + '"';
+    return reportsdb::quotedIdentifier(name);
 }
 
 std::string RecordStore::insertStatement(const std::string& view, const FittedRecord& record) {

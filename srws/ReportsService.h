@@ -22,7 +22,6 @@ class ReportsService {
     ReportsService(ServiceSettings settings, RecordStoreOpener open);
 
     CgiResponse handle(const CgiRequest& request);
-    const ServiceLog& log() const { return log_; }
 
   private:
     CgiResponse refuse(const CgiRequest& request, int status, const std::string& reason);

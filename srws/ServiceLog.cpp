@@ -7,17 +7,11 @@
 
 #include <algorithm>
 
+#include "srws/LocalTime.h"
+
 namespace sentrel::srws {
 
 namespace {
-
-std::string localText(std::time_t when, const char* format) {
-    std::tm local{};
-    localtime_r(&when, &local);
-    char text[64];
-    std::strftime(text, sizeof text, format, &local);
-    return text;
-}
 
 bool isFolder(const std::string& path) {
     struct stat status {};
@@ -57,7 +51,7 @@ void ServiceLog::appendToFile(std::time_t when, const std::string& text) const {
     // to a file opened for appending: the system keeps whole lines from interleaving, and a
     // line is written whole or not at all. A log cannot be replaced by renaming without
     // losing the lines of the processes writing at the same moment.
-    const std::string line = localText(when, "%Y-%m-%dT%H:%M:%S") + ' ' + text + '\n';
+    const std::string line = localTimeText(when) + ' ' + text + '\n';
     const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0664);
     if (fd < 0 || ::write(fd, line.data(), line.size()) != ssize_t(line.size()))
         syslog(LOG_ERR, "cannot write the log file %s", path.c_str());

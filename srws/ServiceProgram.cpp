@@ -26,7 +26,7 @@ CgiResponse answer(const RecordStoreOpener& open, const HandOver& handOver) {
     CgiRequest request = CgiRequest::fromEnvironment();
     ServiceSettings settings = ServiceSettings::load();
     if (handOver && settings.found && settings.database.kind == reportsdb::DatabaseKind::Server) {
-        const std::string reason = handOver(settings);
+        const std::string reason = handOver();
         ServiceLog log;
         log.setFolder(settings.logFolder);
         return failed(log, "The request could not be handed on: " + reason);
@@ -46,7 +46,7 @@ int serveCgiRequest(const RecordStoreOpener& open, const HandOver& handOver) {
     return 0;
 }
 
-std::string handOverToPostgresProgram(const ServiceSettings&) {
+std::string handOverToPostgresProgram() {
     const char* named = std::getenv(kPostgresProgramVariable);
     if (!named || !*named)
         return std::string(kPostgresProgramVariable) +

@@ -4,13 +4,12 @@
 #include <string>
 
 #include "srws/RecordStore.h"
-#include "srws/ServiceSettings.h"
 
 namespace sentrel::srws {
 
 // Hands the request of this process to another program when its database is not served
 // here; answers only when that failed, with the reason.
-using HandOver = std::function<std::string(const ServiceSettings&)>;
+using HandOver = std::function<std::string()>;
 
 // The reports web service as a CGI program: reads the settings and the request from the
 // environment, hands a request for a PostgreSQL database to `handOver` when one is given
@@ -21,6 +20,6 @@ int serveCgiRequest(const RecordStoreOpener& open, const HandOver& handOver = {}
 // Replaces this process with the PostgreSQL program that Apache's configuration names
 // ($SENTREL_SRWS_POSTGRES), with the same environment and standard input; answers the reason
 // when it cannot.
-std::string handOverToPostgresProgram(const ServiceSettings& settings);
+std::string handOverToPostgresProgram();
 
 }  // namespace sentrel::srws

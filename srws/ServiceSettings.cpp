@@ -99,9 +99,8 @@ ServiceSettings ServiceSettings::load(const std::string& registryRoot) {
         return settings;
     }
     const OptionsKey options(store);
-    settings.baseDirectory = baseDirectoryOf(store);
     settings.database = databaseOf(options);
-    settings.logFolder = options.text("srwsLogFilePath", settings.baseDirectory + "/reports/logs");
+    settings.logFolder = options.text("srwsLogFilePath", baseDirectoryOf(store) + "/reports/logs");
     settings.problem = missingSetting(settings.database);
     settings.found = settings.problem.empty();
     return settings;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "reporting/reportsdb/SqlIdentifier.h"
+
 namespace sentrel::reportsdb {
 
 namespace {
@@ -20,9 +22,7 @@ const ReportColumn& columnNamed(const ReportTable& table, const char* name) {
 }  // namespace
 
 QString SqlDialect::quote(const QString& name) {
-    QString escaped = name;
-    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
+    return QString::fromStdString(quotedIdentifier(name.toStdString()));
 }
 
 QString SqlDialect::qualified(const QString& name) const {

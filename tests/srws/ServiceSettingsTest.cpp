@@ -107,7 +107,6 @@ TEST_F(ServiceSettingsTest, SaysWhatIsMissing) {
     set("srwsMDBPath", "/var/lib/reports.db");
     const ServiceSettings file = ServiceSettings::load(root);
     EXPECT_TRUE(file.found);
-    EXPECT_EQ(file.baseDirectory, "/opt/sentrel");
     EXPECT_EQ(file.logFolder, "/opt/sentrel/reports/logs");
     set("srwsProviderType", 0);
     EXPECT_EQ(ServiceSettings::load(root).problem, "the PostgreSQL server is not set");
