@@ -44,14 +44,15 @@ class ServiceProcessTest : public ::testing::Test {
 
 TEST_F(ServiceProcessTest, RecordsOfEachKindGoThroughTheirViewsFittedToTheColumns) {
     const CgiAnswer sns =
-        service.run(get("t=sns&BROW=Firefox&vm=120&fram=True&cook=false&snsw=wide&nosuch=1"));
+        service.run(get("t=sns&BROW=O%27Brien%22%29%3B+DROP+TABLE+SNSTATS%3B+--&vm=120&fram=True"
+                        "&cook=false&snsw=wide&nosuch=1"));
     EXPECT_EQ(sns.status, 204);
     EXPECT_TRUE(sns.body.isEmpty());
     EXPECT_EQ(sns.headers.value("Access-Control-Allow-Origin"), "*");
     EXPECT_EQ(
         service.rows("SELECT Browser || '|' || Majorver || '|' || Frames || '|' || Cookies "
                      "|| '|' || quote(Width) || '|' || (LastUpdate IS NOT NULL) FROM SNSTATS"),
-        QStringList{"Firefox|120|1|0|NULL|1"});
+        QStringList{"O'Brien\"); DROP TABLE SNSTATS; --|120|1|0|NULL|1"});
 
     // "0012" in a memo column stays text; a number column holds a number.
     EXPECT_EQ(service.run(post("t=plt&p=0012&hittype=load&latency=0012")).status, 204);

@@ -76,24 +76,6 @@ class SqliteRecordStoreTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(SqliteRecordStoreTest, ValuesAreBoundWithTheirTypesThroughTheViews) {
-    log(0, {{"brow", "O'Brien\"); DROP TABLE SNSTATS; --"},
-            {"vm", "12"},
-            {"snsw", "wide"},
-            {"fram", "True"}});
-    log(1, {{"p", "0012"}, {"latency", "0012"}, {"hittype", "load"}});
-    log(2, {{"es", "Boom"}, {"lu", "2025-12-31T23:59:58"}});
-    EXPECT_EQ(rows("SELECT Browser || '|' || typeof(Majorver) || Majorver || '|' || "
-                   "typeof(Width) || '|' || Frames || '|' || LastUpdate FROM SNSTATS"),
-              QStringList{"O'Brien\"); DROP TABLE SNSTATS; --|integer12|null|1|"
-                          "2026-05-06T07:08:09"});
-    EXPECT_EQ(rows("SELECT typeof(Page) || ' ' || Page || ' ' || typeof(Latency) || ' ' || "
-                   "Latency FROM SNPLT"),
-              QStringList{"text 0012 integer 12"});
-    EXPECT_EQ(rows("SELECT ErrorStr || ' ' || LastUpdate FROM BrowserErrors"),
-              QStringList{"Boom 2025-12-31T23:59:58"});
-}
-
 TEST_F(SqliteRecordStoreTest, TheJournalStaysBetweenRequestsAndIsEmptiedWhenLong) {
     log(0, {{"brow", "first"}});
     const QString journal = settings.filePath + "-wal";
