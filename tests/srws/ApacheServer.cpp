@@ -1,46 +1,19 @@
 #include "ApacheServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/prctl.h>
-#include <sys/socket.h>
 #include <unistd.h>
 #include <csignal>
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
+
+#include "support/LocalPort.h"
 
 namespace sentrel::test {
 
 namespace {
 
 const QString kModules = QStringLiteral("/usr/lib/apache2/modules/");
-
-int connectTo(int port) {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(quint16(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
-    close(fd);
-    return -1;
-}
-
-// A port on 127.0.0.1 that was free a moment ago.
-int freePort() {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
 
 }  // namespace
 
@@ -86,7 +59,7 @@ QString ApacheServer::writeConfiguration() const {
 }
 
 bool ApacheServer::start(QString* problem) {
-    port_ = freePort();
+    port_ = freeLocalPort();
     process_.setProcessChannelMode(QProcess::MergedChannels);
     // Its own session: at shutdown Apache signals its whole process group, which must not
     // be the test's. It stops too when the test dies before stopping it.
@@ -96,16 +69,11 @@ bool ApacheServer::start(QString* problem) {
     });
     process_.start(QString::fromLatin1(kBinary),
                    {QStringLiteral("-f"), writeConfiguration(), QStringLiteral("-DFOREGROUND")});
-    const QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired() && process_.state() != QProcess::NotRunning) {
-        const int fd = connectTo(port_);
-        if (fd >= 0) {
-            close(fd);
-            return true;
-        }
-        QThread::msleep(50);
-        process_.waitForReadyRead(0);
-    }
+    if (waitForLocalPort(port_, 20000, [this] {
+            process_.waitForReadyRead(0);
+            return process_.state() != QProcess::NotRunning;
+        }))
+        return true;
     QFile log(runFolder_ + QStringLiteral("/error.log"));
     *problem = QString::fromUtf8(process_.readAll() +
                                  (log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray()));
@@ -114,20 +82,15 @@ bool ApacheServer::start(QString* problem) {
 
 HttpAnswer ApacheServer::request(const QByteArray& method, const QByteArray& target,
                                  const QByteArray& body) const {
-    HttpAnswer answer;
-    const int fd = connectTo(port_);
-    if (fd < 0) return answer;
     QByteArray request = method + ' ' + target + " HTTP/1.0\r\nHost: 127.0.0.1\r\n";
     if (method == "POST") {
         request += "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: " +
                    QByteArray::number(body.size()) + "\r\n";
     }
     request += "\r\n" + body;
-    (void)!::write(fd, request.constData(), size_t(request.size()));
-    QByteArray reply;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) reply.append(buffer, n);
-    close(fd);
+    const QByteArray reply = exchangeWithLocalPort(port_, request);
+    HttpAnswer answer;
+    if (reply.isEmpty()) return answer;
     answer.status = reply.mid(reply.indexOf(' ') + 1, 3).toInt();
     const qsizetype end = reply.indexOf("\r\n\r\n");
     answer.body = end < 0 ? QByteArray() : reply.mid(end + 4);

@@ -1,6 +1,6 @@
 #include "update/LocalHttpServer.h"
 
-#include <QTcpServer>
+#include "support/LocalPort.h"
 
 namespace sentrel::test {
 
@@ -44,9 +44,7 @@ QUrl LocalHttpServer::url() const {
 }
 
 quint16 LocalHttpServer::unusedPort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();  // closed again when the probe goes
+    return quint16(freeLocalPort());
 }
 
 bool LocalHttpServer::makeCertificate(const QString& certificate, const QString& key) {

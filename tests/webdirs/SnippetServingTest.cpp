@@ -6,14 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 #include "ApacheTree.h"
 #include "reporting/webdirs/Directory.h"
 #include "reporting/webdirs/WebServer.h"
 #include "reporting/webdirs/WebService.h"
+#include "support/LocalPort.h"
 
 using namespace sentrel;
 
@@ -24,10 +22,7 @@ namespace {
 class RunningApache {
   public:
     explicit RunningApache(const test::ApacheTree& tree) : tree_(tree) {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        port_ = probe.serverPort();
-        probe.close();
+        port_ = test::freeLocalPort();
         QByteArray envvars = test::TempDir::read(tree.root() + "/envvars");
         for (const char* name : {"RUN_DIR", "LOCK_DIR", "LOG_DIR"}) {
             envvars += QStringLiteral("export APACHE_%1=%2\n")
@@ -46,23 +41,13 @@ class RunningApache {
 
     bool start() {
         started_ = control("start") == 0;
-        for (int i = 0; started_ && i < 100; ++i) {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, quint16(port_));
-            if (socket.waitForConnected(100)) return true;
-            QThread::msleep(50);
-        }
-        return false;
+        return started_ && test::waitForLocalPort(port_, 10000);
     }
 
     // The status and body of a GET of `path` ("200 body").
     QString get(const QString& path) const {
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, quint16(port_));
-        socket.waitForConnected(5000);
-        socket.write("GET " + path.toUtf8() + " HTTP/1.0\r\nHost: reports.example\r\n\r\n");
-        QByteArray answer;
-        while (socket.waitForReadyRead(10000)) answer += socket.readAll();
+        const QByteArray answer = test::exchangeWithLocalPort(
+            port_, "GET " + path.toUtf8() + " HTTP/1.0\r\nHost: reports.example\r\n\r\n");
         const QByteArray status = answer.split(' ').value(1);
         return QString::fromUtf8(status + ' ' + answer.mid(answer.indexOf("\r\n\r\n") + 4));
     }
