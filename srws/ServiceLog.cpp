@@ -1,24 +1,15 @@
 #include "srws/ServiceLog.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <syslog.h>
 #include <unistd.h>
 
 #include <algorithm>
 
+#include "registry/reader/StorePaths.h"
 #include "srws/LocalTime.h"
 
 namespace sentrel::srws {
-
-namespace {
-
-bool isFolder(const std::string& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-}  // namespace
 
 const char* const ServiceLog::kIdent = "Sentrel Reports Web Service";
 
@@ -31,7 +22,7 @@ ServiceLog::~ServiceLog() {
 }
 
 std::string ServiceLog::fileFor(std::time_t when) const {
-    if (folder_.empty() || !isFolder(folder_)) return {};
+    if (folder_.empty() || !reg::isFolder(folder_)) return {};
     return folder_ + "/srws-" + localText(when, "%Y-%m-%d") + ".log";
 }
 
