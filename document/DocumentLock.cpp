@@ -149,6 +149,10 @@ QString runtimeLockPathFor(const QString& documentPath) {
            QStringLiteral(".lock");
 }
 
+std::unique_ptr<QLockFile> acquireAt(const QString& lockPath, const QString& documentPath) {
+    return lockAt(lockPath, documentPath);
+}
+
 std::unique_ptr<QLockFile> acquire(const QString& documentPath) {
     if (auto lock = lockAt(lockPathFor(documentPath), documentPath)) return lock;
     // The document's folder cannot be written: the lock is held in the runtime folder.

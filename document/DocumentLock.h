@@ -28,6 +28,10 @@ QString runtimeLockPathFor(const QString& documentPath);
 // on this host has it, kErrLockedElsewhere (see above), 70 when no lock file can be created
 // for lack of permission, 75 otherwise. The descriptions name the lock file and the holder.
 std::unique_ptr<QLockFile> acquire(const QString& documentPath);
+// The same for the lock file at `lockPath` only (for a program that must also hold the other
+// place a lock of the document can be): null when that folder cannot be written and nobody
+// holds the lock there.
+std::unique_ptr<QLockFile> acquireAt(const QString& lockPath, const QString& documentPath);
 
 }  // namespace document_lock
 }  // namespace sentrel::doc

@@ -1,7 +1,5 @@
 #include "app/update/UpdateLock.h"
 
-#include <QDir>
-
 #include "document/Document.h"
 #include "document/DocumentLock.h"
 #include "shell/AppError.h"
@@ -25,14 +23,9 @@ void UpdateLock::requireRuntimeLockFree(const QString& definitionFile) {
     } catch (const AppError&) {
         return;  // no runtime folder: nobody can hold a lock there
     }
-    runtimeLock_ = std::make_unique<QLockFile>(path);
-    runtimeLock_->setStaleLockTime(0);  // only a holder that is gone makes it stale
-    if (runtimeLock_->tryLock(0) || runtimeLock_->error() != QLockFile::LockFailedError) return;
-    throw AppError(
-        doc::kErrDocumentHeld,
-        QStringLiteral("The document \"%1\" is in use by this or another program "
-                       "(lock file \"%2\").")
-            .arg(QDir::toNativeSeparators(definitionFile), QDir::toNativeSeparators(path)));
+    // Taken as the editor takes it: a lock left by a program that is gone, or left
+    // half-written when it was killed, is taken over; one held by a running program refuses.
+    runtimeLock_ = doc::document_lock::acquireAt(path, definitionFile);
 }
 
 }  // namespace sentrel::update

@@ -118,7 +118,8 @@ TEST_F(UpdateProgram, KilledAtAnyMomentLeavesTheOldOrTheNewFile) {
             << "round " << round;
     }
     reinstall();
-    EXPECT_EQ(run({"--quiet"}).exitCode, 1);
+    const Result last = run({"--quiet"});
+    EXPECT_EQ(last.exitCode, 1) << last.out.toStdString() << last.err.toStdString();
     EXPECT_EQ(TempDir::read(files.definitions()), newDefinitions);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QLockFile>
 #include <QTcpServer>
 #include <functional>
@@ -293,6 +294,9 @@ TEST_F(UpdateInstall, RefusedWhileTheEditorHoldsTheFile) {
         EXPECT_EQ(installedState(), before);
     }
     EXPECT_EQ(keyValue(reg::kOptionsKey, "nextCheck"), "(none)");
+    // A runtime lock left empty by a program killed while it took the lock holds nothing.
+    const QString runtimeLock = doc::document_lock::runtimeLockPathFor(files.definitions());
+    QFile(runtimeLock).open(QIODevice::WriteOnly);
     EXPECT_EQ(runUpdate().status, Status::Updated);
 }
 
